@@ -1,0 +1,43 @@
+# Shared by scripts/run and scripts/test: installs the Debian packages the build and the tests
+# need, then configures and builds in build/. Sourced, not run.
+
+ORVANTA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+ORVANTA_BUILD="$ORVANTA_ROOT/build"
+
+ORVANTA_PACKAGES=(
+    g++ cmake ninja-build pkg-config               # compiler and build
+    qt6-base-dev qt6-base-dev-tools libgl-dev      # Qt 6 Widgets, Qt Test, moc
+    qt6-qpa-plugins                                # offscreen and xcb platforms
+    libgtest-dev libgmock-dev                      # unit tests
+    libbenchmark-dev                               # benchmarks
+    qpdf poppler-utils                             # PDF checks in the tests (qpdf, pdftotext, pdfimages)
+    xvfb xauth                                     # windows under a virtual display
+    fonts-dejavu-core fontconfig                   # text in windows drawn offscreen
+)
+
+orvanta_install_packages() {
+    local missing=()
+    local package
+    for package in "${ORVANTA_PACKAGES[@]}"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Mancano questi pacchetti: ${missing[*]}" >&2
+        echo "Eseguire come root, oppure: sudo apt-get install ${missing[*]}" >&2
+        return 1
+    fi
+    echo "Installazione di: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+orvanta_build() {
+    if [ ! -f "$ORVANTA_BUILD/build.ninja" ]; then
+        cmake -S "$ORVANTA_ROOT" -B "$ORVANTA_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    fi
+    cmake --build "$ORVANTA_BUILD"
+}

@@ -1,0 +1,60 @@
+#include "analysis_json.h"
+
+#include "json_writer.h"
+
+namespace orvanta::cli {
+
+namespace {
+
+void writeMessages(JsonWriter& json, const std::vector<Message>& messages) {
+    json.beginArray();
+    for (const Message& message : messages) {
+        json.beginObject();
+        json.key("title");
+        json.value(message.title);
+        json.key("text");
+        json.value(message.text());
+        json.key("icon");
+        json.value(static_cast<int>(message.icon));
+        json.endObject();
+    }
+    json.endArray();
+}
+
+} // namespace
+
+std::string analysisJson(const Model& model, const std::vector<Message>& messages) {
+    JsonWriter json;
+    json.beginObject();
+    json.key("counts");
+    json.beginObject();
+    json.key("nX");
+    json.value(model.counts.nX);
+    json.key("nY");
+    json.value(model.counts.nY);
+    json.key("nStoreys");
+    json.value(model.counts.nStoreys);
+    json.key("nExtra");
+    json.value(model.counts.nExtra);
+    json.endObject();
+    json.key("levelZ");
+    json.values(model.levelZ);
+    json.key("coordX");
+    json.values(model.coordX);
+    json.key("coordY");
+    json.values(model.coordY);
+    json.key("beamLoads");
+    json.values(model.beamLoads);
+    json.key("massCentre");
+    json.values(model.massCentre);
+    json.key("gyrationRadius");
+    json.values(model.gyrationRadius);
+    json.key("storeyForce");
+    json.values(model.storeyForce);
+    json.key("messages");
+    writeMessages(json, messages);
+    json.endObject();
+    return json.text() + '\n';
+}
+
+} // namespace orvanta::cli

@@ -1,0 +1,418 @@
+#include "project_file.h"
+
+#include "number_text.h"
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <functional>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace orvanta {
+
+namespace {
+
+// ---------------------------------------------------------------------------------------------
+// Reading
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+
+enum class FieldError { None, EndOfFile, NotANumber, NotAnInteger };
+
+class FieldReader {
+public:
+    explicit FieldReader(std::string_view text) : text_(text) {}
+
+    // Reads the next field as a number. Blanks and line ends before a field are skipped; a field
+    // ends at a comma (consumed), a line end or the end of the text.
+    FieldError next(double& value) {
+        ++fieldNumber_;
+        while (pos_ < text_.size() && (isBlank(text_[pos_]) || isLineEnd(text_[pos_])))
+            ++pos_;
+        if (pos_ == text_.size())
+            return FieldError::EndOfFile;
+        const std::size_t start = pos_;
+        while (pos_ < text_.size() && text_[pos_] != ',' && !isLineEnd(text_[pos_]))
+            ++pos_;
+        std::size_t end = pos_;
+        while (end > start && isBlank(text_[end - 1]))
+            --end;
+        if (pos_ < text_.size() && text_[pos_] == ',')
+            ++pos_;
+        const std::optional<double> number = number_text::parse(text_.substr(start, end - start));
+        if (!number)
+            return FieldError::NotANumber;
+        value = *number;
+        return FieldError::None;
+    }
+
+    long long fieldNumber() const { return fieldNumber_; }
+
+private:
+    std::string_view text_;
+    std::size_t pos_ = 0;
+    long long fieldNumber_ = 0;
+};
+
+std::string describe(FieldError error, long long field) {
+    const std::string n = std::to_string(field);
+    switch (error) {
+    case FieldError::EndOfFile:
+        return "il file termina prima del campo " + n;
+    case FieldError::NotANumber:
+        return "il campo " + n + " non è un numero";
+    case FieldError::NotAnInteger:
+        return "il campo " + n + " non è un numero intero";
+    case FieldError::None:
+        break;
+    }
+    return {};
+}
+
+// Reads fields into a sequence of targets, stopping at the first error.
+class RecordReader {
+public:
+    explicit RecordReader(std::string_view text) : fields_(text) {}
+
+    template <class T> bool read(T& target) {
+        if (!error_.empty())
+            return false;
+        double value = 0;
+        const FieldError e = fields_.next(value);
+        if (e != FieldError::None) {
+            error_ = describe(e, fields_.fieldNumber());
+            return false;
+        }
+        target = static_cast<T>(value);
+        return true;
+    }
+
+    bool readCount(std::int16_t& target) {
+        double value = 0;
+        if (!read(value))
+            return false;
+        if (value != std::trunc(value)) {
+            error_ = describe(FieldError::NotAnInteger, fields_.fieldNumber());
+            return false;
+        }
+        const std::optional<std::int16_t> count =
+            std::fabs(value) < 1e9 ? checkedInt16(static_cast<long long>(value)) : std::nullopt;
+        if (!count) {
+            error_ = "dimensioni oltre il limite di 32767 (campo " +
+                     std::to_string(fields_.fieldNumber()) + ")";
+            return false;
+        }
+        target = *count;
+        return true;
+    }
+
+    template <class T> bool readAll(std::span<T> targets) {
+        for (T& target : targets) {
+            if (!read(target))
+                return false;
+        }
+        return true;
+    }
+
+    const std::string& error() const { return error_; }
+
+private:
+    FieldReader fields_;
+    std::string error_;
+};
+
+// Every field of the file, counted from the sizes; each one takes at least a character and a
+// separator, which lets a short file be refused before anything is allocated.
+long long fieldCount(const Counts& c, const DerivedSizes& s) {
+    const long long storeys = c.nStoreys;
+    return 3 + 4 + s.xValues + s.yValues + s.levels + 1 +
+           storeys * s.nSlots * member::values + storeys * s.bays * slab::values +
+           storeys * s.loadSlots + storeys * 2 + storeys + storeys;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Writing
+
+// Collects the text of the file in a buffer that is handed on to a sink whenever it grows past
+// a threshold, so that a large project is never held twice in memory.
+class TextWriter {
+public:
+    using Sink = std::function<bool(std::string_view)>;
+
+    explicit TextWriter(Sink sink) : sink_(std::move(sink)) { buffer_.reserve(flushSize + 256); }
+
+    void single(float value, char after) {
+        end_ = number_text::writeSingle(room(), value);
+        finish(after);
+    }
+    void number(double value, char after) {
+        end_ = number_text::writeDouble(room(), value);
+        finish(after);
+    }
+    void integer(int value, char after) { number(value, after); }
+    void lineEnd() { buffer_ += "\r\n"; }
+
+    bool close() {
+        flush();
+        return ok_;
+    }
+
+private:
+    static constexpr std::size_t flushSize = 1 << 20;
+
+    char* room() {
+        const std::size_t size = buffer_.size();
+        buffer_.resize(size + number_text::maxLength);
+        return buffer_.data() + size;
+    }
+    void finish(char after) {
+        buffer_.resize(static_cast<std::size_t>(end_ - buffer_.data()));
+        if (after == '\n')
+            lineEnd();
+        else if (after != 0)
+            buffer_ += after;
+        if (buffer_.size() >= flushSize)
+            flush();
+    }
+    void flush() {
+        if (ok_ && !buffer_.empty())
+            ok_ = sink_(buffer_);
+        buffer_.clear();
+    }
+
+    Sink sink_;
+    std::string buffer_;
+    char* end_ = nullptr;
+    bool ok_ = true;
+};
+
+// Fields within a record are followed by a comma, the last one by a line end.
+template <class T, class Write> void writeRecord(std::span<const T> values, Write write) {
+    for (std::size_t i = 0; i < values.size(); ++i)
+        write(values[i], i + 1 < values.size() ? ',' : '\n');
+}
+
+bool writeProject(const Model& m, TextWriter& out) {
+    const Counts& c = m.counts;
+    const int storeys = c.nStoreys;
+    const auto number = [&out](double v, char after) { out.number(v, after); };
+
+    for (int i = 0; i <= 2; ++i)
+        out.single(m.drawMax(i), i < 2 ? ',' : '\n');
+
+    out.integer(c.nX, ',');
+    out.integer(c.nY, ',');
+    out.integer(c.nStoreys, ',');
+    out.integer(c.nExtra, '\n');
+
+    for (const Array1<double>* values : {&m.coordX, &m.coordY, &m.levelZ}) {
+        for (const double v : values->values())
+            out.number(v, ',');
+    }
+    out.single(m.planScale, '\n');
+
+    for (int k = 1; k <= storeys; ++k) {
+        for (int s = m.members.lower(2); s <= m.members.upper(2); ++s)
+            writeRecord<double>(std::span(&m.members(k, s, 1), member::values), number);
+    }
+    for (int k = 1; k <= storeys; ++k) {
+        for (int b = m.slabs.lower(2); b <= m.slabs.upper(2); ++b)
+            writeRecord<double>(std::span(&m.slabs(k, b, 1), slab::values), number);
+    }
+    for (int k = 1; k <= storeys; ++k)
+        writeRecord<double>(m.beamLoads.row(k), number);
+    for (int k = 1; k <= storeys; ++k)
+        writeRecord<double>(m.massCentre.row(k), number);
+    for (int k = 1; k <= storeys; ++k)
+        out.number(m.gyrationRadius(k), '\n');
+    for (int k = 1; k <= storeys; ++k)
+        out.number(m.storeyForce(k), ',');
+    return out.close();
+}
+
+// A model whose arrays do not match its counts, or that holds a value the file cannot carry,
+// would be written as a file that no one can open again.
+std::string checkWritable(const Model& m) {
+    std::string error;
+    const std::optional<Model> shape = Model::allocate(m.counts, &error);
+    if (!shape)
+        return "il progetto non descrive ancora un edificio completo: " + error;
+    const auto sameBounds = [](const auto& a, const auto& b) { return a.size() == b.size(); };
+    if (!sameBounds(m.coordX, shape->coordX) || !sameBounds(m.coordY, shape->coordY) ||
+        !sameBounds(m.levelZ, shape->levelZ) || !sameBounds(m.members, shape->members) ||
+        !sameBounds(m.slabs, shape->slabs) || !sameBounds(m.beamLoads, shape->beamLoads) ||
+        !sameBounds(m.massCentre, shape->massCentre) ||
+        !sameBounds(m.gyrationRadius, shape->gyrationRadius) ||
+        !sameBounds(m.storeyForce, shape->storeyForce))
+        return "le dimensioni dei dati non corrispondono a quelle della griglia";
+    const auto finite = [](std::span<const double> values) {
+        for (const double v : values) {
+            if (!std::isfinite(v))
+                return false;
+        }
+        return true;
+    };
+    if (!finite(m.coordX.values()) || !finite(m.coordY.values()) || !finite(m.levelZ.values()) ||
+        !finite(m.members.values()) || !finite(m.slabs.values()) ||
+        !finite(m.beamLoads.values()) || !finite(m.massCentre.values()) ||
+        !finite(m.gyrationRadius.values()) || !finite(m.storeyForce.values()) ||
+        !std::isfinite(m.planScale) || !std::isfinite(m.drawMax(0)) ||
+        !std::isfinite(m.drawMax(1)) || !std::isfinite(m.drawMax(2)))
+        return "il progetto contiene un valore non numerico";
+    return {};
+}
+
+std::string systemReason(int error) {
+    switch (error) {
+    case ENOENT:
+        return "il file o la cartella non esiste";
+    case EACCES:
+    case EPERM:
+        return "permesso negato";
+    case ENOSPC:
+    case EDQUOT:
+        return "spazio su disco esaurito";
+    case EROFS:
+        return "il disco è di sola lettura";
+    case EISDIR:
+        return "il nome indica una cartella";
+    case ENOTDIR:
+        return "il percorso non è valido";
+    case ENAMETOOLONG:
+        return "il nome del file è troppo lungo";
+    default:
+        return std::string("errore di sistema (") + std::strerror(error) + ")";
+    }
+}
+
+std::string folderOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string leafOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The permissions a newly created file would get, or those of the file being replaced.
+mode_t permissionsFor(const std::string& path) {
+    struct stat existing {};
+    if (::stat(path.c_str(), &existing) == 0)
+        return existing.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+} // namespace
+
+ProjectReadResult parseProject(std::string_view text) {
+    RecordReader in(text);
+    Model header;
+    for (int i = 0; i <= 2; ++i)
+        in.read(header.drawMax(i));
+    Counts counts;
+    in.readCount(counts.nX) && in.readCount(counts.nY) && in.readCount(counts.nStoreys) &&
+        in.readCount(counts.nExtra);
+    if (!in.error().empty())
+        return {std::nullopt, in.error()};
+
+    const SizeCheck check = deriveSizes(counts);
+    if (!check.sizes)
+        return {std::nullopt, check.error};
+    const long long fields = fieldCount(counts, *check.sizes);
+    if (static_cast<long long>(text.size()) < 2 * fields - 1)
+        return {std::nullopt, "il file è troppo corto per le dimensioni dichiarate (servono " +
+                                  std::to_string(fields) + " campi)"};
+
+    std::optional<Model> model = Model::allocate(counts);
+    Model& m = *model;
+    m.drawMax = header.drawMax;
+    in.readAll(m.coordX.values()) && in.readAll(m.coordY.values()) &&
+        in.readAll(m.levelZ.values()) && in.read(m.planScale) && in.readAll(m.members.values()) &&
+        in.readAll(m.slabs.values()) && in.readAll(m.beamLoads.values()) &&
+        in.readAll(m.massCentre.values()) && in.readAll(m.gyrationRadius.values()) &&
+        in.readAll(m.storeyForce.values());
+    if (!in.error().empty())
+        return {std::nullopt, in.error()};
+    return {std::move(model), {}};
+}
+
+ProjectReadResult readProjectFile(const std::string& path) {
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        return {std::nullopt, errno == ENOENT ? "il file non esiste"
+                                              : "il file non può essere letto: " +
+                                                    systemReason(errno)};
+    std::string text;
+    bool ok = std::fseek(file, 0, SEEK_END) == 0;
+    const long size = ok ? std::ftell(file) : -1;
+    ok = ok && size >= 0 && std::fseek(file, 0, SEEK_SET) == 0;
+    if (ok) {
+        text.resize(static_cast<std::size_t>(size));
+        ok = std::fread(text.data(), 1, text.size(), file) == text.size();
+    }
+    const int readError = errno;
+    std::fclose(file);
+    if (!ok)
+        return {std::nullopt, "il file non può essere letto: " + systemReason(readError)};
+    return parseProject(text);
+}
+
+std::string projectText(const Model& model) {
+    std::string text;
+    TextWriter out([&text](std::string_view chunk) {
+        text += chunk;
+        return true;
+    });
+    writeProject(model, out);
+    return text;
+}
+
+std::string writeProjectFile(const Model& model, const std::string& path) {
+    if (std::string problem = checkWritable(model); !problem.empty())
+        return problem;
+
+    std::string temporary = folderOf(path) + "/." + leafOf(path) + ".salvataggio-XXXXXX";
+    const int fd = ::mkstemp(temporary.data());
+    if (fd < 0)
+        return "impossibile creare il file: " + systemReason(errno);
+
+    int error = 0;
+    TextWriter out([fd, &error](std::string_view chunk) {
+        while (!chunk.empty()) {
+            const ssize_t written = ::write(fd, chunk.data(), chunk.size());
+            if (written < 0) {
+                if (errno == EINTR)
+                    continue;
+                error = errno;
+                return false;
+            }
+            chunk.remove_prefix(static_cast<std::size_t>(written));
+        }
+        return true;
+    });
+    bool ok = writeProject(model, out);
+    if (ok && ::fchmod(fd, permissionsFor(path)) != 0)
+        error = errno, ok = false;
+    if (ok && ::fsync(fd) != 0)
+        error = errno, ok = false;
+    if (::close(fd) != 0 && ok)
+        error = errno, ok = false;
+    if (ok && std::rename(temporary.c_str(), path.c_str()) != 0)
+        error = errno, ok = false;
+    if (!ok) {
+        ::unlink(temporary.c_str());
+        return "impossibile scrivere il file: " + systemReason(error);
+    }
+    return {};
+}
+
+} // namespace orvanta

@@ -1,0 +1,71 @@
+#pragma once
+
+// Small buildings for tests, built in code so each test shows the values it relies on.
+
+#include "model.h"
+#include "numbering.h"
+
+namespace orvanta::testing {
+
+// Sets every grid line, level and extra-node coordinate from lists.
+inline void setGrid(Model& m, std::initializer_list<double> xs, std::initializer_list<double> ys,
+                    std::initializer_list<double> zs) {
+    int i = 1;
+    for (const double x : xs)
+        m.coordX(i++) = x;
+    i = 1;
+    for (const double y : ys)
+        m.coordY(i++) = y;
+    i = 1;
+    for (const double z : zs)
+        m.levelZ(i++) = z;
+}
+
+inline void setRectangle(Model& m, int storey, int slot, double base, double height) {
+    m.members(storey, slot, member::present) = 1;
+    m.members(storey, slot, member::shape) = 0;
+    m.members(storey, slot, member::base) = base;
+    m.members(storey, slot, member::height) = height;
+}
+
+inline void setSlab(Model& m, int storey, int ix, int iy, double direction, double g, double q,
+                    double share) {
+    const int b = numbering::bay(m.counts, ix, iy);
+    m.slabs(storey, b, slab::present) = 1;
+    m.slabs(storey, b, slab::direction) = direction;
+    m.slabs(storey, b, slab::permanent) = g;
+    m.slabs(storey, b, slab::variable) = q;
+    m.slabs(storey, b, slab::share) = share;
+    m.slabs(storey, b, slab::sideX) = m.coordX(ix + 1) - m.coordX(ix);
+    m.slabs(storey, b, slab::sideY) = m.coordY(iy + 1) - m.coordY(iy);
+}
+
+// A frame of nX × nY lines and the given storeys with every column (300 × 500) and every beam
+// (300 × 600) present, spacings of 5000 mm along X, 4000 mm along Y and 3000 mm storeys.
+inline Model fullFrame(std::int16_t nX, std::int16_t nY, std::int16_t storeys,
+                       std::int16_t nExtra = 0) {
+    Model m = *Model::allocate({nX, nY, storeys, nExtra});
+    for (int i = 1; i <= nX; ++i)
+        m.coordX(i) = 5000.0 * (i - 1);
+    for (int i = 1; i <= nY; ++i)
+        m.coordY(i) = 4000.0 * (i - 1);
+    for (int k = 1; k <= storeys + 1; ++k)
+        m.levelZ(k) = 3000.0 * (k - 1);
+    const Counts& c = m.counts;
+    for (int k = 1; k <= storeys; ++k) {
+        for (int n = 1; n <= nX * nY; ++n)
+            setRectangle(m, k, n, 300, 500);
+        for (int iy = 1; iy <= nY; ++iy) {
+            for (int ix = 1; ix < nX; ++ix)
+                setRectangle(m, k, numbering::beamXSlot(c, ix, iy), 300, 600);
+        }
+        for (int n = 1; n <= nX * (nY - 1); ++n)
+            setRectangle(m, k, numbering::beamYSlot(c, n), 300, 600);
+    }
+    m.drawMax(0) = static_cast<float>(m.coordX(nX));
+    m.drawMax(1) = static_cast<float>(m.coordY(nY));
+    m.drawMax(2) = static_cast<float>(m.levelZ(storeys + 1));
+    return m;
+}
+
+} // namespace orvanta::testing

@@ -1,0 +1,82 @@
+#include "global_stiffness.h"
+
+#include "numbering.h"
+
+#include <string>
+#include <vector>
+
+namespace orvanta {
+
+namespace {
+
+void reportNoGyrationRadius(Asker& asker, int storey) {
+    asker.tell(
+        {"Il raggio giratore di inerzia del piano " + std::to_string(storey) + " non è positivo:",
+         "la rotazione del piano è esclusa dalla matrice di rigidezza globale.",
+         "Ripetere la distribuzione dei carichi prima di procedere."},
+        "Attenzione", MessageIcon::Exclamation);
+}
+
+} // namespace
+
+void assembleGlobalStiffness(const Model& m, AnalysisResults& r, Asker& asker) {
+    const int s = m.counts.nStoreys;
+    const int nodes = static_cast<int>(r.ritStoreys.size());
+    r.globalStiffness = Array2<double>(1, 3 * s, 1, 3 * s);
+    Array2<double>& k = r.globalStiffness;
+
+    // Storeys whose rotation can be scaled.
+    std::vector<bool> rotates(static_cast<std::size_t>(s + 1), false);
+    for (int storey = 1; storey <= s; ++storey) {
+        rotates[static_cast<std::size_t>(storey)] = m.gyrationRadius(storey) > 0;
+        if (!rotates[static_cast<std::size_t>(storey)])
+            reportNoGyrationRadius(asker, storey);
+    }
+
+    // Lever arms of the ritto about each storey's centre, over its radius of gyration:
+    // armY(c) = (y − yG_c)/ρ_c and armX(c) = (x − xG_c)/ρ_c; 0 where the storey does not rotate.
+    std::vector<double> armX(static_cast<std::size_t>(s + 1));
+    std::vector<double> armY(static_cast<std::size_t>(s + 1));
+    for (int i = 1; i <= nodes; ++i) {
+        const int n = r.ritStoreys(i);
+        if (n <= 0)
+            continue;
+        const numbering::PlanPoint at = numbering::nodePosition(m, i);
+        for (int c = 1; c <= n; ++c) {
+            const bool ok = rotates[static_cast<std::size_t>(c)];
+            const double rho = m.gyrationRadius(c);
+            armX[static_cast<std::size_t>(c)] = ok ? (at.x - m.massCentre(c, 1)) / rho : 0;
+            armY[static_cast<std::size_t>(c)] = ok ? (at.y - m.massCentre(c, 2)) / rho : 0;
+        }
+        const double* ax = armX.data() + 1; // ax[c − 1] for storey c
+        const double* ay = armY.data() + 1;
+        const double* blockX = r.ritMatrixY.block(i).data(); // resists X translations
+        const double* blockY = r.ritMatrixX.block(i).data();
+        for (int row = 1; row <= n; ++row) {
+            const double* kx = blockX + (row - 1) * s; // kx[c − 1] for storey c
+            const double* ky = blockY + (row - 1) * s;
+            double* xx = &k(row, 1);
+            double* xt = &k(row, 2 * s + 1);
+            double* yy = &k(s + row, s + 1);
+            double* yt = &k(s + row, 2 * s + 1);
+            double* tt = &k(2 * s + row, 2 * s + 1);
+            const double ayRow = ay[row - 1];
+            const double axRow = ax[row - 1];
+            for (int c = 0; c < n; ++c) {
+                xx[c] += kx[c];
+                xt[c] -= ay[c] * kx[c];
+                yy[c] += ky[c];
+                yt[c] += ax[c] * ky[c];
+                tt[c] += ayRow * ay[c] * kx[c] + axRow * ax[c] * ky[c];
+            }
+        }
+    }
+
+    // The lower-left blocks are the transposes of Kxθ and Kyθ.
+    for (int row = 2 * s + 1; row <= 3 * s; ++row) {
+        for (int c = 1; c <= 2 * s; ++c)
+            k(row, c) = k(c, row);
+    }
+}
+
+} // namespace orvanta

@@ -1,0 +1,241 @@
+#include "ritto_condensation.h"
+
+#include "ritto_elements.h"
+#include "zero_pivot.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace orvanta {
+
+namespace detail {
+
+RittoCondenser::RittoCondenser(int maxFloors) : width_(maxFloors + 2) {
+    const auto floors = static_cast<std::size_t>(maxFloors + 2);
+    for (std::vector<double>* v :
+         {&kuu_, &kuuNext_, &dv_,  &dt_,  &dvt_, &bv_,  &bt_,  &wLow_, &wMid_, &wHigh_, &x11_,
+          &x12_, &x22_,     &m11_, &m12_, &m21_, &m22_, &g11_, &g12_,  &g22_,  &gvRow_, &gvNext_})
+        v->assign(floors, 0.0);
+    const std::size_t square = floors * floors;
+    gtt_.assign(square, 0.0);
+    h_.assign(square, 0.0);
+}
+
+// Adds every bar of the ritto to the floor-by-floor arrays. Bars are taken in row order, and the
+// column terms are written as the sums of the bending and shear parts, so the rounding follows
+// the element-by-element assembly of the whole matrix closely.
+void RittoCondenser::assemble(const double* rows, int n) {
+    for (std::vector<double>* v :
+         {&kuu_, &kuuNext_, &dv_, &dt_, &dvt_, &bv_, &bt_, &wLow_, &wMid_, &wHigh_})
+        std::fill(v->begin(), v->begin() + n + 2, 0.0);
+
+    for (int e = 1; e <= n; ++e) { // column of storey e, from floor e − 1 to floor e
+        const double* row = rows + (e - 1) * bar::values;
+        if (row[bar::present - 1] != 1.0)
+            continue;
+        const double length = row[bar::length - 1];
+        const double area = row[bar::area - 1];
+        const double inertia = row[bar::inertia - 1];
+        const double p = row[bar::shear - 1];
+        const double c4 = 1 + 4 * p;
+        const double lateral = inertia / (length * length * length) *
+                               (4 * (1 - 2 * p) / c4 + 8 * (1 + p) / c4); // 12·I/(L³·c4)
+        const double lateralRotation =
+            -(inertia / (length * length)) * (2 * (1 - 2 * p) / c4 + 4 * (1 + p) / c4);
+        const double rotation = inertia / length * 4 * (1 + p) / c4;
+        const double carryOver = inertia / length * 2 * (1 - 2 * p) / c4;
+        const double axial = area / length;
+
+        if (e >= 2) { // the lower end is floor g, not the fixed base
+            const int g = e - 1;
+            kuu_[g] += lateral;
+            kuuNext_[g] -= lateral;
+            dv_[g] += axial;
+            bv_[g] -= axial;
+            dt_[g] += rotation;
+            bt_[g] += carryOver;
+            wMid_[g] += lateralRotation;
+            wHigh_[g] += lateralRotation;
+            wLow_[e] -= lateralRotation;
+        }
+        kuu_[e] += lateral;
+        dv_[e] += axial;
+        dt_[e] += rotation;
+        wMid_[e] -= lateralRotation;
+    }
+
+    for (int side = 1; side <= 2; ++side) { // lower-side, then upper-side half-beams
+        for (int f = 1; f <= n; ++f) {
+            const double* row = rows + (side * n + f - 1) * bar::values;
+            if (row[bar::present - 1] != 1.0)
+                continue;
+            const double length = row[bar::length - 1];
+            const double inertia = row[bar::inertia - 1];
+            const double q = 1 / (1 + row[bar::shear - 1]);
+            dv_[f] += 3 * q * inertia / (length * length * length);
+            dt_[f] += 3 * q * inertia / length;
+            const double coupling = 3 * q * inertia / (length * length);
+            dvt_[f] += side == 1 ? -coupling : coupling;
+        }
+    }
+}
+
+// Upward elimination of the vertical and rotational DOFs, floor by floor: Δ_f and its inverse.
+bool RittoCondenser::factorise(int n) {
+    for (int f = 1; f <= n; ++f) {
+        double a11 = dv_[f];
+        double a12 = dvt_[f];
+        double a22 = dt_[f];
+        if (f > 1) { // Δ_f = D_f − B Δ_{f−1}⁻¹ B with B = diag(bv, bt) of the column below
+            const double bv = bv_[f - 1];
+            const double bt = bt_[f - 1];
+            a11 -= bv * bv * x11_[f - 1];
+            a12 -= bv * bt * x12_[f - 1];
+            a22 -= bt * bt * x22_[f - 1];
+        }
+        if (isZeroPivot(a11, dv_[f]))
+            return false;
+        const double l = a12 / a11;
+        const double p2 = a22 - l * a12;
+        if (isZeroPivot(p2, dt_[f]))
+            return false;
+        x22_[f] = 1 / p2;
+        x12_[f] = -l * x22_[f];
+        x11_[f] = 1 / a11 + l * l * x22_[f];
+    }
+    return true;
+}
+
+// Downward sweep: the rotation–rotation terms of Koo⁻¹, all n × n of them.
+void RittoCondenser::invertRotations(int n) {
+    for (int f = 1; f < n; ++f) { // M_f = −Δ_f⁻¹ B_f
+        m11_[f] = -x11_[f] * bv_[f];
+        m12_[f] = -x12_[f] * bt_[f];
+        m21_[f] = -x12_[f] * bv_[f];
+        m22_[f] = -x22_[f] * bt_[f];
+    }
+    g11_[n] = x11_[n];
+    g12_[n] = x12_[n];
+    g22_[n] = x22_[n];
+    for (int f = n - 1; f >= 1; --f) { // G_ff = Δ_f⁻¹ + M_f G_{f+1,f+1} M_fᵀ
+        const double p11 = m11_[f] * g11_[f + 1] + m12_[f] * g12_[f + 1];
+        const double p12 = m11_[f] * g12_[f + 1] + m12_[f] * g22_[f + 1];
+        const double p21 = m21_[f] * g11_[f + 1] + m22_[f] * g12_[f + 1];
+        const double p22 = m21_[f] * g12_[f + 1] + m22_[f] * g22_[f + 1];
+        g11_[f] = x11_[f] + p11 * m11_[f] + p12 * m12_[f];
+        g12_[f] = x12_[f] + p11 * m21_[f] + p12 * m22_[f];
+        g22_[f] = x22_[f] + p21 * m21_[f] + p22 * m22_[f];
+    }
+
+    // Rotation column of G_ab, a ≤ b, row by row downwards: G_ab = M_a G_{a+1,b}.
+    const int w = width_;
+    double* next = gvNext_.data(); // vertical–rotation terms G_{a+1,b}(v, θ)
+    double* current = gvRow_.data();
+    for (int a = n; a >= 1; --a) {
+        double* gt = gtt_.data() + a * w;
+        const double* gtBelow = gt + w; // row a + 1
+        const double m11 = m11_[a], m12 = m12_[a], m21 = m21_[a], m22 = m22_[a];
+        for (int b = a + 1; b <= n; ++b) {
+            current[b] = m11 * next[b] + m12 * gtBelow[b];
+            gt[b] = m21 * next[b] + m22 * gtBelow[b];
+        }
+        current[a] = g12_[a];
+        gt[a] = g22_[a];
+        std::swap(current, next);
+    }
+    for (int a = 1; a <= n; ++a) { // symmetry, and the zero padding columns 0 and n + 1
+        double* gt = gtt_.data() + a * w;
+        gt[0] = 0;
+        gt[n + 1] = 0;
+        for (int b = 1; b < a; ++b)
+            gt[b] = gtt_[static_cast<std::size_t>(b * w + a)];
+    }
+}
+
+// K = Ktt − W G_θθ Wᵀ, through H = G_θθ Wᵀ.
+void RittoCondenser::condenseTranslations(int n, double* out, int stride) {
+    const int w = width_;
+    wLow_[1] = 0; // no rotation below the first floor or above the last one
+    wHigh_[n] = 0;
+    std::fill(h_.begin(), h_.begin() + w, 0.0); // row 0
+    std::fill(h_.begin() + (n + 1) * w, h_.begin() + (n + 2) * w, 0.0);
+    const double* wl = wLow_.data();
+    const double* wm = wMid_.data();
+    const double* wh = wHigh_.data();
+    for (int a = 1; a <= n; ++a) {
+        const double* g = gtt_.data() + a * w;
+        double* h = h_.data() + a * w;
+        for (int c = 1; c <= n; ++c)
+            h[c] = g[c - 1] * wl[c] + g[c] * wm[c] + g[c + 1] * wh[c];
+    }
+    for (int r = 1; r <= n; ++r) {
+        const double* below = h_.data() + (r - 1) * w;
+        const double* at = below + w;
+        const double* above = at + w;
+        const double low = wl[r], mid = wm[r], high = wh[r];
+        double* k = out + (r - 1) * stride; // k[c − 1] for floor c
+        for (int c = 1; c <= n; ++c)
+            k[c - 1] = -(low * below[c] + mid * at[c] + high * above[c]);
+        k[r - 1] += kuu_[r];
+        if (r < n)
+            k[r] += kuuNext_[r];
+        if (r > 1)
+            k[r - 2] += kuuNext_[r - 1];
+    }
+}
+
+bool RittoCondenser::condense(const double* rows, int n, double* out, int stride) {
+    assemble(rows, n);
+    if (!factorise(n))
+        return false;
+    invertRotations(n);
+    condenseTranslations(n, out, stride);
+    return true;
+}
+
+} // namespace detail
+
+namespace {
+
+void reportNotInvertible(Asker& asker) {
+    asker.tell({"Attenzione: la matrice di rigidezza di uno dei ritti risulta",
+                "            non essere definita positiva e non è pertanto invertibile."},
+               "Errore di Inversione della Matrice", MessageIcon::Critical);
+}
+
+void computeRitMatrices(const Model& m, AnalysisResults& r, Direction direction, Asker& asker) {
+    const int storeys = m.counts.nStoreys;
+    const Array3<double>& table = ritElements(r, direction);
+    const int nodes = static_cast<int>(r.ritStoreys.size());
+    Array3<double>& result = ritMatrix(r, direction);
+    result = Array3<double>{}; // release an earlier result before allocating the new one
+    result = Array3<double>(uninitialized, 1, nodes, 1, storeys, 1, storeys);
+
+    detail::RittoCondenser condenser(storeys);
+    bool stopped = false;
+    for (int i = 1; i <= nodes; ++i) {
+        double* block = result.block(i).data();
+        const int n = stopped ? 0 : r.ritStoreys(i);
+        if (n > 0 && !condenser.condense(table.block(i).data(), n, block, storeys)) {
+            // This ritto and every later one of the direction keep zero matrices.
+            reportNotInvertible(asker);
+            stopped = true;
+        }
+        const int filled = stopped ? 0 : std::max(n, 0);
+        for (int row = 0; row < filled; ++row)
+            std::fill(block + row * storeys + filled, block + (row + 1) * storeys, 0.0);
+        std::fill(block + filled * storeys, block + storeys * storeys, 0.0);
+    }
+}
+
+} // namespace
+
+void computeRitMatricesX(const Model& m, AnalysisResults& r, Asker& asker) {
+    computeRitMatrices(m, r, Direction::X, asker);
+}
+
+void computeRitMatricesY(const Model& m, AnalysisResults& r, Asker& asker) {
+    computeRitMatrices(m, r, Direction::Y, asker);
+}
+
+} // namespace orvanta

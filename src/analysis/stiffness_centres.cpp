@@ -1,0 +1,85 @@
+#include "stiffness_centres.h"
+
+#include "normalised_matrix.h"
+#include "numbering.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace orvanta {
+
+namespace {
+
+struct FamilyResults {
+    Array1<double>& centre;
+    Array1<double>& weight;
+    Array1<std::int16_t>& size;
+    Array3<double>& mean;
+};
+
+void computeDirection(const Model& m, const AnalysisResults& r, Direction d, FamilyResults out) {
+    const int storeys = m.counts.nStoreys;
+    const int nodes = static_cast<int>(r.ritStoreys.size());
+    const int count = familyCount(r, d);
+    const Array3<double>& k = ritMatrix(r, d);
+    const Array1<std::int16_t>& families = family(r, d);
+
+    out.centre = Array1<double>(1, count);
+    out.weight = Array1<double>(1, nodes);
+    out.size = Array1<std::int16_t>(1, count);
+    out.mean = Array3<double>(1, count, 1, storeys, 1, storeys);
+
+    // The family of a ritto that takes part, or 0.
+    const auto member = [&](int i) {
+        const int f = families(i);
+        const bool counts = r.ritStoreys(i) != 0 && f >= 1 && f <= count && k(i, 1, 1) != 0;
+        return counts ? f : 0;
+    };
+
+    std::vector<double> stiffness(static_cast<std::size_t>(count) + 1, 0.0);
+    for (int i = 1; i <= nodes; ++i) {
+        if (const int f = member(i))
+            stiffness[static_cast<std::size_t>(f)] += k(i, 1, 1);
+    }
+    for (int i = 1; i <= nodes; ++i) {
+        const int f = member(i);
+        const double sum = stiffness[static_cast<std::size_t>(f)];
+        if (f == 0 || sum == 0)
+            continue;
+        const numbering::PlanPoint at = numbering::nodePosition(m, i);
+        out.weight(i) = k(i, 1, 1) / sum;
+        out.centre(f) += out.weight(i) * (d == Direction::X ? at.x : at.y);
+    }
+
+    const std::size_t terms = static_cast<std::size_t>(storeys) * static_cast<std::size_t>(storeys);
+    for (int i = 1; i <= nodes; ++i) {
+        const int f = member(i);
+        if (f == 0)
+            continue;
+        ++out.size(f);
+        const double first = k(i, 1, 1);
+        const double* from = k.block(i).data();
+        double* to = out.mean.block(f).data();
+        for (std::size_t j = 0; j < terms; ++j)
+            to[j] += normalisedTerm(from[j], first);
+    }
+    for (int f = 1; f <= count; ++f) {
+        if (out.size(f) == 0)
+            continue;
+        const double members = out.size(f);
+        for (double& term : out.mean.block(f))
+            term /= members;
+    }
+}
+
+} // namespace
+
+void computeStiffnessCentres(const Model& m, AnalysisResults& r) {
+    computeDirection(m, r, Direction::X,
+                     {r.stiffnessCentreX, r.stiffnessWeightX, r.familySizeX, r.familyMeanMatrixX});
+    computeDirection(m, r, Direction::Y,
+                     {r.stiffnessCentreY, r.stiffnessWeightY, r.familySizeY, r.familyMeanMatrixY});
+}
+
+} // namespace orvanta

@@ -23,7 +23,8 @@ void writeMessages(JsonWriter& json, const std::vector<Message>& messages) {
 
 } // namespace
 
-std::string analysisJson(const Model& model, const std::vector<Message>& messages) {
+std::string analysisJson(const Model& model, const AnalysisResults& results,
+                         const std::vector<Message>& messages) {
     JsonWriter json;
     json.beginObject();
     json.key("counts");
@@ -51,6 +52,45 @@ std::string analysisJson(const Model& model, const std::vector<Message>& message
     json.values(model.gyrationRadius);
     json.key("storeyForce");
     json.values(model.storeyForce);
+
+    json.key("ritStoreys");
+    json.values(results.ritStoreys);
+    json.key("ritElementsX");
+    json.values(results.ritElementsX);
+    json.key("ritElementsY");
+    json.values(results.ritElementsY);
+    json.key("ritMatrixX");
+    json.values(results.ritMatrixX);
+    json.key("ritMatrixY");
+    json.values(results.ritMatrixY);
+    json.key("globalStiffness");
+    json.values(results.globalStiffness);
+    json.key("familyCountX");
+    json.value(results.familyCountX);
+    json.key("familyCountY");
+    json.value(results.familyCountY);
+    json.key("familyX");
+    json.values(results.familyX);
+    json.key("familyY");
+    json.values(results.familyY);
+    json.key("stiffnessCentreX");
+    json.values(results.stiffnessCentreX);
+    json.key("stiffnessCentreY");
+    json.values(results.stiffnessCentreY);
+    json.key("stiffnessWeightX");
+    json.values(results.stiffnessWeightX);
+    json.key("stiffnessWeightY");
+    json.values(results.stiffnessWeightY);
+    json.key("familySizeX");
+    json.values(results.familySizeX);
+    json.key("familySizeY");
+    json.values(results.familySizeY);
+    json.key("familyMeanMatrixX");
+    json.values(results.familyMeanMatrixX);
+    json.key("familyMeanMatrixY");
+    json.values(results.familyMeanMatrixY);
+    json.key("deformedShape");
+    json.values(results.deformedShape);
     json.key("messages");
     writeMessages(json, messages);
     json.endObject();

@@ -1,8 +1,10 @@
 #pragma once
 
-// The JSON document of `orvanta-cli analyse`: the model's counts, coordinates and stored load
-// results, and every message shown, in order. Arrays keep their first element first.
+// The JSON document of `orvanta-cli analyse`: the model's counts, coordinates and load results,
+// every result of the stiffness analysis, and every message shown, in order. Arrays keep their
+// first element first (deformedShape its column 0, the base).
 
+#include "analysis_results.h"
 #include "model.h"
 #include "user_interaction.h"
 
@@ -11,6 +13,7 @@
 
 namespace orvanta::cli {
 
-std::string analysisJson(const Model& model, const std::vector<Message>& messages);
+std::string analysisJson(const Model& model, const AnalysisResults& results,
+                         const std::vector<Message>& messages);
 
 } // namespace orvanta::cli

@@ -1,18 +1,28 @@
 // orvanta-cli: the batch tool.
 //
 //   orvanta-cli resave IN.orv OUT.orv       open a project and save it under another name
-//   orvanta-cli analyse FILE.orv [--json OUT]
-//                                           open a project and print its analysis as JSON
+//   orvanta-cli analyse FILE.orv [--families-x N] [--families-y N] [--redistribute] [--json OUT]
+//                                           open a project, analyse it and print the results
+//                                           as JSON: with --redistribute the slab loads are
+//                                           distributed again first; --families-x/-y set the
+//                                           family count of a direction (under the same rules
+//                                           as the family window) and assign the families
 //
 // Exit status: 0 done, 1 wrong usage or a failed save, 2 a project file that cannot be read.
 
 #include "analysis_json.h"
 #include "batch_interaction.h"
+#include "calculation.h"
+#include "deformed_shape.h"
+#include "families.h"
+#include "load_distribution.h"
 #include "project_session.h"
+#include "stiffness_centres.h"
 
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,7 +36,8 @@ constexpr int exitUnreadable = 2;
 
 int usage() {
     std::cerr << "uso: orvanta-cli resave IN.orv OUT.orv\n"
-                 "     orvanta-cli analyse FILE.orv [--json OUT]\n";
+                 "     orvanta-cli analyse FILE.orv [--families-x N] [--families-y N]\n"
+                 "                         [--redistribute] [--json OUT]\n";
     return exitUsage;
 }
 
@@ -59,35 +70,82 @@ int resave(const std::string& in, const std::string& out) {
     return 0;
 }
 
-int analyse(const std::vector<std::string>& arguments) {
+struct AnalyseOptions {
     std::string path;
     std::string jsonPath;
+    std::optional<std::string> familiesX; // the count as typed: the count rules read it
+    std::optional<std::string> familiesY;
+    bool redistribute = false;
+};
+
+std::optional<AnalyseOptions> parseAnalyse(const std::vector<std::string>& arguments) {
+    AnalyseOptions options;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
-        if (arguments[i] == "--json" && i + 1 < arguments.size())
-            jsonPath = arguments[++i];
-        else if (path.empty() && arguments[i].rfind("--", 0) != 0)
-            path = arguments[i];
+        const std::string& a = arguments[i];
+        const bool hasValue = i + 1 < arguments.size();
+        if (a == "--json" && hasValue)
+            options.jsonPath = arguments[++i];
+        else if (a == "--families-x" && hasValue)
+            options.familiesX = arguments[++i];
+        else if (a == "--families-y" && hasValue)
+            options.familiesY = arguments[++i];
+        else if (a == "--redistribute")
+            options.redistribute = true;
+        else if (options.path.empty() && a.rfind("--", 0) != 0)
+            options.path = a;
         else
-            return usage();
+            return std::nullopt;
     }
-    if (path.empty())
+    if (options.path.empty())
+        return std::nullopt;
+    return options;
+}
+
+// Sets the family count of one direction from the text given, and assigns the families. Text
+// that is not a whole number is reported and changes nothing.
+void assignRequestedFamilies(const Model& model, AnalysisResults& results, Direction direction,
+                             const std::string& text, Asker& asker) {
+    const std::optional<long long> requested = readFamilyCount(text, model, asker);
+    if (!requested)
+        return;
+    const int count = setFamilyCount(model, results, direction, *requested, asker);
+    assignFamilies(model, results, direction, count, asker);
+}
+
+int analyse(const std::vector<std::string>& arguments) {
+    const std::optional<AnalyseOptions> options = parseAnalyse(arguments);
+    if (!options)
         return usage();
 
     RecordingAsker asker;
     PresetFileChooser chooser;
     ProjectSession session(asker, chooser);
-    if (!openProject(session, chooser, asker, path))
+    if (!openProject(session, chooser, asker, options->path))
         return exitUnreadable;
+    Model& model = session.model();
 
-    const std::string json = analysisJson(session.model(), asker.messages());
-    if (jsonPath.empty()) {
+    // A distribution that stops on a missing beam or column keeps the stored loads, and the
+    // analysis goes on with them.
+    if (options->redistribute)
+        distributeLoads(model, asker);
+    AnalysisResults results;
+    runCalculation(model, results, asker);
+    if (options->familiesX)
+        assignRequestedFamilies(model, results, Direction::X, *options->familiesX, asker);
+    if (options->familiesY)
+        assignRequestedFamilies(model, results, Direction::Y, *options->familiesY, asker);
+    computeStiffnessCentres(model, results);
+    computeDeformedShape(model, results, asker);
+
+    const std::string json = analysisJson(model, results, asker.messages());
+    if (options->jsonPath.empty()) {
         std::cout << json;
         return 0;
     }
-    std::ofstream file(jsonPath, std::ios::binary);
+    std::ofstream file(options->jsonPath, std::ios::binary);
     file << json;
     if (!file.flush()) {
-        std::cerr << "orvanta-cli: impossibile scrivere " << jsonPath << '\n';
+        std::cerr << "orvanta-cli: impossibile scrivere " << options->jsonPath << '\n';
         return exitUsage;
     }
     return 0;

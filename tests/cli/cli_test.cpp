@@ -2,12 +2,11 @@
 
 #include "test_paths.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sstream>
 #include <sys/wait.h>
 
@@ -32,8 +31,8 @@ std::string readAll(const fs::path& path) {
 CliRun runCli(const std::string& arguments, const fs::path& folder) {
     const fs::path out = folder / "stdout.txt";
     const fs::path err = folder / "stderr.txt";
-    const std::string command = std::string(ORVANTA_CLI) + " " + arguments + " >" + out.string() +
-                                " 2>" + err.string();
+    const std::string command =
+        std::string(ORVANTA_CLI) + " " + arguments + " >" + out.string() + " 2>" + err.string();
     const int raw = std::system(command.c_str());
     return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readAll(out), readAll(err)};
 }
@@ -52,7 +51,8 @@ TEST(Cli, ResaveReproducesEveryExampleByteForByte) {
     ASSERT_GE(examples().size(), 2u);
     for (const fs::path& example : examples()) {
         const fs::path copy = folder / example.filename();
-        const CliRun run = runCli("resave '" + example.string() + "' '" + copy.string() + "'", folder);
+        const CliRun run =
+            runCli("resave '" + example.string() + "' '" + copy.string() + "'", folder);
         ASSERT_EQ(run.status, 0) << example << ": " << run.err;
         EXPECT_EQ(readAll(copy), readAll(example)) << example;
     }
@@ -64,10 +64,10 @@ TEST(Cli, UnreadableFileExitsWithTwoAndOneLineOfReason) {
     std::string text = readAll(testing::example("blocco-1-campata.orv"));
     text.replace(text.find("300"), 3, "abc");
     std::ofstream(broken, std::ios::binary) << text;
-    for (const std::string& command : {"analyse '" + broken.string() + "'",
-                                       "resave '" + broken.string() + "' '" +
-                                           (folder / "copia.orv").string() + "'",
-                                       "analyse '" + (folder / "manca.orv").string() + "'"}) {
+    for (const std::string& command :
+         {"analyse '" + broken.string() + "'",
+          "resave '" + broken.string() + "' '" + (folder / "copia.orv").string() + "'",
+          "analyse '" + (folder / "manca.orv").string() + "'"}) {
         const CliRun run = runCli(command, folder);
         EXPECT_EQ(run.status, 2) << command;
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
@@ -81,9 +81,9 @@ TEST(Cli, UnreadableFileExitsWithTwoAndOneLineOfReason) {
 TEST(Cli, AnalyseWritesTheModelAsJson) {
     const fs::path folder = testing::outputFolder("cli-analyse");
     const fs::path json = folder / "analisi.json";
-    const CliRun run = runCli(
-        "analyse '" + testing::example("blocco-1-campata.orv").string() + "' --json " + json.string(),
-        folder);
+    const CliRun run = runCli("analyse '" + testing::example("blocco-1-campata.orv").string() +
+                                  "' --json " + json.string(),
+                              folder);
     ASSERT_EQ(run.status, 0) << run.err;
     const std::string text = readAll(json);
     EXPECT_NE(text.find("\"counts\":{\"nX\":2,\"nY\":2,\"nStoreys\":1,\"nExtra\":0}"),

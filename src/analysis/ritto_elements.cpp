@@ -71,7 +71,7 @@ std::optional<int> columnAlongBeams(const BeamLine& line, int storey, int from, 
     }
 }
 
-// Message for a half-beam of zero length; the bar is then left out.
+// The warning for a half-beam of zero length; the bar is then left out.
 void reportZeroLength(Asker& asker, bool alongX) {
     asker.tell({alongX ? "Attenzione: una delle travi in X risulta avere lunghezza nulla;"
                        : "Attenzione: una delle travi in Y risulta avere lunghezza nulla;",
@@ -79,45 +79,77 @@ void reportZeroLength(Asker& asker, bool alongX) {
                "Attenzione", MessageIcon::Critical);
 }
 
-// Fills the lower- and upper-side half-beam rows of every ritto of one table from the beams of
-// one direction: along X into the table of the ritti orthogonal to Y, along Y into that of the
-// ritti orthogonal to X. A storey without column at the node gets no half-beam.
-void buildHalfBeams(const Model& m, AnalysisResults& r, bool alongX, Asker& asker) {
-    const Counts& c = m.counts;
-    Array3<double>& table = alongX ? r.ritElementsY : r.ritElementsX;
-    for (int i = 1; i <= c.nX * c.nY; ++i) {
-        const int storeys = r.ritStoreys(i);
-        if (storeys == 0)
-            continue;
-        const numbering::GridPosition at = gridPosition(c, i);
-        const BeamLine line{m, alongX, at.ix, at.iy};
-        const int position = alongX ? at.ix : at.iy;
-        double* rows = table.block(i).data();
-        for (int j = 1; j <= storeys; ++j) {
-            double* lower = rows + (storeys + j - 1) * bar::values; // cleared with the columns
-            double* upper = rows + (2 * storeys + j - 1) * bar::values;
-            if (!present(m, j, columnSlot(c, i)))
-                continue;
-            for (const int step : {-1, +1}) {
-                const std::optional<int> far = columnAlongBeams(line, j, position, step);
-                if (!far)
-                    continue;
-                const double length = step < 0
-                                          ? (line.coordinate(position) - line.coordinate(*far)) / 2
-                                          : (line.coordinate(*far) - line.coordinate(position)) / 2;
-                if (length == 0) {
-                    reportZeroLength(asker, alongX);
-                    continue;
-                }
-                const int slot = line.beamSlot(step < 0 ? position - 1 : position);
-                const BarSection section = beamSection(
-                    m.members(j, slot, member::shape) != 0, m.members(j, slot, member::base),
-                    m.members(j, slot, member::height), m.members(j, slot, member::thickness1),
-                    m.members(j, slot, member::thickness2));
-                writeBar(step < 0 ? lower : upper, length, section);
-            }
-        }
+// Writes the half-beam on one side of a node at storey j into `row`, or clears the row when
+// there is none (no beam, a cantilever, or a zero length, which is counted).
+void writeHalfBeam(const BeamLine& line, int storey, int position, int step, double* row,
+                   int& zeroLengths) {
+    const std::optional<int> far = columnAlongBeams(line, storey, position, step);
+    const double length = !far       ? 0
+                          : step < 0 ? (line.coordinate(position) - line.coordinate(*far)) / 2
+                                     : (line.coordinate(*far) - line.coordinate(position)) / 2;
+    if (!far || length == 0) {
+        zeroLengths += far ? 1 : 0;
+        clearRows(row, 1);
+        return;
     }
+    const Model& m = line.m;
+    const int slot = line.beamSlot(step < 0 ? position - 1 : position);
+    writeBar(row, length,
+             beamSection(m.members(storey, slot, member::shape) != 0,
+                         m.members(storey, slot, member::base),
+                         m.members(storey, slot, member::height),
+                         m.members(storey, slot, member::thickness1),
+                         m.members(storey, slot, member::thickness2)));
+}
+
+// Rows of ritto i at storey j ≤ m = ritStoreys(i): its column (row j of both tables) and, at a
+// grid node, its half-beams (rows m + j and 2m + j): along X into the table of the ritti
+// orthogonal to Y, along Y into that of the ritti orthogonal to X.
+struct ZeroLengths {
+    int alongX = 0;
+    int alongY = 0;
+};
+
+void writeStorey(const Model& m, AnalysisResults& r, int i, int j, ZeroLengths& zero) {
+    const Counts& c = m.counts;
+    const int height = r.ritStoreys(i);
+    double* rowsX = r.ritElementsX.block(i).data();
+    double* rowsY = r.ritElementsY.block(i).data();
+    const auto at = [&](double* rows, int row) { return rows + (row - 1) * bar::values; };
+
+    const int slot = columnSlot(c, i);
+    const bool column = present(m, j, slot);
+    if (!column) {
+        for (double* rows : {rowsX, rowsY}) {
+            clearRows(at(rows, j), 1);
+            clearRows(at(rows, height + j), 1);
+            clearRows(at(rows, 2 * height + j), 1);
+        }
+        return;
+    }
+    const double length = m.levelZ(j + 1) - m.levelZ(j);
+    const bool box = m.members(j, slot, member::shape) != 0;
+    const double b = m.members(j, slot, member::base);
+    const double h = m.members(j, slot, member::height);
+    const double tx = m.members(j, slot, member::thickness1);
+    const double ty = m.members(j, slot, member::thickness2);
+    writeBar(at(rowsX, j), length, columnSection(box, b, h, tx, ty, true));
+    writeBar(at(rowsY, j), length, columnSection(box, b, h, tx, ty, false));
+
+    if (!numbering::isGridNode(c, i)) { // extra nodes carry no beams
+        for (double* rows : {rowsX, rowsY}) {
+            clearRows(at(rows, height + j), 1);
+            clearRows(at(rows, 2 * height + j), 1);
+        }
+        return;
+    }
+    const numbering::GridPosition p = gridPosition(c, i);
+    const BeamLine alongX{m, true, p.ix, p.iy};
+    const BeamLine alongY{m, false, p.ix, p.iy};
+    writeHalfBeam(alongX, j, p.ix, -1, at(rowsY, height + j), zero.alongX);
+    writeHalfBeam(alongX, j, p.ix, +1, at(rowsY, 2 * height + j), zero.alongX);
+    writeHalfBeam(alongY, j, p.iy, -1, at(rowsX, height + j), zero.alongY);
+    writeHalfBeam(alongY, j, p.iy, +1, at(rowsX, 2 * height + j), zero.alongY);
 }
 
 } // namespace
@@ -134,38 +166,40 @@ void buildRitElements(const Model& m, AnalysisResults& r, Asker& asker) {
     r.ritElementsY = Array3<double>(uninitialized, 1, nodes, 1, rows, 1, bar::values);
     r.ritStoreys = Array1<std::int16_t>(1, nodes);
 
-    // Columns, in both tables; the ritto's height is its highest storey with a column (a storey
-    // without column below it leaves an empty row, it is not counted out).
-    for (int i = 1; i <= nodes; ++i) {
-        const int slot = columnSlot(c, i);
-        int height = 0;
-        for (int j = 1; j <= storeys; ++j) {
-            if (present(m, j, slot))
-                height = j;
-        }
-        r.ritStoreys(i) = static_cast<std::int16_t>(height);
-        double* rowsX = r.ritElementsX.block(i).data();
-        double* rowsY = r.ritElementsY.block(i).data();
-        clearRows(rowsX, rows);
-        clearRows(rowsY, rows);
-        for (int j = 1; j <= height; ++j) {
-            if (!present(m, j, slot))
-                continue;
-            const double length = m.levelZ(j + 1) - m.levelZ(j);
-            const bool box = m.members(j, slot, member::shape) != 0;
-            const double b = m.members(j, slot, member::base);
-            const double h = m.members(j, slot, member::height);
-            const double tx = m.members(j, slot, member::thickness1);
-            const double ty = m.members(j, slot, member::thickness2);
-            writeBar(rowsX + (j - 1) * bar::values, length, columnSection(box, b, h, tx, ty, true));
-            writeBar(rowsY + (j - 1) * bar::values, length,
-                     columnSection(box, b, h, tx, ty, false));
+    // The height of each ritto is its highest storey with a column (a storey without column
+    // below it leaves empty rows; it is not counted out).
+    for (int j = 1; j <= storeys; ++j) {
+        for (int i = 1; i <= nodes; ++i) {
+            if (present(m, j, columnSlot(c, i)))
+                r.ritStoreys(i) = static_cast<std::int16_t>(j);
         }
     }
 
-    // Beams along X first, then along Y, so the zero-length warnings come in that order.
-    buildHalfBeams(m, r, true, asker);
-    buildHalfBeams(m, r, false, asker);
+    // Grid row by grid row, storey by storey, so the members of one storey are read along the
+    // row they lie in; every row of every table is written once.
+    ZeroLengths zero;
+    const auto fill = [&](int first, int last) {
+        for (int i = first; i <= last; ++i) {
+            const int height = r.ritStoreys(i);
+            for (double* table : {r.ritElementsX.block(i).data(), r.ritElementsY.block(i).data()})
+                clearRows(table + 3 * height * bar::values, rows - 3 * height);
+        }
+        for (int j = 1; j <= storeys; ++j) {
+            for (int i = first; i <= last; ++i) {
+                if (j <= r.ritStoreys(i))
+                    writeStorey(m, r, i, j, zero);
+            }
+        }
+    };
+    for (int iy = 1; iy <= c.nY; ++iy)
+        fill(gridNode(c, 1, iy), gridNode(c, c.nX, iy));
+    fill(c.nX * c.nY + 1, nodes);
+
+    // Every warning about beams along X comes before those about beams along Y.
+    for (int k = 0; k < zero.alongX; ++k)
+        reportZeroLength(asker, true);
+    for (int k = 0; k < zero.alongY; ++k)
+        reportZeroLength(asker, false);
 }
 
 } // namespace orvanta

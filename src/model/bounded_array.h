@@ -34,11 +34,30 @@ inline std::size_t extentOf(int lower, int upper) {
     return upper >= lower ? static_cast<std::size_t>(upper - lower) + 1 : 0;
 }
 
+// Large blocks (the ritto matrices of a big building run to hundreds of megabytes) are mapped
+// from the system with their pages made present at once: filling them then costs no page fault
+// per 4 KB, which on a 100 × 100 × 99 building is a third of the time of the analysis. Small
+// blocks come from the usual heap.
+inline constexpr std::size_t largeBlockBytes = std::size_t{4} << 20;
+void* allocateLarge(std::size_t bytes);
+void freeLarge(void* block, std::size_t bytes) noexcept;
+
 // An allocator that leaves elements default-initialised (uninitialised for doubles), so that
 // arrays that are about to be overwritten in full are not zero-filled first.
 template <class T> struct DefaultInitAllocator : std::allocator<T> {
     template <class U> struct rebind { using other = DefaultInitAllocator<U>; };
     using std::allocator<T>::allocator;
+    T* allocate(std::size_t n) {
+        if (n * sizeof(T) >= largeBlockBytes)
+            return static_cast<T*>(allocateLarge(n * sizeof(T)));
+        return std::allocator<T>::allocate(n);
+    }
+    void deallocate(T* p, std::size_t n) noexcept {
+        if (n * sizeof(T) >= largeBlockBytes)
+            freeLarge(p, n * sizeof(T));
+        else
+            std::allocator<T>::deallocate(p, n);
+    }
     template <class U> void construct(U* p) noexcept(noexcept(::new (static_cast<void*>(p)) U)) {
         ::new (static_cast<void*>(p)) U;
     }

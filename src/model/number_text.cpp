@@ -69,6 +69,24 @@ std::optional<double> parse(std::string_view text) {
         !(std::isdigit(static_cast<unsigned char>(text.front())) || text.front() == '.'))
         return std::nullopt;
 
+    // Whole numbers, most of the fields of a project file ("0", "1", "300"), need no more than
+    // their digits; up to 15 of them the value is exact, as from_chars would give it.
+    if (text.size() <= 15) {
+        std::int64_t whole = 0;
+        bool digits = true;
+        for (const char c : text) {
+            if (c < '0' || c > '9') {
+                digits = false;
+                break;
+            }
+            whole = whole * 10 + (c - '0');
+        }
+        if (digits) {
+            const auto value = static_cast<double>(whole);
+            return negative ? -value : value;
+        }
+    }
+
     // Fortran-style exponents ("1D+03") are still a decimal notation.
     std::array<char, 64> copy{};
     const std::size_t dPosition = text.find_first_of("dD");

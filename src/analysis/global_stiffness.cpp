@@ -17,6 +17,22 @@ void reportNoGyrationRadius(Asker& asker, int storey) {
         "Attenzione", MessageIcon::Exclamation);
 }
 
+// One row r of a ritto's contribution: KX = kx(c), KY = ky(c) for storeys c = 1..n at index
+// c − 1, with the lever arms ax(c), ay(c) and those of the row storey, axRow and ayRow. The
+// arrays never overlap (restrict), which lets the loop run on vectors.
+void addRow(int n, const double* __restrict kx, const double* __restrict ky,
+            const double* __restrict ax, const double* __restrict ay, double axRow, double ayRow,
+            double* __restrict xx, double* __restrict xt, double* __restrict yy,
+            double* __restrict yt, double* __restrict tt) {
+    for (int c = 0; c < n; ++c) {
+        xx[c] += kx[c];
+        xt[c] -= ay[c] * kx[c];
+        yy[c] += ky[c];
+        yt[c] += ax[c] * ky[c];
+        tt[c] += ayRow * ay[c] * kx[c] + axRow * ax[c] * ky[c];
+    }
+}
+
 } // namespace
 
 void assembleGlobalStiffness(const Model& m, AnalysisResults& r, Asker& asker) {
@@ -53,22 +69,9 @@ void assembleGlobalStiffness(const Model& m, AnalysisResults& r, Asker& asker) {
         const double* blockX = r.ritMatrixY.block(i).data(); // resists X translations
         const double* blockY = r.ritMatrixX.block(i).data();
         for (int row = 1; row <= n; ++row) {
-            const double* kx = blockX + (row - 1) * s; // kx[c − 1] for storey c
-            const double* ky = blockY + (row - 1) * s;
-            double* xx = &k(row, 1);
-            double* xt = &k(row, 2 * s + 1);
-            double* yy = &k(s + row, s + 1);
-            double* yt = &k(s + row, 2 * s + 1);
-            double* tt = &k(2 * s + row, 2 * s + 1);
-            const double ayRow = ay[row - 1];
-            const double axRow = ax[row - 1];
-            for (int c = 0; c < n; ++c) {
-                xx[c] += kx[c];
-                xt[c] -= ay[c] * kx[c];
-                yy[c] += ky[c];
-                yt[c] += ax[c] * ky[c];
-                tt[c] += ayRow * ay[c] * kx[c] + axRow * ax[c] * ky[c];
-            }
+            addRow(n, blockX + (row - 1) * s, blockY + (row - 1) * s, ax, ay, ax[row - 1],
+                   ay[row - 1], &k(row, 1), &k(row, 2 * s + 1), &k(s + row, s + 1),
+                   &k(s + row, 2 * s + 1), &k(2 * s + row, 2 * s + 1));
         }
     }
 

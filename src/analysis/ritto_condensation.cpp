@@ -4,17 +4,42 @@
 #include "zero_pivot.h"
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
+
+#if defined(__x86_64__)
+#include <emmintrin.h>
+#endif
 
 namespace orvanta {
 
 namespace detail {
 
+namespace {
+
+// Copies a row of the result to the large result array with stores that do not first read the
+// memory they overwrite: the array is far larger than the caches and is not read again until the
+// global matrix is assembled, so reading it in would only double the memory traffic.
+void streamOut(double* to, const double* from, int count) {
+#if defined(__x86_64__)
+    for (int c = 0; c < count; ++c) {
+        long long bits = 0;
+        std::memcpy(&bits, from + c, sizeof bits);
+        _mm_stream_si64(reinterpret_cast<long long*>(to + c), bits);
+    }
+#else
+    std::copy(from, from + count, to);
+#endif
+}
+
+} // namespace
+
 RittoCondenser::RittoCondenser(int maxFloors) : width_(maxFloors + 2) {
     const auto floors = static_cast<std::size_t>(maxFloors + 2);
     for (std::vector<double>* v :
-         {&kuu_, &kuuNext_, &dv_,  &dt_,  &dvt_, &bv_,  &bt_,  &wLow_, &wMid_, &wHigh_, &x11_,
-          &x12_, &x22_,     &m11_, &m12_, &m21_, &m22_, &g11_, &g12_,  &g22_,  &gvRow_, &gvNext_})
+         {&kuu_,  &kuuNext_, &dv_,  &dt_,  &dvt_,   &bv_,     &bt_,  &wLow_,
+          &wMid_, &wHigh_,   &x11_, &x12_, &x22_,   &m11_,    &m12_, &m21_,
+          &m22_,  &g11_,     &g12_, &g22_, &gvRow_, &gvNext_, &row_})
         v->assign(floors, 0.0);
     const std::size_t square = floors * floors;
     gtt_.assign(square, 0.0);
@@ -152,7 +177,8 @@ void RittoCondenser::invertRotations(int n) {
     }
 }
 
-// K = Ktt − W G_θθ Wᵀ, through H = G_θθ Wᵀ.
+// K = Ktt − W G_θθ Wᵀ, through H = G_θθ Wᵀ. K is symmetric: its upper triangle is computed (it
+// needs H(a, c) only for c ≥ a − 1) and mirrored.
 void RittoCondenser::condenseTranslations(int n, double* out, int stride) {
     const int w = width_;
     wLow_[1] = 0; // no rotation below the first floor or above the last one
@@ -165,23 +191,39 @@ void RittoCondenser::condenseTranslations(int n, double* out, int stride) {
     for (int a = 1; a <= n; ++a) {
         const double* g = gtt_.data() + a * w;
         double* h = h_.data() + a * w;
-        for (int c = 1; c <= n; ++c)
+        for (int c = std::max(1, a - 1); c <= n; ++c)
             h[c] = g[c - 1] * wl[c] + g[c] * wm[c] + g[c + 1] * wh[c];
     }
+    // The upper triangle of K, row r at k(r, ·), into the rotation terms' storage, now free.
     for (int r = 1; r <= n; ++r) {
         const double* below = h_.data() + (r - 1) * w;
         const double* at = below + w;
         const double* above = at + w;
         const double low = wl[r], mid = wm[r], high = wh[r];
-        double* k = out + (r - 1) * stride; // k[c − 1] for floor c
-        for (int c = 1; c <= n; ++c)
-            k[c - 1] = -(low * below[c] + mid * at[c] + high * above[c]);
-        k[r - 1] += kuu_[r];
+        double* k = gtt_.data() + r * w;
+        for (int c = r; c <= n; ++c)
+            k[c] = -(low * below[c] + mid * at[c] + high * above[c]);
+        k[r] += kuu_[r];
         if (r < n)
-            k[r] += kuuNext_[r];
-        if (r > 1)
-            k[r - 2] += kuuNext_[r - 1];
+            k[r + 1] += kuuNext_[r];
     }
+    double* row = row_.data(); // row[c − 1] for floor c, zeros beyond n up to the stride
+    for (int r = 1; r <= n; ++r) {
+        for (int c = 1; c < r; ++c)
+            row[c - 1] = gtt_[static_cast<std::size_t>(c * w + r)];
+        const double* k = gtt_.data() + r * w;
+        std::copy(k + r, k + n + 1, row + r - 1);
+        streamOut(out + (r - 1) * stride, row, stride);
+    }
+    std::fill(row_.begin(), row_.end(), 0.0);
+    for (int r = n + 1; r <= stride; ++r)
+        streamOut(out + (r - 1) * stride, row, stride);
+}
+
+void RittoCondenser::finishOutput() {
+#if defined(__x86_64__)
+    _mm_sfence();
+#endif
 }
 
 bool RittoCondenser::condense(const double* rows, int n, double* out, int stride) {
@@ -216,16 +258,16 @@ void computeRitMatrices(const Model& m, AnalysisResults& r, Direction direction,
     for (int i = 1; i <= nodes; ++i) {
         double* block = result.block(i).data();
         const int n = stopped ? 0 : r.ritStoreys(i);
-        if (n > 0 && !condenser.condense(table.block(i).data(), n, block, storeys)) {
+        if (n > 0 && condenser.condense(table.block(i).data(), n, block, storeys))
+            continue;
+        if (n > 0) {
             // This ritto and every later one of the direction keep zero matrices.
             reportNotInvertible(asker);
             stopped = true;
         }
-        const int filled = stopped ? 0 : std::max(n, 0);
-        for (int row = 0; row < filled; ++row)
-            std::fill(block + row * storeys + filled, block + (row + 1) * storeys, 0.0);
-        std::fill(block + filled * storeys, block + storeys * storeys, 0.0);
+        std::fill(block, block + storeys * storeys, 0.0);
     }
+    condenser.finishOutput();
 }
 
 } // namespace

@@ -52,9 +52,13 @@ public:
     explicit RittoCondenser(int maxFloors);
 
     // Condenses one ritto of n floors whose element rows (3n rows of 5 properties, packed as in
-    // the element tables) start at `rows`. Writes the n × n matrix into `out`, row r at
-    // out + (r − 1)·stride. Returns false on a zero pivot, leaving `out` unspecified.
+    // the element tables) start at `rows`. Writes the stride × stride block at `out`: the n × n
+    // matrix, row r at out + (r − 1)·stride, and zeros around it (stride ≤ maxFloors). Returns
+    // false on a zero pivot, leaving `out` untouched.
     bool condense(const double* rows, int n, double* out, int stride);
+    // Makes the results written so far visible to every later reader; call once after the last
+    // ritto.
+    static void finishOutput();
 
 private:
     void assemble(const double* rows, int n);
@@ -74,6 +78,7 @@ private:
     // Rotation terms of Koo⁻¹ (n × n, padded), the vertical terms of one row pair, and
     // H = G_θθ Wᵀ.
     std::vector<double> gtt_, gvRow_, gvNext_, h_;
+    std::vector<double> row_; // one row of the result on its way out
 };
 
 } // namespace detail

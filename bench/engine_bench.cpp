@@ -20,6 +20,7 @@
 
 #include <benchmark/benchmark.h>
 #include <chrono>
+#include <cmath>
 #include <filesystem>
 #include <memory>
 #include <stdexcept>
@@ -196,6 +197,24 @@ void BM_CondensationAgainstLiteral(benchmark::State& state) {
         literalSeconds += std::chrono::duration<double>(t2 - t1).count();
         benchmark::DoNotOptimize(out.data());
         benchmark::DoNotOptimize(literal.data());
+    }
+    // The two agree on every ritto of the sample (1e-10 of the largest term).
+    for (const int i : sample) {
+        const int n = w.results.ritStoreys(i);
+        condenser.condense(w.results.ritElementsX.block(i).data(), n, out.data(), storeys);
+        testing::literalCondensation(w.results.ritElementsX, i, n, literal);
+        double largest = 0, difference = 0;
+        for (int r = 0; r < n; ++r) {
+            for (int c = 0; c < n; ++c) {
+                const double expected = literal[static_cast<std::size_t>(r * n + c)];
+                largest = std::max(largest, std::fabs(expected));
+                difference = std::max(
+                    difference,
+                    std::fabs(expected - out[static_cast<std::size_t>(r * storeys + c)]));
+            }
+        }
+        if (difference > 1e-10 * largest)
+            state.SkipWithError("the condensation disagrees with the literal elimination");
     }
     const double perRitto = static_cast<double>(state.iterations() * sample.size());
     state.counters["production_us_per_ritto"] = productionSeconds / perRitto * 1e6;

@@ -1,0 +1,54 @@
+#include "startup.h"
+
+#include "main_window.h"
+#include "splash_screen.h"
+#include "startup_screen.h"
+
+#include <QTimer>
+
+namespace orvanta {
+
+Startup::Startup(Asker& asker, FileChooser& chooser, SettingsStore settings)
+    : asker_(asker), chooser_(chooser), settings_(std::move(settings)) {}
+
+Startup::~Startup() = default;
+
+void Startup::showStartScreen() {
+    start_ = std::make_unique<StartupScreen>();
+    connect(start_.get(), &StartupScreen::activated, this, [this] { openMainWindow(); });
+    start_->show();
+    start_->raise();
+    start_->activateWindow();
+}
+
+void Startup::startWithProject(const QString& path) {
+    pendingProject_ = path;
+    splash_ = std::make_unique<SplashScreen>();
+    connect(splash_.get(), &SplashScreen::activated, this, [this] { openMainWindow(); });
+    splash_->show();
+    QTimer::singleShot(splashMilliseconds, this, [this] { openMainWindow(); });
+}
+
+MainWindow& Startup::openMainWindow() {
+    if (main_)
+        return *main_;
+    main_ = std::make_unique<MainWindow>(asker_, chooser_, settings_);
+    main_->show();
+    // The screens are closed here but deleted later: this may run inside one of their own
+    // click handlers.
+    if (splash_) {
+        splash_->close();
+        splash_.release()->deleteLater();
+    }
+    if (start_) {
+        start_->close();
+        start_.release()->deleteLater();
+    }
+    if (!pendingProject_.isEmpty()) {
+        const QString path = std::exchange(pendingProject_, QString());
+        main_->openProjectFile(path);
+    }
+    return *main_;
+}
+
+} // namespace orvanta

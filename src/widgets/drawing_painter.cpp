@@ -39,7 +39,9 @@ struct PrimitivePainter {
     void operator()(const Circle& circle) const {
         painter.setPen(cosmeticPen(circle.colour, circle.penWidth));
         painter.setBrush(circle.fill ? QBrush(toQColor(*circle.fill)) : QBrush(Qt::NoBrush));
+        painter.setRenderHint(QPainter::Antialiasing, true);
         painter.drawEllipse(toQPoint(circle.centre), circle.radius, circle.radius);
+        painter.setRenderHint(QPainter::Antialiasing, false);
         painter.setBrush(Qt::NoBrush);
     }
 
@@ -79,7 +81,8 @@ void paintDrawing(QPainter& painter, const Drawing& drawing, const QRectF& area)
     painter.save();
     painter.fillRect(area, toQColor(drawing.background()));
     const DrawingViewport viewport = fitDrawing(drawing.extent(), area);
-    painter.setRenderHint(QPainter::Antialiasing, true);
+    // Lines and boxes stay crisp, as on a drawing board; circles and text are smoothed.
+    painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setRenderHint(QPainter::TextAntialiasing, true);
     painter.setClipRect(area);
     painter.translate(viewport.offset);

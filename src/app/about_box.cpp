@@ -39,8 +39,9 @@ AboutBox::AboutBox(Asker& asker, QWidget* parent) : QDialog(parent), asker_(aske
     titleFont.setBold(true);
     title->setFont(titleFont);
 
-    QLabel* version = makeLabel(
-        this, "lblVersion", QStringLiteral("Versione %1").arg(QString::fromLatin1(app::versionText)));
+    QLabel* version =
+        makeLabel(this, "lblVersion",
+                  QStringLiteral("Versione %1").arg(QString::fromLatin1(app::versionText)));
     QLabel* description = makeLabel(
         this, "lblDescription",
         QStringLiteral("Programma di analisi matriciale delle strutture per lo studio dei centri "
@@ -97,8 +98,8 @@ AboutBox::AboutBox(Asker& asker, QWidget* parent) : QDialog(parent), asker_(aske
 }
 
 void AboutBox::showSystemInformation() {
-    asker_.tell({"Informazioni sul sistema non disponibili in questa fase."},
-                app::applicationTitle, MessageIcon::Information);
+    asker_.tell({"Informazioni sul sistema non disponibili in questa fase."}, app::applicationTitle,
+                MessageIcon::Information);
 }
 
 } // namespace orvanta

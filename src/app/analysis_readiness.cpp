@@ -55,11 +55,15 @@ std::optional<Message> calculationRefusal(const Model& model) {
     if (!arraysMatchCounts(model))
         return Message{{"La struttura non è stata ancora definita completamente",
                         "Completare le fasi di input prima di procedere"},
-                       refusalTitle, MessageIcon::Exclamation, MessageButtons::Ok};
+                       refusalTitle,
+                       MessageIcon::Exclamation,
+                       MessageButtons::Ok};
     if (!loadsDistributed(model))
         return Message{{"I carichi non sono stati ancora distribuiti su tutti i piani",
                         "Completare la fase di input dei carichi prima di procedere"},
-                       refusalTitle, MessageIcon::Exclamation, MessageButtons::Ok};
+                       refusalTitle,
+                       MessageIcon::Exclamation,
+                       MessageButtons::Ok};
     return std::nullopt;
 }
 

@@ -23,8 +23,7 @@ int main(int argc, char* argv[]) {
         QIcon(QPixmap::fromImage(orvanta::renderDrawing(orvanta::logoPicture(), {64, 64}))));
 
     QCommandLineParser arguments;
-    arguments.setApplicationDescription(
-        QStringLiteral("Orvanta - Analisi per Famiglie di Ritti"));
+    arguments.setApplicationDescription(QStringLiteral("Orvanta - Analisi per Famiglie di Ritti"));
     arguments.addHelpOption();
     arguments.addVersionOption();
     arguments.addPositionalArgument(QStringLiteral("progetto"),

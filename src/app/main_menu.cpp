@@ -22,7 +22,9 @@ QAction* addItem(QMenu& menu, const char* name, const QString& caption) {
     return action;
 }
 
-void addSeparator(QMenu& menu, const char* name) { menu.addSeparator()->setObjectName(name); }
+void addSeparator(QMenu& menu, const char* name) {
+    menu.addSeparator()->setObjectName(name);
+}
 
 } // namespace
 
@@ -52,8 +54,8 @@ MainMenu buildMainMenu(QMenuBar& bar) {
     addSeparator(*m.analysis, "mnuAnalisiBar1");
     m.centres = addItem(*m.analysis, "mnuCentri",
                         QStringLiteral("Visualizza Centri di Massa e di Rigidezza"));
-    m.elevation = addItem(*m.analysis, "mnuElevazione",
-                          QStringLiteral("Visualizza Deformata in Elevazione"));
+    m.elevation =
+        addItem(*m.analysis, "mnuElevazione", QStringLiteral("Visualizza Deformata in Elevazione"));
 
     m.report = bar.addAction(QStringLiteral("&Stampa Relazione"));
     m.report->setObjectName("mnuStampa");
@@ -64,9 +66,9 @@ MainMenu buildMainMenu(QMenuBar& bar) {
         addItem(*m.help, "mnuHelpSearchForHelpOn", QStringLiteral("&Cerca argomento..."));
     addSeparator(*m.help, "mnuHelpBar0");
     // The caption names the application, as the about box's own caption does.
-    m.helpAbout = addItem(*m.help, "mnuHelpAbout",
-                          QStringLiteral("&Informazioni su ") +
-                              QString::fromLatin1(app::applicationTitle));
+    m.helpAbout =
+        addItem(*m.help, "mnuHelpAbout",
+                QStringLiteral("&Informazioni su ") + QString::fromLatin1(app::applicationTitle));
     return m;
 }
 

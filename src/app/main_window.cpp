@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
+#include <QtAlgorithms>
 
 namespace orvanta {
 
@@ -29,8 +30,7 @@ constexpr int statusNoteMilliseconds = 10000;
 
 } // namespace
 
-MainWindow::MainWindow(Asker& asker, FileChooser& chooser, SettingsStore settings,
-                       QWidget* parent)
+MainWindow::MainWindow(Asker& asker, FileChooser& chooser, SettingsStore settings, QWidget* parent)
     : QMainWindow(parent), asker_(asker), settings_(std::move(settings)),
       session_(asker, chooser, this), documents_(new QMdiArea(this)),
       projectLabel_(new QLabel(this)) {
@@ -60,7 +60,12 @@ MainWindow::MainWindow(Asker& asker, FileChooser& chooser, SettingsStore setting
     restorePlacement();
 }
 
-MainWindow::~MainWindow() = default;
+// The child windows go first: they hold on to the session and the results, which are members
+// and would otherwise be destroyed before the widgets that use them.
+MainWindow::~MainWindow() {
+    openChildren_.clear();
+    qDeleteAll(documents_->subWindowList());
+}
 
 void MainWindow::connectMenu() {
     connect(menu_.fileNew, &QAction::triggered, this, &MainWindow::newProject);
@@ -87,8 +92,7 @@ void MainWindow::connectMenu() {
     connect(menu_.helpAbout, &QAction::triggered, this, &MainWindow::showAbout);
 }
 
-void MainWindow::registerChild(const QString& name, ChildFactory create,
-                               ChildPreparation prepare) {
+void MainWindow::registerChild(const QString& name, ChildFactory create, ChildPreparation prepare) {
     registry_[name] = Registration{std::move(create), std::move(prepare)};
 }
 
@@ -225,9 +229,13 @@ void MainWindow::closeChild(const QString& name) {
 
 // --- Session events ------------------------------------------------------------------------
 
-void MainWindow::openGridEditor() { openChild(QString::fromLatin1(childWindow::grid)); }
+void MainWindow::openGridEditor() {
+    openChild(QString::fromLatin1(childWindow::grid));
+}
 
-void MainWindow::enableAnalysisMenu() { menu_.analysis->menuAction()->setEnabled(true); }
+void MainWindow::enableAnalysisMenu() {
+    menu_.analysis->menuAction()->setEnabled(true);
+}
 
 // Every window of the closed project goes, and with it the results: a view left open, or one
 // reopened later, would show the results of a project that is no longer there. The elevation
@@ -244,7 +252,9 @@ void MainWindow::projectClosed(const std::string& /*phase*/) {
 
 // --- Unsaved changes -----------------------------------------------------------------------
 
-void MainWindow::markSaved() { savedFingerprint_ = modelFingerprint(session_.model()); }
+void MainWindow::markSaved() {
+    savedFingerprint_ = modelFingerprint(session_.model());
+}
 
 bool MainWindow::hasUnsavedChanges() const {
     return session_.projectOpen() && modelFingerprint(session_.model()) != savedFingerprint_;
@@ -253,9 +263,9 @@ bool MainWindow::hasUnsavedChanges() const {
 bool MainWindow::confirmDiscardingChanges(const char* question) {
     if (!hasUnsavedChanges())
         return true;
-    return asker_.confirm({"Il progetto contiene modifiche non salvate che andranno perse.",
-                           question},
-                          "Avviso", MessageIcon::Exclamation);
+    return asker_.confirm(
+        {"Il progetto contiene modifiche non salvate che andranno perse.", question}, "Avviso",
+        MessageIcon::Exclamation);
 }
 
 void MainWindow::showProjectName() {
@@ -276,21 +286,20 @@ void MainWindow::restorePlacement() {
     QScreen* primary = QGuiApplication::primaryScreen();
     if (!primary)
         return;
-    QRect frame = placementToPixels(stored, primary->logicalDotsPerInchX(),
-                                    primary->logicalDotsPerInchY());
+    QRect frame =
+        placementToPixels(stored, primary->logicalDotsPerInchX(), primary->logicalDotsPerInchY());
     const QScreen* target = QGuiApplication::screenAt(frame.topLeft());
     if (!target)
         target = primary;
-    frame = placementToPixels(stored, target->logicalDotsPerInchX(),
-                              target->logicalDotsPerInchY());
+    frame = placementToPixels(stored, target->logicalDotsPerInchX(), target->logicalDotsPerInchY());
 
     QList<QRect> screens;
     for (const QScreen* screen : QGuiApplication::screens())
         screens.append(screen->availableGeometry());
-    const QPoint fallback = placementToPixels(WindowPlacementTwips{},
-                                              primary->logicalDotsPerInchX(),
-                                              primary->logicalDotsPerInchY())
-                                .topLeft();
+    const QPoint fallback =
+        placementToPixels(WindowPlacementTwips{}, primary->logicalDotsPerInchX(),
+                          primary->logicalDotsPerInchY())
+            .topLeft();
     frame = keepOnScreens(frame, screens, primary->availableGeometry(), fallback);
     move(frame.topLeft());
     resize(frame.size());

@@ -14,7 +14,6 @@
 
 #include <QMainWindow>
 #include <QPointer>
-
 #include <cstdint>
 #include <map>
 

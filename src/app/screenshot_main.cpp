@@ -21,7 +21,6 @@
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <QThread>
-
 #include <iostream>
 
 namespace {
@@ -125,6 +124,7 @@ int main(int argc, char* argv[]) {
     settle();
     ok = save(window.grab(), folder, QStringLiteral("main-window.png")) && ok;
     ok = save(withMenuOpen(window, "mnuAnalisi"), folder,
-              QStringLiteral("main-window-analisi.png")) && ok;
+              QStringLiteral("main-window-analisi.png")) &&
+         ok;
     return ok ? 0 : 1;
 }

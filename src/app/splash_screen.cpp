@@ -50,9 +50,9 @@ SplashScreen::SplashScreen(QWidget* parent)
     grid->setContentsMargins(18, 18, 18, 18);
     grid->setHorizontalSpacing(18);
     grid->addWidget(logo, 0, 0, 4, 1, Qt::AlignTop);
-    grid->addWidget(makeLabel(frame, "lblCompanyProduct",
-                              QStringLiteral("Analisi per Famiglie di Ritti")),
-                    0, 1);
+    grid->addWidget(
+        makeLabel(frame, "lblCompanyProduct", QStringLiteral("Analisi per Famiglie di Ritti")), 0,
+        1);
     grid->addWidget(makeLabel(frame, "lblProductName", title, 14, true), 1, 1);
     grid->addWidget(makeLabel(frame, "lblPlatform",
                               QStringLiteral("per %1").arg(QSysInfo::prettyProductName())),
@@ -61,13 +61,12 @@ SplashScreen::SplashScreen(QWidget* parent)
         makeLabel(frame, "lblVersion",
                   QStringLiteral("Versione %1").arg(QString::fromLatin1(app::versionText))),
         3, 1);
-    grid->addWidget(makeLabel(frame, "lblLicenseTo",
-                              QStringLiteral("Uso riservato a ingegneri strutturisti")),
-                    4, 0, 1, 2);
-    grid->addWidget(makeLabel(frame, "lblCompany", QStringLiteral("Gruppo di sviluppo Orvanta")),
-                    5, 0, 1, 2);
-    grid->addWidget(makeLabel(frame, "lblCopyright",
-                              QStringLiteral("Tutti i diritti riservati.")),
+    grid->addWidget(
+        makeLabel(frame, "lblLicenseTo", QStringLiteral("Uso riservato a ingegneri strutturisti")),
+        4, 0, 1, 2);
+    grid->addWidget(makeLabel(frame, "lblCompany", QStringLiteral("Gruppo di sviluppo Orvanta")), 5,
+                    0, 1, 2);
+    grid->addWidget(makeLabel(frame, "lblCopyright", QStringLiteral("Tutti i diritti riservati.")),
                     6, 0, 1, 2);
     grid->addWidget(
         makeLabel(frame, "lblWarning",

@@ -60,8 +60,8 @@ StartupScreen::StartupScreen(QWidget* parent) : QWidget(parent) {
     text->addWidget(rule);
     addLabel(*text, this, "Label4", QStringLiteral("Progetto e sviluppo:"), -1);
     addLabel(*text, this, "lblCompanyProduct",
-             QStringLiteral("il gruppo di sviluppo di Orvanta, per gli ingegneri strutturisti"),
-             -1, true);
+             QStringLiteral("il gruppo di sviluppo di Orvanta, per gli ingegneri strutturisti"), -1,
+             true);
     addLabel(*text, this, "lblBestViewed", QStringLiteral("(Best viewed on 1024 x 768 resolution)"),
              -2);
     QLabel* hint = addLabel(*text, this, "lblContinua",

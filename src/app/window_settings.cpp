@@ -3,7 +3,6 @@
 #include "twips.h"
 
 #include <QSettings>
-
 #include <algorithm>
 #include <cmath>
 
@@ -28,7 +27,9 @@ double readTwips(QSettings& settings, const char* key, double fallback, bool mus
     return value;
 }
 
-QString twipsText(double twips) { return QString::number(std::llround(twips)); }
+QString twipsText(double twips) {
+    return QString::number(std::llround(twips));
+}
 
 } // namespace
 

@@ -11,7 +11,6 @@
 #include <QList>
 #include <QRect>
 #include <QString>
-
 #include <memory>
 
 class QSettings;

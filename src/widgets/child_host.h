@@ -17,7 +17,6 @@
 #include "user_interaction.h"
 
 #include <QString>
-
 #include <functional>
 #include <memory>
 

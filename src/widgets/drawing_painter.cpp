@@ -7,16 +7,19 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPen>
-
 #include <algorithm>
 
 namespace orvanta {
 
 namespace {
 
-QColor toQColor(Colour colour) { return {colour.red, colour.green, colour.blue}; }
+QColor toQColor(Colour colour) {
+    return {colour.red, colour.green, colour.blue};
+}
 
-QPointF toQPoint(TwipsPoint point) { return {point.x, point.y}; }
+QPointF toQPoint(TwipsPoint point) {
+    return {point.x, point.y};
+}
 
 // Pens are cosmetic: their width is in pixels however the drawing is scaled.
 QPen cosmeticPen(Colour colour, int width) {

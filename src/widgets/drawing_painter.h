@@ -16,8 +16,8 @@ namespace orvanta {
 
 // Where the drawing's extent lands in a target area: pixel = offset + scale · twips.
 struct DrawingViewport {
-    double scale = 1;  // pixels per twip
-    QPointF offset;    // pixel position of the twips origin
+    double scale = 1; // pixels per twip
+    QPointF offset;   // pixel position of the twips origin
     QPointF toPixels(TwipsPoint point) const {
         return {offset.x() + scale * point.x, offset.y() + scale * point.y};
     }

@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalBlocker>
-
 #include <algorithm>
 
 namespace orvanta {
@@ -42,8 +41,8 @@ std::optional<int> typedInteger(const QString& text) {
 
 NumberSelector::NumberSelector(const QString& textBoxName, const QString& scrollBarName,
                                RangeMessages messages, Asker& asker, QWidget* parent)
-    : QWidget(parent), messages_(std::move(messages)), asker_(asker),
-      text_(new QLineEdit(this)), bar_(new QScrollBar(Qt::Horizontal, this)) {
+    : QWidget(parent), messages_(std::move(messages)), asker_(asker), text_(new QLineEdit(this)),
+      bar_(new QScrollBar(Qt::Horizontal, this)) {
     text_->setObjectName(textBoxName);
     bar_->setObjectName(scrollBarName);
     text_->setMaximumWidth(text_->fontMetrics().horizontalAdvance(u'0') * 7 + 12);
@@ -64,8 +63,12 @@ NumberSelector::NumberSelector(const QString& textBoxName, const QString& scroll
     connect(text_, &QLineEdit::editingFinished, this, &NumberSelector::settleTypedText);
 }
 
-int NumberSelector::minimum() const { return bar_->minimum(); }
-int NumberSelector::maximum() const { return bar_->maximum(); }
+int NumberSelector::minimum() const {
+    return bar_->minimum();
+}
+int NumberSelector::maximum() const {
+    return bar_->maximum();
+}
 
 void NumberSelector::setRange(int minimum, int maximum) {
     maximum = std::max(minimum, maximum);
@@ -127,8 +130,8 @@ void NumberSelector::settleTypedText() {
         const bool above = target > maximum();
         target = above ? maximum() : minimum();
         text_->setText(QString::number(target));
-        asker_.ask(Message{above ? messages_.aboveMaximum : messages_.belowMinimum,
-                           messages_.title, MessageIcon::Critical, MessageButtons::Ok});
+        asker_.ask(Message{above ? messages_.aboveMaximum : messages_.belowMinimum, messages_.title,
+                           MessageIcon::Critical, MessageButtons::Ok});
     }
     bar_->setValue(target); // moves through barMoved, which skips empty slots
     showValue();

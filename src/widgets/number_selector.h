@@ -19,7 +19,6 @@
 #include "user_interaction.h"
 
 #include <QWidget>
-
 #include <optional>
 
 class QLineEdit;
@@ -31,8 +30,8 @@ class NumberSelector : public QWidget {
     Q_OBJECT
 
 public:
-    NumberSelector(const QString& textBoxName, const QString& scrollBarName,
-                   RangeMessages messages, Asker& asker, QWidget* parent = nullptr);
+    NumberSelector(const QString& textBoxName, const QString& scrollBarName, RangeMessages messages,
+                   Asker& asker, QWidget* parent = nullptr);
 
     int value() const { return value_; }
     int minimum() const;

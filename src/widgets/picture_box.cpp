@@ -3,7 +3,6 @@
 #include "twips.h"
 
 #include <QPainter>
-
 #include <utility>
 
 namespace orvanta {
@@ -30,7 +29,9 @@ DrawingViewport PictureBox::viewport() const {
     return fitDrawing(drawing_.extent(), QRectF(rect()));
 }
 
-QImage PictureBox::toImage() const { return renderDrawing(drawing_, naturalSize()); }
+QImage PictureBox::toImage() const {
+    return renderDrawing(drawing_, naturalSize());
+}
 
 QSize PictureBox::naturalSize() const {
     const double dpiX = logicalDpiX();
@@ -39,7 +40,9 @@ QSize PictureBox::naturalSize() const {
             std::max(1, twipsToPixels(drawing_.extent().height, dpiY))};
 }
 
-QSize PictureBox::sizeHint() const { return naturalSize(); }
+QSize PictureBox::sizeHint() const {
+    return naturalSize();
+}
 
 void PictureBox::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);

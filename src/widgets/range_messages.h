@@ -26,9 +26,10 @@ inline RangeMessages node() {
 
 // The storey shown by the geometry and sections editors.
 inline RangeMessages storey() {
-    return {"Piano Inesistente",
-            {"E' impossibile visualizzare il piano specificato", "Sarà visualizzato il piano massimo"},
-            {"E' impossibile visualizzare il piano specificato", "Sarà visualizzato il piano minimo"}};
+    return {
+        "Piano Inesistente",
+        {"E' impossibile visualizzare il piano specificato", "Sarà visualizzato il piano massimo"},
+        {"E' impossibile visualizzare il piano specificato", "Sarà visualizzato il piano minimo"}};
 }
 
 // Ritto numbers of the family windows.

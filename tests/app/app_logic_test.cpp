@@ -7,9 +7,8 @@
 #include "sample_models.h"
 #include "scripted_interaction.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 
 namespace orvanta {

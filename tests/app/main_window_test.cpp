@@ -18,7 +18,6 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QtTest>
-
 #include <fstream>
 #include <memory>
 
@@ -36,10 +35,9 @@ struct MenuRow {
 };
 
 const std::vector<MenuRow> fileMenu{
-    {"mnuFileNew", "Nu&ovo"},       {"mnuFileOpen", "&Apri..."},
-    {"mnuFileClose", "&Chiudi"},    {"mnuFileBar0", ""},
-    {"mnuFileSave", "&Salva"},      {"mnuFileSaveAs", "Sal&va con nome..."},
-    {"mnuFileBar1", ""},            {"mnuFileExit", "&Esci"},
+    {"mnuFileNew", "Nu&ovo"}, {"mnuFileOpen", "&Apri..."}, {"mnuFileClose", "&Chiudi"},
+    {"mnuFileBar0", ""},      {"mnuFileSave", "&Salva"},   {"mnuFileSaveAs", "Sal&va con nome..."},
+    {"mnuFileBar1", ""},      {"mnuFileExit", "&Esci"},
 };
 const std::vector<MenuRow> analysisMenu{
     {"mnuModifica", "Modifica Sezioni"},
@@ -59,7 +57,7 @@ const std::vector<MenuRow> helpMenu{
     {"mnuHelpAbout", "&Informazioni su Orvanta"},
 };
 
-const QStringList resultItems{"mnuFamiglieX", "mnuFamiglieY", "mnuMatrice",
+const QStringList resultItems{"mnuFamiglieX", "mnuFamiglieY",  "mnuMatrice",
                               "mnuCentri",    "mnuElevazione", "mnuStampa"};
 
 } // namespace
@@ -129,8 +127,7 @@ private slots:
     void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void init() {
-        folder = testing::outputFolder(std::string("main-window-") +
-                                       QTest::currentTestFunction());
+        folder = testing::outputFolder(std::string("main-window-") + QTest::currentTestFunction());
         asker = std::make_unique<ScriptedAsker>();
         chooser = std::make_unique<ScriptedFileChooser>();
         window = std::make_unique<MainWindow>(
@@ -153,8 +150,8 @@ private slots:
         const QStringList names{"mnuFile", "mnuAnalisi", "mnuStampa", "mnuHelp"};
         const QStringList captions{"&File", "&Analisi", "&Stampa Relazione", "&?"};
         for (int i = 0; i < 4; ++i) {
-            const QString name = bar[i]->menu() ? bar[i]->menu()->objectName()
-                                                : bar[i]->objectName();
+            const QString name =
+                bar[i]->menu() ? bar[i]->menu()->objectName() : bar[i]->objectName();
             QCOMPARE(name, names[i]);
             QCOMPARE(bar[i]->text(), captions[i]);
         }
@@ -396,6 +393,25 @@ private slots:
         QVERIFY(!window->session().projectOpen());
         QTRY_COMPARE(documents->subWindowList().size(), 0);
         QCOMPARE(window->session().model().counts, Counts{});
+    }
+
+    // A child window may still reach the project while it is being destroyed: it must go while
+    // the main window, with its session and results, is whole.
+    void childWindowsGoBeforeTheProjectTheyShow() {
+        bool hostWasWhole = false;
+        QObject* host = window.get();
+        window->registerChild(childWindow::matrix, [&hostWasWhole, host](ChildHost&) {
+            auto view = std::make_unique<QWidget>();
+            QObject::connect(view.get(), &QObject::destroyed, [&hostWasWhole, host] {
+                hostWasWhole = qobject_cast<MainWindow*>(host) != nullptr;
+            });
+            return view;
+        });
+        openFromDialog(project("casa.orv"));
+        click("mnuCalcola");
+        click("mnuMatrice");
+        window.reset();
+        QVERIFY(hostWasWhole);
     }
 
     void helpCommandsSayThereIsNoHelpFile() {

@@ -10,7 +10,6 @@
 #include <QPointer>
 #include <QTimer>
 #include <QtTest>
-
 #include <functional>
 
 namespace orvanta {
@@ -54,7 +53,8 @@ private slots:
         QFETCH(int, boxIcon);
         const Message message{{"Il passaggio alla fase successiva renderà impossibile",
                                "modificare il numero di elementi griglia. Continuare?"},
-                              "Avviso", static_cast<MessageIcon>(icon),
+                              "Avviso",
+                              static_cast<MessageIcon>(icon),
                               yesNo ? MessageButtons::YesNo : MessageButtons::Ok};
         bool seen = false;
         whenModalOpens([&](QWidget* modal) {
@@ -62,9 +62,8 @@ private slots:
             QVERIFY(box);
             seen = true;
             QCOMPARE(box->windowTitle(), QString("Avviso"));
-            QCOMPARE(box->text(),
-                     QString("Il passaggio alla fase successiva renderà impossibile\n"
-                             "modificare il numero di elementi griglia. Continuare?"));
+            QCOMPARE(box->text(), QString("Il passaggio alla fase successiva renderà impossibile\n"
+                                          "modificare il numero di elementi griglia. Continuare?"));
             QCOMPARE(int(box->icon()), boxIcon);
             const QMessageBox::StandardButtons expected =
                 yesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok;

@@ -9,7 +9,6 @@
 #include "scripted_interaction.h"
 
 #include <QString>
-
 #include <filesystem>
 #include <stdexcept>
 

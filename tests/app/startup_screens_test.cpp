@@ -56,7 +56,8 @@ private slots:
         QCOMPARE(labelText(screen, "Label2"),
                  QString("Modellazione globale di aste piane assialmente estendibili e "
                          "deformabili per effetto del taglio"));
-        QCOMPARE(labelText(screen, "Label6"), QString("Calcolo automatico delle famiglie di ritti"));
+        QCOMPARE(labelText(screen, "Label6"),
+                 QString("Calcolo automatico delle famiglie di ritti"));
         QCOMPARE(labelText(screen, "lblBestViewed"),
                  QString("(Best viewed on 1024 x 768 resolution)"));
         QVERIFY(!labelText(screen, "Label4").isEmpty());

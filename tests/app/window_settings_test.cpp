@@ -9,7 +9,6 @@
 #include <QScreen>
 #include <QSettings>
 #include <QtTest>
-
 #include <memory>
 
 namespace orvanta {

@@ -6,7 +6,6 @@
 #include "slot_stepping.h"
 
 #include <gtest/gtest.h>
-
 #include <set>
 
 namespace orvanta {
@@ -52,8 +51,7 @@ TEST(Drawing, PrimitivesTakeThePenAndFontInForceWhenDrawn) {
 
     ASSERT_EQ(d.primitives().size(), 4U);
     EXPECT_EQ(d.all<Line>().front(), (Line{{0, 0}, {100, 0}, colours::cyan, 1}));
-    EXPECT_EQ(d.all<Circle>().front(),
-              (Circle{{500, 500}, 100, colours::red, 3, colours::red}));
+    EXPECT_EQ(d.all<Circle>().front(), (Circle{{500, 500}, 100, colours::red, 3, colours::red}));
     EXPECT_EQ(d.all<Text>().front(), (Text{{10, 20}, "C.M.", colours::white, 18}));
     EXPECT_TRUE(d.all<Box>().front().filled);
     EXPECT_EQ(d.all<Box>().front().penWidth, 1);

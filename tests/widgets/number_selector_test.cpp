@@ -8,7 +8,6 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QtTest>
-
 #include <set>
 
 namespace orvanta {
@@ -52,8 +51,8 @@ private slots:
         QTest::newRow("above the maximum") << "25" << 10 << "Sarà adottato il valore massimo";
         QTest::newRow("zero") << "0" << 1 << "Sarà adottato il valore minimo";
         QTest::newRow("negative") << "-3" << 1 << "Sarà adottato il valore minimo";
-        QTest::newRow("too long for an int") << "99999999999999" << 10
-                                             << "Sarà adottato il valore massimo";
+        QTest::newRow("too long for an int")
+            << "99999999999999" << 10 << "Sarà adottato il valore massimo";
         QTest::newRow("blanks around") << "  8 " << 8 << "";
         QTest::newRow("not a number") << "abc" << 4 << "";
         // "3" was followed as it was typed; ".5" then makes no number and is dropped.
@@ -96,7 +95,8 @@ private slots:
         type(selector, "9");
         QCOMPARE(selector.value(), 4);
         QCOMPARE(asker.messages.at(0).title, std::string("Piano Inesistente"));
-        QCOMPARE(asker.messages.at(0).lines.at(1), std::string("Sarà visualizzato il piano massimo"));
+        QCOMPARE(asker.messages.at(0).lines.at(1),
+                 std::string("Sarà visualizzato il piano massimo"));
     }
 
     // Typing 12 in a range that starts at 7 passes through 1: nothing may be said or rewritten

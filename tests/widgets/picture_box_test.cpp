@@ -15,7 +15,9 @@ namespace {
 
 constexpr Colour blue = Colour::rgb(0, 0, 255);
 
-QColor pixel(const QImage& image, int x, int y) { return image.pixelColor(x, y); }
+QColor pixel(const QImage& image, int x, int y) {
+    return image.pixelColor(x, y);
+}
 
 bool isColour(const QColor& c, Colour expected) {
     return c.red() == expected.red && c.green() == expected.green && c.blue() == expected.blue;
@@ -63,7 +65,7 @@ private slots:
 
         QVERIFY(isColour(pixel(image, 25, 25), colours::red));   // filled centre
         QVERIFY(isColour(pixel(image, 75, 25), colours::black)); // hollow centre
-        QVERIFY(pixel(image, 85, 25).green() > 100);              // on its smoothed rim
+        QVERIFY(pixel(image, 85, 25).green() > 100);             // on its smoothed rim
         QVERIFY(isColour(pixel(image, 30, 75), colours::cyan));  // on the line
         QVERIFY(isColour(pixel(image, 30, 70), colours::black));
         QVERIFY(isColour(pixel(image, 75, 60), colours::green)); // outline of the box

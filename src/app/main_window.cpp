@@ -163,8 +163,6 @@ void MainWindow::calculate() {
     for (QAction* item : menu_.resultItems())
         item->setEnabled(true);
     runCalculation(session_.model(), results_, asker_);
-    statusBar()->showMessage(QStringLiteral("Matrici di rigidezza calcolate."),
-                             statusNoteMilliseconds);
 }
 
 void MainWindow::openView(const QString& name) {

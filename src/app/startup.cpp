@@ -4,9 +4,23 @@
 #include "splash_screen.h"
 #include "startup_screen.h"
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTimer>
 
 namespace orvanta {
+
+namespace {
+
+void centreOnPrimaryScreen(QWidget& window) {
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = window.frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        window.move(frame.topLeft());
+    }
+}
+
+} // namespace
 
 Startup::Startup(Asker& asker, FileChooser& chooser, SettingsStore settings)
     : asker_(asker), chooser_(chooser), settings_(std::move(settings)) {}
@@ -16,6 +30,7 @@ Startup::~Startup() = default;
 void Startup::showStartScreen() {
     start_ = std::make_unique<StartupScreen>();
     connect(start_.get(), &StartupScreen::activated, this, [this] { openMainWindow(); });
+    centreOnPrimaryScreen(*start_);
     start_->show();
     start_->raise();
     start_->activateWindow();
@@ -25,6 +40,7 @@ void Startup::startWithProject(const QString& path) {
     pendingProject_ = path;
     splash_ = std::make_unique<SplashScreen>();
     connect(splash_.get(), &SplashScreen::activated, this, [this] { openMainWindow(); });
+    centreOnPrimaryScreen(*splash_);
     splash_->show();
     QTimer::singleShot(splashMilliseconds, this, [this] { openMainWindow(); });
 }

@@ -18,7 +18,9 @@ constexpr std::uint32_t biBitfields = 3;
 const char* const notABitmap = "Il file non è un'immagine BMP.";
 const char* const truncated = "Il file BMP è troncato.";
 
-BmpReading refuse(std::string message) { return {std::nullopt, std::move(message)}; }
+BmpReading refuse(std::string message) {
+    return {std::nullopt, std::move(message)};
+}
 
 // Little-endian reads from a span whose length has been checked by the caller.
 std::uint16_t u16(std::span<const std::uint8_t> b, std::size_t at) {
@@ -41,7 +43,7 @@ struct BmpLayout {
     std::uint32_t compression = biRgb;
     std::size_t paletteStart = 0;
     std::size_t paletteEntryBytes = 4;
-    std::uint32_t colourCount = 0; // palette entries the file declares (0: all)
+    std::uint32_t colourCount = 0;        // palette entries the file declares (0: all)
     std::array<std::uint32_t, 3> masks{}; // red, green, blue for 16 and 32 bits
     std::uint64_t pixelStart = 0;
 };
@@ -118,8 +120,12 @@ std::optional<std::string> readLayout(std::span<const std::uint8_t> file, BmpLay
 
 std::vector<std::uint8_t> readPalette(std::span<const std::uint8_t> file, const BmpLayout& l,
                                       std::string& error) {
+    // As many colours as declared (all of them when 0), but never more than the bits can
+    // index nor than fit before the pixels: old OS/2 files and some writers store fewer.
     const std::size_t full = std::size_t{1} << l.bits;
-    const std::size_t declared = l.colourCount == 0 ? full : std::min<std::size_t>(l.colourCount, full);
+    const std::size_t room = (l.pixelStart - l.paletteStart) / l.paletteEntryBytes;
+    const std::size_t declared =
+        std::min({l.colourCount == 0 ? full : std::size_t{l.colourCount}, full, room});
     if (l.paletteStart + declared * l.paletteEntryBytes > file.size()) {
         error = truncated;
         return {};
@@ -164,7 +170,8 @@ BmpReading readBmp(std::span<const std::uint8_t> file) {
         return refuse(*error);
 
     // Stored rows are padded to four bytes.
-    const std::uint64_t stride = (static_cast<std::uint64_t>(layout.width) * layout.bits + 31) / 32 * 4;
+    const std::uint64_t stride =
+        (static_cast<std::uint64_t>(layout.width) * layout.bits + 31) / 32 * 4;
     const auto height = static_cast<std::uint64_t>(layout.height);
     if (stride * height > file.size() - layout.pixelStart)
         return refuse(truncated);
@@ -188,7 +195,8 @@ BmpReading readBmp(std::span<const std::uint8_t> file) {
         const auto row = file.subspan(static_cast<std::size_t>(layout.pixelStart + stored * stride),
                                       static_cast<std::size_t>(stride));
         if (layout.bits <= 8)
-            image.rows.insert(image.rows.end(), row.begin(), row.begin() + static_cast<std::ptrdiff_t>(rowBytes));
+            image.rows.insert(image.rows.end(), row.begin(),
+                              row.begin() + static_cast<std::ptrdiff_t>(rowBytes));
         else
             appendRgbRow(row, layout, image.rows);
     }

@@ -77,15 +77,13 @@ std::array<FontMetrics, 16> buildTable() {
                courier),
         record({"CourierNew,Italic", 98, -11, 109, 600, 600, 600, courierBox, courierWidths},
                courier),
-        record({"CourierNew,BoldItalic", 16482, -11, 191, 600, 600, 600, courierBox,
-                courierWidths},
+        record({"CourierNew,BoldItalic", 16482, -11, 191, 600, 600, 600, courierBox, courierWidths},
                courier),
         record({"TimesNewRoman", 34, 0, 73, 333, 1000, 401, timesBox, timesRegular}, times),
         record({"TimesNewRoman,Bold", 16418, 0, 136, 333, 1001, 401, "[-250 -216 1201 1000]",
                 timesBold},
                times),
-        record({"TimesNewRoman,Italic", 98, -11, 73, 389, 1000, 402, timesBox, timesItalic},
-               times),
+        record({"TimesNewRoman,Italic", 98, -11, 73, 389, 1000, 402, timesBox, timesItalic}, times),
         record({"TimesNewRoman,BoldItalic", 16482, -11, 131, 333, 1000, 412, timesBox,
                 timesBoldItalic},
                times),
@@ -102,9 +100,9 @@ std::array<FontMetrics, 16> buildTable() {
                symbol),
         record({"Symbol,Italic", 70, -11, 109, 332, 1038, 600, symbolBox, font_widths::symbol},
                symbol),
-        record({"Symbol,BoldItalic", 16454, -11, 191, 332, 1038, 600, symbolBox,
-                font_widths::symbol},
-               symbol),
+        record(
+            {"Symbol,BoldItalic", 16454, -11, 191, 332, 1038, 600, symbolBox, font_widths::symbol},
+            symbol),
     };
 }
 

@@ -10,9 +10,8 @@ std::string number(double value, int decimals) {
     if (!std::isfinite(value))
         return "0";
     std::array<char, 400> buffer{}; // room for the largest double in fixed notation
-    const auto [end, error] =
-        std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                      std::chars_format::fixed, decimals);
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                            std::chars_format::fixed, decimals);
     if (error != std::errc())
         return "0";
     std::string text(buffer.data(), end);

@@ -56,7 +56,8 @@ std::string temporaryFileName() {
     const long long digit = std::uniform_int_distribution<int>(0, 9)(random);
     std::array<char, 16> time{};
     std::strftime(time.data(), time.size(), "%H%M%S", &now);
-    const long long value = std::stoll(std::to_string(digit) + std::to_string(now.tm_mday) + time.data());
+    const long long value =
+        std::stoll(std::to_string(digit) + std::to_string(now.tm_mday) + time.data());
     std::array<char, 24> hex{};
     const auto end = std::to_chars(hex.data(), hex.data() + hex.size(), value, 16).ptr;
     std::string name(hex.data(), end);
@@ -70,8 +71,7 @@ std::string crossReferenceEntry(std::int64_t offset) {
     if (offset < 0)
         return "0000000000 65535 f\r\n";
     std::string digits = std::to_string(offset);
-    return std::string(digits.size() < 10 ? 10 - digits.size() : 0, '0') + digits +
-           " 00000 n\r\n";
+    return std::string(digits.size() < 10 ? 10 - digits.size() : 0, '0') + digits + " 00000 n\r\n";
 }
 
 } // namespace
@@ -90,12 +90,24 @@ std::string PdfWriter::coordinate(double value) const {
     return pdf::number(toPoints(value), pdf::coordinateDecimals);
 }
 
-void PdfWriter::SetMargin(double value) { margin_ = toPoints(value); }
-double PdfWriter::Margin() const { return fromPoints(margin_); }
-void PdfWriter::SetPaperWidth(double value) { paperWidth_ = toPoints(value); }
-void PdfWriter::SetPaperHeight(double value) { paperHeight_ = toPoints(value); }
-double PdfWriter::PaperWidth() const { return fromPoints(paperWidth_); }
-double PdfWriter::PaperHeight() const { return fromPoints(paperHeight_); }
+void PdfWriter::SetMargin(double value) {
+    margin_ = toPoints(value);
+}
+double PdfWriter::Margin() const {
+    return fromPoints(margin_);
+}
+void PdfWriter::SetPaperWidth(double value) {
+    paperWidth_ = toPoints(value);
+}
+void PdfWriter::SetPaperHeight(double value) {
+    paperHeight_ = toPoints(value);
+}
+double PdfWriter::PaperWidth() const {
+    return fromPoints(paperWidth_);
+}
+double PdfWriter::PaperHeight() const {
+    return fromPoints(paperHeight_);
+}
 
 void PdfWriter::SetScaleMode(int mode) {
     if (mode >= 0 && mode < static_cast<int>(pointsPerUnit.size()))
@@ -110,9 +122,13 @@ void PdfWriter::SetPaperSize(int size) {
     paperHeight_ = papers[static_cast<std::size_t>(size)].height;
 }
 
-void PdfWriter::SetOrientation(int orientation) { orientation_ = orientation; }
+void PdfWriter::SetOrientation(int orientation) {
+    orientation_ = orientation;
+}
 
-void PdfWriter::SetTitle(std::string_view title) { title_ = title; }
+void PdfWriter::SetTitle(std::string_view title) {
+    title_ = title;
+}
 
 // --- Output --------------------------------------------------------------------------------
 
@@ -140,7 +156,9 @@ int PdfWriter::beginObject(int number) {
     return number;
 }
 
-void PdfWriter::endObject() { writeRaw("endobj\r\n"); }
+void PdfWriter::endObject() {
+    writeRaw("endobj\r\n");
+}
 
 // The keyword is followed by CR LF: a CR alone would leave readers unsure where the data starts.
 void PdfWriter::beginStream() {
@@ -180,7 +198,8 @@ void PdfWriter::writeHeaderObjects() {
     writeLine("/PageLayout /OneColumn");
     writeLine("/PageMode /UseNone");
     writeLine("/Lang (it) ");
-    writeLine("/ViewerPreferences << /HideToolbar false /DisplayDocTitle true /HideWindowUI false >>");
+    writeLine(
+        "/ViewerPreferences << /HideToolbar false /DisplayDocTitle true /HideWindowUI false >>");
     writeLine(">>");
     endObject();
 

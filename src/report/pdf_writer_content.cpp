@@ -41,7 +41,9 @@ bool PdfWriter::contentOpen(const char* operation) {
     return false;
 }
 
-void PdfWriter::content(std::string_view line) { writeLine(line); }
+void PdfWriter::content(std::string_view line) {
+    writeLine(line);
+}
 
 void PdfWriter::strokePendingPath() {
     if (pathOpen_) {
@@ -121,8 +123,7 @@ void PdfWriter::SetTextRenderingMode(int mode) {
     content(std::to_string(mode) + " Tr");
 }
 
-double PdfWriter::Length(std::string_view text, std::string_view fontName,
-                         double fontSize) const {
+double PdfWriter::Length(std::string_view text, std::string_view fontName, double fontSize) const {
     const Resource* font = find(fonts_, fontName);
     if (font == nullptr || font->metrics == nullptr)
         return 0;
@@ -147,8 +148,8 @@ void PdfWriter::DrawText(double x, double y, std::string_view text, std::string_
     double xp = toPoints(x);
     double yp = toPoints(y);
     if ((alignment == text_align::right || alignment == text_align::centre) && font->metrics) {
-        const double width = textWidth(bytes, *font->metrics, fontSize, charSpacing_,
-                                       wordSpacing_, horizontalScaling_);
+        const double width = textWidth(bytes, *font->metrics, fontSize, charSpacing_, wordSpacing_,
+                                       horizontalScaling_);
         const double shift = alignment == text_align::right ? width : width / 2;
         xp -= shift * cosine;
         yp -= shift * sine;
@@ -253,8 +254,7 @@ void PdfWriter::LineTo(double x, double y) {
     content(coordinate(x) + " " + coordinate(y) + " l");
 }
 
-void PdfWriter::Curve(double x1, double y1, double x2, double y2, double x3, double y3,
-                      int style) {
+void PdfWriter::Curve(double x1, double y1, double x2, double y2, double x3, double y3, int style) {
     if (!contentOpen("Curve"))
         return;
     ensureCurrentPoint();
@@ -310,7 +310,7 @@ void PdfWriter::Arc(double xc, double yc, double radius, double startAngle, doub
         return;
     strokePendingPath();
     const pdf::ArcPath arc = pdf::arcPath({toPoints(xc), toPoints(yc)}, toPoints(radius),
-                                         startAngle, endAngle - startAngle);
+                                          startAngle, endAngle - startAngle);
     constexpr int d = pdf::coordinateDecimals;
     const auto point = [&](pdf::Point p) { return number(p.x, d) + " " + number(p.y, d); };
     content(point(arc.start) + " m");
@@ -327,7 +327,8 @@ void PdfWriter::DrawCircle(double xc, double yc, double radius, int style) {
     if (!contentOpen("DrawCircle"))
         return;
     strokePendingPath();
-    const pdf::ArcPath circle = pdf::arcPath({toPoints(xc), toPoints(yc)}, toPoints(radius), 0, 360);
+    const pdf::ArcPath circle =
+        pdf::arcPath({toPoints(xc), toPoints(yc)}, toPoints(radius), 0, 360);
     constexpr int d = pdf::coordinateDecimals;
     const auto point = [&](pdf::Point p) { return number(p.x, d) + " " + number(p.y, d); };
     content(point(circle.start) + " m");

@@ -28,6 +28,14 @@ std::string withoutBlanks(std::string_view text) {
     return result;
 }
 
+// Symbol draws its own glyphs by code ("a" is alpha): under /WinAnsiEncoding a reader would
+// look for Latin glyph names it lacks and draw nothing, so a symbolic font keeps its built-in
+// encoding, the one its widths are laid out in.
+bool isSymbolic(const FontMetrics& metrics) {
+    constexpr int symbolicFlag = 4;
+    return (metrics.flags & symbolicFlag) != 0;
+}
+
 std::string styleSuffix(int style) {
     switch (style) {
     case font_style::bold:
@@ -66,8 +74,8 @@ EncodedLines encodeLines(std::span<const std::uint8_t> bytes) {
 
 const PdfWriter::Resource* PdfWriter::find(const std::vector<Resource>& list,
                                            std::string_view name) const {
-    const auto it = std::find_if(list.begin(), list.end(),
-                                 [&](const Resource& r) { return r.name == name; });
+    const auto it =
+        std::find_if(list.begin(), list.end(), [&](const Resource& r) { return r.name == name; });
     return it == list.end() ? nullptr : &*it;
 }
 
@@ -89,8 +97,7 @@ bool PdfWriter::acceptNewResource(std::string_view name, const std::vector<Resou
 
 // --- Fonts ---------------------------------------------------------------------------------
 
-bool PdfWriter::LoadFontStandard(std::string_view fontName, std::string_view baseFont,
-                                 int style) {
+bool PdfWriter::LoadFontStandard(std::string_view fontName, std::string_view baseFont, int style) {
     if (!acceptNewResource(fontName, fonts_, {}))
         return false;
     const std::string base = withoutBlanks(baseFont) + styleSuffix(style);
@@ -99,9 +106,12 @@ bool PdfWriter::LoadFontStandard(std::string_view fontName, std::string_view bas
     writeLine("/Subtype /Type1");
     writeLine("/Name /" + std::string(fontName));
     writeLine("/BaseFont /" + base);
-    writeLine("/Encoding " + std::to_string(encodingObject) + " 0 R >>");
+    const FontMetrics* metrics = findFontMetrics(baseFont, style);
+    writeLine(metrics && isSymbolic(*metrics)
+                  ? ">>"
+                  : "/Encoding " + std::to_string(encodingObject) + " 0 R >>");
     endObject();
-    fonts_.push_back({std::string(fontName), object, findFontMetrics(baseFont, style), {}});
+    fonts_.push_back({std::string(fontName), object, metrics, {}});
     return !failed_;
 }
 
@@ -121,7 +131,8 @@ bool PdfWriter::LoadFont(std::string_view fontName, std::string_view font, int s
     writeLine("/FirstChar " + std::to_string(metrics->firstChar));
     writeLine("/LastChar " + std::to_string(metrics->lastChar));
     writeLine("/FontDescriptor " + std::to_string(object + 1) + " 0 R");
-    writeLine("/Encoding " + std::to_string(encodingObject) + " 0 R");
+    if (!isSymbolic(*metrics))
+        writeLine("/Encoding " + std::to_string(encodingObject) + " 0 R");
     writeLine("/Widths [");
     std::string line;
     for (std::size_t i = 0; i < metrics->widths.size(); ++i) {
@@ -204,16 +215,16 @@ bool PdfWriter::writeImage(std::string_view name, const pdf::RasterImage& image)
     const bool indexed = image.colours == pdf::RasterImage::Colours::Indexed;
     const int object = beginObject();
     const std::size_t colours = image.palette.size() / 3;
-    const std::string colourSpace =
-        indexed ? "[/Indexed /DeviceRGB " + std::to_string(colours - 1) + " " +
-                      std::to_string(object + 1) + " 0 R]"
-                : "/DeviceRGB";
-    writeAscii85Stream(image.rows, {"<<", "/Type /XObject", "/Subtype /Image",
-                                    "/Name /" + std::string(name),
-                                    "/Width " + std::to_string(image.width),
-                                    "/Height " + std::to_string(image.height),
-                                    "/BitsPerComponent " + std::to_string(image.bitsPerComponent),
-                                    "/ColorSpace " + colourSpace});
+    const std::string colourSpace = indexed
+                                        ? "[/Indexed /DeviceRGB " + std::to_string(colours - 1) +
+                                              " " + std::to_string(object + 1) + " 0 R]"
+                                        : "/DeviceRGB";
+    writeAscii85Stream(image.rows,
+                       {"<<", "/Type /XObject", "/Subtype /Image", "/Name /" + std::string(name),
+                        "/Width " + std::to_string(image.width),
+                        "/Height " + std::to_string(image.height),
+                        "/BitsPerComponent " + std::to_string(image.bitsPerComponent),
+                        "/ColorSpace " + colourSpace});
     endObject();
     if (indexed) {
         // The palette: colours × (red, green, blue) bytes.

@@ -4,6 +4,8 @@
 
 #include "standard_font_widths.h"
 
+// Sixteen codes to a row.
+// clang-format off
 namespace orvanta::font_widths {
 
 // NimbusRoman-Regular.afm
@@ -170,3 +172,4 @@ const std::array<std::int16_t, 226> symbol = {
 };
 
 } // namespace orvanta::font_widths
+// clang-format on

@@ -48,7 +48,7 @@ std::string creationDate() {
 }
 
 // "~" + hexadecimal of a random digit followed by the day of the month and the time as
-// "dhhmmss", + ".pdf": on the 5th at 14:30:22 with digit 7, 75143022 → "~47A9B6E.pdf".
+// "dhhmmss", + ".pdf": on the 5th at 14:30:22 with digit 7, 75143022 → "~47A976E.pdf".
 std::string temporaryFileName() {
     const std::tm now = localTime(std::time(nullptr));
     std::random_device seed;

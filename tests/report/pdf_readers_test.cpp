@@ -173,6 +173,19 @@ TEST(PdfReaders, SampleDocumentWithEveryDrawingReadsAndRenders) {
                                     : static_cast<std::uint32_t>(0x80C0FF - (y << 8)));
         }
     const auto bmp = testing::makeBmp(90, 60, 24, pixels);
+    // A chequer of 1 bit and a 4-bit colour ramp, drawn beside the picture.
+    std::vector<std::uint32_t> chequer;
+    std::vector<std::uint32_t> ramp;
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 8; ++x) {
+            chequer.push_back(static_cast<std::uint32_t>((x + y) % 2));
+            ramp.push_back(static_cast<std::uint32_t>((x + 2 * y) % 16));
+        }
+    std::vector<std::uint32_t> rampColours;
+    for (std::uint32_t k = 0; k < 16; ++k)
+        rampColours.push_back(k * 17 << 16 | (255 - k * 17));
+    const auto mono = testing::makeBmp(8, 8, 1, chequer, {0x000080, 0xFFFF00});
+    const auto nibbles = testing::makeBmp(8, 8, 4, ramp, rampColours, {.topDown = true});
 
     PdfWriter pdf;
     pdf.SetTitle("Relazione di prova – perché è così");
@@ -188,6 +201,8 @@ TEST(PdfReaders, SampleDocumentWithEveryDrawingReadsAndRenders) {
             ASSERT_TRUE(pdf.LoadFont("F" + std::to_string(f) + std::to_string(s), families[f], s));
     ASSERT_TRUE(pdf.LoadFontStandard("Std", "Courier New", font_style::boldItalic));
     ASSERT_TRUE(pdf.LoadImgFromBuffer("Casa", bmp)) << pdf.errorMessage();
+    ASSERT_TRUE(pdf.LoadImgFromBuffer("Scacchi", mono)) << pdf.errorMessage();
+    ASSERT_TRUE(pdf.LoadImgFromBuffer("Scala", nibbles)) << pdf.errorMessage();
     ASSERT_TRUE(pdf.StartObject("Testata", "\\a\\F"));
     pdf.SetLineWidth(0.02);
     pdf.MoveTo(2, 28);
@@ -258,6 +273,8 @@ TEST(PdfReaders, SampleDocumentWithEveryDrawingReadsAndRenders) {
     pdf.StartPage();
     pdf.DrawText(2, 26, "2. Immagine e tabella", "F03", 20);
     pdf.DrawImg("Casa", 2, 25, 9, 6);
+    pdf.DrawImg("Scacchi", 2, 18, 3, 3);
+    pdf.DrawImg("Scala", 6, 18, 3, 3);
     pdf.SetLineWidth(0.025);
     for (int row = 0; row <= 4; ++row) {
         pdf.MoveTo(12, 25 - row * 0.5);

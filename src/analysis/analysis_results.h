@@ -36,19 +36,19 @@ struct AnalysisResults {
     std::int16_t familyCountY = 0;
 
     // Partial centres of stiffness and what they are built from.
-    Array1<double> stiffnessCentreX;        // (family): X of each X family's centre, mm
-    Array1<double> stiffnessCentreY;        // (family): Y of each Y family's centre, mm
-    Array1<double> stiffnessWeightX;        // (ritto): share in its X family
-    Array1<double> stiffnessWeightY;        // (ritto): share in its Y family
-    Array1<std::int16_t> familySizeX;       // (family)
-    Array1<std::int16_t> familySizeY;       // (family)
-    Array3<double> familyMeanMatrixX;       // (family, r, c), term (1, 1) = 1000
+    Array1<double> stiffnessCentreX;  // (family): X of each X family's centre, mm
+    Array1<double> stiffnessCentreY;  // (family): Y of each Y family's centre, mm
+    Array1<double> stiffnessWeightX;  // (ritto): share in its X family
+    Array1<double> stiffnessWeightY;  // (ritto): share in its Y family
+    Array1<std::int16_t> familySizeX; // (family)
+    Array1<std::int16_t> familySizeY; // (family)
+    Array3<double> familyMeanMatrixX; // (family, r, c), term (1, 1) = 1000
     Array3<double> familyMeanMatrixY;
 
     // Deformed shape under the storey forces.
-    Array2<double> flexibilityX;            // inverse of the Kxx block
-    Array2<double> flexibilityY;            // inverse of the Kyy block
-    Array2<double> deformedShape;           // (1..2, 0..nStoreys): X then Y; column 0 the base
+    Array2<double> flexibilityX;  // inverse of the Kxx block
+    Array2<double> flexibilityY;  // inverse of the Kyy block
+    Array2<double> deformedShape; // (1..2, 0..nStoreys): X then Y; column 0 the base
 };
 
 } // namespace orvanta

@@ -38,7 +38,7 @@ SupportBeam beamAlongX(const Counts& c, int ix, int iy) {
 
 SupportBeam beamAlongY(const Counts& c, int ix, int iy) {
     const int first = gridNode(c, ix, iy);
-    return {beamYSlot(c, first), first, first + c.nX, c.nX, gridNode(c, ix, 1),
+    return {beamYSlot(c, first),  first, first + c.nX, c.nX, gridNode(c, ix, 1),
             gridNode(c, ix, c.nY)};
 }
 
@@ -85,8 +85,8 @@ Stop distributeSlab(const Model& m, Array2<double>& loads, int storey, int ix, i
     const double g = m.slabs(storey, b, slab::permanent);
     const double q = m.slabs(storey, b, slab::variable);
     const double share = m.slabs(storey, b, slab::share);
-    const double w = (g + share * q) * m.slabs(storey, b, slab::sideX) *
-                     m.slabs(storey, b, slab::sideY);
+    const double w =
+        (g + share * q) * m.slabs(storey, b, slab::sideX) * m.slabs(storey, b, slab::sideY);
     const bool spanAlongY = m.slabs(storey, b, slab::direction) == slab::spanAlongY;
 
     // The lower (left) edge searches towards the first line, the upper (right) edge towards the
@@ -119,8 +119,8 @@ Stop distributeSlab(const Model& m, Array2<double>& loads, int storey, int ix, i
 
 bool askAboutEmptyStorey(Asker& asker, const char* consequence) {
     return asker.confirm({"Il carico inserito a livello di un piano risulta essere nullo",
-                          "per cui sarà impossibile calcolare il baricentro di piano",
-                          consequence, "Continuare?"},
+                          "per cui sarà impossibile calcolare il baricentro di piano", consequence,
+                          "Continuare?"},
                          "Avviso", MessageIcon::Exclamation);
 }
 
@@ -194,8 +194,8 @@ bool distributeLoads(Model& m, Asker& asker) {
     for (int s = 1; s <= storeys; ++s) {
         const double w = storeyLoad(s);
         if (w == 0) {
-            if (!askAboutEmptyStorey(asker,
-                                     "e ottenere un corretto valore del raggio giratore di inerzia"))
+            if (!askAboutEmptyStorey(
+                    asker, "e ottenere un corretto valore del raggio giratore di inerzia"))
                 return false;
             gyrationRadius(s) = 1;
             continue;

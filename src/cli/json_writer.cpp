@@ -58,8 +58,8 @@ void JsonWriter::value(double number) {
         return;
     }
     char buffer[32];
-    const auto end = std::to_chars(buffer, buffer + sizeof buffer, number,
-                                   std::chars_format::general, 17);
+    const auto end =
+        std::to_chars(buffer, buffer + sizeof buffer, number, std::chars_format::general, 17);
     out_.append(buffer, end.ptr);
 }
 

@@ -37,11 +37,9 @@ inline std::size_t extentOf(int lower, int upper) {
 // An allocator that leaves elements default-initialised (uninitialised for doubles), so that
 // arrays that are about to be overwritten in full are not zero-filled first.
 template <class T> struct DefaultInitAllocator : std::allocator<T> {
-    template <class U> struct rebind {
-        using other = DefaultInitAllocator<U>;
-    };
+    template <class U> struct rebind { using other = DefaultInitAllocator<U>; };
     using std::allocator<T>::allocator;
-    template <class U> void construct(U* p) noexcept(noexcept(::new(static_cast<void*>(p)) U)) {
+    template <class U> void construct(U* p) noexcept(noexcept(::new (static_cast<void*>(p)) U)) {
         ::new (static_cast<void*>(p)) U;
     }
     template <class U, class... Args> void construct(U* p, Args&&... args) {
@@ -62,8 +60,7 @@ public:
     Array1() = default;
     // Elements lower..upper, zero-filled.
     Array1(int lower, int upper) : lower_(lower), upper_(upper), values_(size_(), T{}) {}
-    Array1(Uninitialized, int lower, int upper)
-        : lower_(lower), upper_(upper), values_(size_()) {}
+    Array1(Uninitialized, int lower, int upper) : lower_(lower), upper_(upper), values_(size_()) {}
 
     T& operator()(int i) { return values_[detail::offsetOf(i, lower_, upper_)]; }
     const T& operator()(int i) const { return values_[detail::offsetOf(i, lower_, upper_)]; }

@@ -19,9 +19,9 @@ char* write(char* out, double value, int significantDigits, double integralLimit
     if (std::fabs(value) < integralLimit && value == std::trunc(value))
         return std::to_chars(out, out + maxLength, static_cast<std::int64_t>(value)).ptr;
 
-    char* end = std::to_chars(out, out + maxLength, value, std::chars_format::general,
-                              significantDigits)
-                    .ptr;
+    char* end =
+        std::to_chars(out, out + maxLength, value, std::chars_format::general, significantDigits)
+            .ptr;
     for (char* p = out; p != end; ++p) {
         if (*p == 'e')
             *p = 'E';
@@ -37,9 +37,13 @@ char* write(char* out, double value, int significantDigits, double integralLimit
 
 } // namespace
 
-char* writeDouble(char* out, double value) { return write(out, value, 15, 1e15); }
+char* writeDouble(char* out, double value) {
+    return write(out, value, 15, 1e15);
+}
 
-char* writeSingle(char* out, float value) { return write(out, value, 7, 1e7); }
+char* writeSingle(char* out, float value) {
+    return write(out, value, 7, 1e7);
+}
 
 std::string formatDouble(double value) {
     std::array<char, maxLength> buffer{};
@@ -61,8 +65,8 @@ std::optional<double> parse(std::string_view text) {
     }
     // from_chars takes no sign of its own here, and no "inf" or "nan": a number starts with a
     // digit or the point.
-    if (text.empty() || !(std::isdigit(static_cast<unsigned char>(text.front())) ||
-                          text.front() == '.'))
+    if (text.empty() ||
+        !(std::isdigit(static_cast<unsigned char>(text.front())) || text.front() == '.'))
         return std::nullopt;
 
     // Fortran-style exponents ("1D+03") are still a decimal notation.

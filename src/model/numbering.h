@@ -29,11 +29,17 @@ struct PlanPoint {
     bool operator==(const PlanPoint&) const = default;
 };
 
-inline int gridNode(const Counts& c, int ix, int iy) { return (iy - 1) * c.nX + ix; }
+inline int gridNode(const Counts& c, int ix, int iy) {
+    return (iy - 1) * c.nX + ix;
+}
 
-inline int extraNode(const Counts& c, int e) { return c.nX * c.nY + e; }
+inline int extraNode(const Counts& c, int e) {
+    return c.nX * c.nY + e;
+}
 
-inline bool isGridNode(const Counts& c, int node) { return node <= c.nX * c.nY; }
+inline bool isGridNode(const Counts& c, int node) {
+    return node <= c.nX * c.nY;
+}
 
 // Grid indices of grid node n: ix = n mod nX (nX when the remainder is 0), iy = (n − 1) \ nX + 1.
 inline GridPosition gridPosition(const Counts& c, int node) {
@@ -51,10 +57,14 @@ inline int beamXSlot(const Counts& c, int ix, int iy) {
 }
 
 // Slot of the beam along Y from grid node n to node n + nX; n not in the last row.
-inline int beamYSlot(const Counts& c, int node) { return 2 * c.nX * c.nY - c.nY + node; }
+inline int beamYSlot(const Counts& c, int node) {
+    return 2 * c.nX * c.nY - c.nY + node;
+}
 
 // Bay whose corner with the smallest indices is grid node (ix, iy); ix < nX, iy < nY.
-inline int bay(const Counts& c, int ix, int iy) { return (c.nX - 1) * (iy - 1) + ix; }
+inline int bay(const Counts& c, int ix, int iy) {
+    return (c.nX - 1) * (iy - 1) + ix;
+}
 
 // Plan position of a node in millimetres: the grid lines through it, or the extra node's own
 // coordinates kept at the tail of coordX and coordY.

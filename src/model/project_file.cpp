@@ -18,8 +18,12 @@ namespace {
 // ---------------------------------------------------------------------------------------------
 // Reading
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool isLineEnd(char c) {
+    return c == '\r' || c == '\n';
+}
 
 enum class FieldError { None, EndOfFile, NotANumber, NotAnInteger };
 
@@ -129,9 +133,9 @@ private:
 // separator, which lets a short file be refused before anything is allocated.
 long long fieldCount(const Counts& c, const DerivedSizes& s) {
     const long long storeys = c.nStoreys;
-    return 3 + 4 + s.xValues + s.yValues + s.levels + 1 +
-           storeys * s.nSlots * member::values + storeys * s.bays * slab::values +
-           storeys * s.loadSlots + storeys * 2 + storeys + storeys;
+    return 3 + 4 + s.xValues + s.yValues + s.levels + 1 + storeys * s.nSlots * member::values +
+           storeys * s.bays * slab::values + storeys * s.loadSlots + storeys * 2 + storeys +
+           storeys;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -257,11 +261,11 @@ std::string checkWritable(const Model& m) {
         return true;
     };
     if (!finite(m.coordX.values()) || !finite(m.coordY.values()) || !finite(m.levelZ.values()) ||
-        !finite(m.members.values()) || !finite(m.slabs.values()) ||
-        !finite(m.beamLoads.values()) || !finite(m.massCentre.values()) ||
-        !finite(m.gyrationRadius.values()) || !finite(m.storeyForce.values()) ||
-        !std::isfinite(m.planScale) || !std::isfinite(m.drawMax(0)) ||
-        !std::isfinite(m.drawMax(1)) || !std::isfinite(m.drawMax(2)))
+        !finite(m.members.values()) || !finite(m.slabs.values()) || !finite(m.beamLoads.values()) ||
+        !finite(m.massCentre.values()) || !finite(m.gyrationRadius.values()) ||
+        !finite(m.storeyForce.values()) || !std::isfinite(m.planScale) ||
+        !std::isfinite(m.drawMax(0)) || !std::isfinite(m.drawMax(1)) ||
+        !std::isfinite(m.drawMax(2)))
         return "il progetto contiene un valore non numerico";
     return {};
 }
@@ -348,9 +352,9 @@ ProjectReadResult parseProject(std::string_view text) {
 ProjectReadResult readProjectFile(const std::string& path) {
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file)
-        return {std::nullopt, errno == ENOENT ? "il file non esiste"
-                                              : "il file non può essere letto: " +
-                                                    systemReason(errno)};
+        return {std::nullopt, errno == ENOENT
+                                  ? "il file non esiste"
+                                  : "il file non può essere letto: " + systemReason(errno)};
     std::string text;
     bool ok = std::fseek(file, 0, SEEK_END) == 0;
     const long size = ok ? std::ftell(file) : -1;

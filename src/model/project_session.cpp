@@ -56,7 +56,8 @@ void ProjectSession::newProject() {
 bool ProjectSession::open() {
     if (refuseSecondProject())
         return false;
-    const std::optional<std::string> path = chooser_.chooseFileToOpen(openDialogTitle, projectFilter);
+    const std::optional<std::string> path =
+        chooser_.chooseFileToOpen(openDialogTitle, projectFilter);
     if (!path)
         return false;
     if (path->empty()) {

@@ -1,11 +1,9 @@
 #include "load_distribution.h"
-
 #include "sample_models.h"
 #include "scripted_interaction.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 
 namespace orvanta {
 namespace {

@@ -1,8 +1,7 @@
 #include "number_text.h"
 
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 
 namespace orvanta {
@@ -68,8 +67,8 @@ TEST(NumberText, ReaderRefusesWhatIsNotAFiniteNumber) {
 }
 
 TEST(NumberText, EveryWrittenDoubleReadsBackToTheSameText) {
-    for (const double v : {0.1, 1.0 / 7.0, 6543.21, 2.5e-7, 9.87654321e22, 4.9e-324,
-                           1.5e300, -1e-300}) {
+    for (const double v :
+         {0.1, 1.0 / 7.0, 6543.21, 2.5e-7, 9.87654321e22, 4.9e-324, 1.5e300, -1e-300}) {
         const std::string text = formatDouble(v);
         const std::optional<double> back = parse(text);
         ASSERT_TRUE(back.has_value()) << text;

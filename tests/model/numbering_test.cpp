@@ -28,7 +28,7 @@ TEST(Sizes, LargestBuildingOfTheEditorsFitsSixteenBits) {
 
 TEST(Sizes, OverflowIsAnErrorNeverAWrapAround) {
     EXPECT_FALSE(deriveSizes({200, 200, 1, 0}).sizes);
-    EXPECT_FALSE(deriveSizes({105, 105, 1, 0}).sizes); // 3·nX·nY = 33075
+    EXPECT_FALSE(deriveSizes({105, 105, 1, 0}).sizes);   // 3·nX·nY = 33075
     EXPECT_FALSE(deriveSizes({104, 104, 1, 600}).sizes); // slots 32240 + 600
     EXPECT_FALSE(deriveSizes({2, 2, 11000, 0}).sizes);   // 3·nStoreys
     EXPECT_FALSE(deriveSizes({2, 2, 32767, 0}).sizes);   // nStoreys + 1
@@ -80,8 +80,7 @@ TEST(Numbering, GridPositionInvertsGridNode) {
 
 TEST(Numbering, ExtraNodesTakeTheirCoordinatesFromTheTail) {
     Model m = *Model::allocate({3, 2, 1, 2});
-    m.coordX(1) = 0, m.coordX(2) = 4000, m.coordX(3) = 8000, m.coordX(4) = 1500,
-    m.coordX(5) = 9500;
+    m.coordX(1) = 0, m.coordX(2) = 4000, m.coordX(3) = 8000, m.coordX(4) = 1500, m.coordX(5) = 9500;
     m.coordY(1) = 0, m.coordY(2) = 5000, m.coordY(3) = -1200, m.coordY(4) = 2500;
     EXPECT_EQ(nodePosition(m, 6), (PlanPoint{8000, 5000}));
     EXPECT_EQ(nodePosition(m, 7), (PlanPoint{1500, -1200}));

@@ -1,9 +1,6 @@
 #include "project_file.h"
-
 #include "sample_models.h"
 #include "test_paths.h"
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <chrono>
@@ -11,6 +8,7 @@
 #include <csignal>
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 #include <sstream>
 #include <sys/wait.h>
 #include <thread>
@@ -151,8 +149,7 @@ TEST(ProjectFile, EachMalformedFileGivesItsReason) {
     for (const Malformed& c : cases) {
         const ProjectReadResult result = parseProject(c.text);
         EXPECT_FALSE(result.model) << c.name;
-        EXPECT_NE(result.error.find(c.reason), std::string::npos)
-            << c.name << ": " << result.error;
+        EXPECT_NE(result.error.find(c.reason), std::string::npos) << c.name << ": " << result.error;
     }
 }
 

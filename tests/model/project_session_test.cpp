@@ -1,14 +1,12 @@
-#include "project_session.h"
-
 #include "project_file.h"
+#include "project_session.h"
 #include "sample_models.h"
 #include "scripted_interaction.h"
 #include "test_paths.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 #include <fstream>
+#include <gtest/gtest.h>
 
 namespace orvanta {
 namespace {
@@ -27,8 +25,9 @@ struct RecordingObserver : SessionObserver {
 class ProjectSessionTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder = testing::outputFolder(
-            std::string("session-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder =
+            testing::outputFolder(std::string("session-") +
+                                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
         saved = testing::fullFrame(3, 2, 2);
         saved.planScale = 2.2f;
         ASSERT_EQ(writeProjectFile(saved, (folder / "casa.orv").string()), "");

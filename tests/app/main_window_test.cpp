@@ -200,6 +200,22 @@ private slots:
         QVERIFY(asker->messages.empty());
     }
 
+    // The bundled buildings are complete projects: nothing may refuse them.
+    void everyExampleOpensAndCalculates() {
+        int examples = 0;
+        for (const auto& entry : std::filesystem::directory_iterator(testing::example(""))) {
+            if (entry.path().extension() != ".orv")
+                continue;
+            ++examples;
+            openFromDialog(QString::fromStdString(entry.path().string()));
+            click("mnuCalcola");
+            QVERIFY2(asker->messages.empty(), entry.path().c_str());
+            QCOMPARE(enabledResultItems(), resultItems);
+            click("mnuFileClose");
+        }
+        QVERIFY(examples >= 2);
+    }
+
     void calcolaRefusesLoadsNeverDistributed() {
         openFromDialog(project("senza carichi.orv", testing::fullFrame(3, 2, 2)));
         click("mnuCalcola");

@@ -3,6 +3,7 @@
 #include "application_info.h"
 #include "brand_pictures.h"
 #include "picture_box.h"
+#include "screen_labels.h"
 #include "user_interaction.h"
 
 #include <QFrame>
@@ -13,17 +14,6 @@
 
 namespace orvanta {
 
-namespace {
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setWordWrap(true);
-    return label;
-}
-
-} // namespace
-
 AboutBox::AboutBox(Asker& asker, QWidget* parent) : QDialog(parent), asker_(asker) {
     setObjectName("frmAbout");
     setWindowTitle(QStringLiteral("Informazioni su Orvanta"));
@@ -33,16 +23,13 @@ AboutBox::AboutBox(Asker& asker, QWidget* parent) : QDialog(parent), asker_(aske
     icon->setDrawing(logoPicture());
     icon->setFixedSize(72, 72);
 
-    QLabel* title = makeLabel(this, "lblTitle", QString::fromLatin1(app::applicationTitle));
-    QFont titleFont = title->font();
-    titleFont.setPointSizeF(titleFont.pointSizeF() + 6);
-    titleFont.setBold(true);
-    title->setFont(titleFont);
+    QLabel* title =
+        makeScreenLabel(this, "lblTitle", QString::fromLatin1(app::applicationTitle), 6, true);
 
     QLabel* version =
-        makeLabel(this, "lblVersion",
-                  QStringLiteral("Versione %1").arg(QString::fromLatin1(app::versionText)));
-    QLabel* description = makeLabel(
+        makeScreenLabel(this, "lblVersion",
+                        QStringLiteral("Versione %1").arg(QString::fromLatin1(app::versionText)));
+    QLabel* description = makeScreenLabel(
         this, "lblDescription",
         QStringLiteral("Programma di analisi matriciale delle strutture per lo studio dei centri "
                        "parziali di rigidezza delle diverse famiglie di ritti. Modellazione ad "
@@ -53,16 +40,14 @@ AboutBox::AboutBox(Asker& asker, QWidget* parent) : QDialog(parent), asker_(aske
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
 
-    QLabel* disclaimer = makeLabel(
+    QLabel* disclaimer = makeScreenLabel(
         this, "lblDisclaimer",
         QStringLiteral("Avvertenza: Orvanta è uno strumento di predimensionamento e di studio del "
                        "comportamento torsionale degli edifici. I risultati non sostituiscono il "
                        "calcolo strutturale e vanno verificati da un tecnico abilitato, che resta "
                        "il solo responsabile del progetto. Il programma è fornito così com'è, "
-                       "senza garanzie di alcun tipo."));
-    QFont smaller = disclaimer->font();
-    smaller.setPointSizeF(smaller.pointSizeF() - 1);
-    disclaimer->setFont(smaller);
+                       "senza garanzie di alcun tipo."),
+        -1);
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName("cmdOK");

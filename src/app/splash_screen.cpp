@@ -3,6 +3,7 @@
 #include "application_info.h"
 #include "brand_pictures.h"
 #include "picture_box.h"
+#include "screen_labels.h"
 
 #include <QEvent>
 #include <QFrame>
@@ -12,22 +13,6 @@
 #include <QVBoxLayout>
 
 namespace orvanta {
-
-namespace {
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int pointSizeChange = 0,
-                  bool bold = false) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setWordWrap(true);
-    QFont font = label->font();
-    font.setPointSizeF(font.pointSizeF() + pointSizeChange);
-    font.setBold(bold);
-    label->setFont(font);
-    return label;
-}
-
-} // namespace
 
 SplashScreen::SplashScreen(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
@@ -50,29 +35,32 @@ SplashScreen::SplashScreen(QWidget* parent)
     grid->setContentsMargins(18, 18, 18, 18);
     grid->setHorizontalSpacing(18);
     grid->addWidget(logo, 0, 0, 4, 1, Qt::AlignTop);
-    grid->addWidget(
-        makeLabel(frame, "lblCompanyProduct", QStringLiteral("Analisi per Famiglie di Ritti")), 0,
-        1);
-    grid->addWidget(makeLabel(frame, "lblProductName", title, 14, true), 1, 1);
-    grid->addWidget(makeLabel(frame, "lblPlatform",
-                              QStringLiteral("per %1").arg(QSysInfo::prettyProductName())),
+    grid->addWidget(makeScreenLabel(frame, "lblCompanyProduct",
+                                    QStringLiteral("Analisi per Famiglie di Ritti")),
+                    0, 1);
+    grid->addWidget(makeScreenLabel(frame, "lblProductName", title, 14, true), 1, 1);
+    grid->addWidget(makeScreenLabel(frame, "lblPlatform",
+                                    QStringLiteral("per %1").arg(QSysInfo::prettyProductName())),
                     2, 1);
     grid->addWidget(
-        makeLabel(frame, "lblVersion",
-                  QStringLiteral("Versione %1").arg(QString::fromLatin1(app::versionText))),
+        makeScreenLabel(frame, "lblVersion",
+                        QStringLiteral("Versione %1").arg(QString::fromLatin1(app::versionText))),
         3, 1);
+    grid->addWidget(makeScreenLabel(frame, "lblLicenseTo",
+                                    QStringLiteral("Uso riservato a ingegneri strutturisti")),
+                    4, 0, 1, 2);
     grid->addWidget(
-        makeLabel(frame, "lblLicenseTo", QStringLiteral("Uso riservato a ingegneri strutturisti")),
-        4, 0, 1, 2);
-    grid->addWidget(makeLabel(frame, "lblCompany", QStringLiteral("Gruppo di sviluppo Orvanta")), 5,
-                    0, 1, 2);
-    grid->addWidget(makeLabel(frame, "lblCopyright", QStringLiteral("Tutti i diritti riservati.")),
-                    6, 0, 1, 2);
+        makeScreenLabel(frame, "lblCompany", QStringLiteral("Gruppo di sviluppo Orvanta")), 5, 0, 1,
+        2);
     grid->addWidget(
-        makeLabel(frame, "lblWarning",
-                  QStringLiteral("Strumento di predimensionamento: i risultati vanno verificati "
-                                 "da un tecnico abilitato prima di ogni uso progettuale."),
-                  -1),
+        makeScreenLabel(frame, "lblCopyright", QStringLiteral("Tutti i diritti riservati.")), 6, 0,
+        1, 2);
+    grid->addWidget(
+        makeScreenLabel(
+            frame, "lblWarning",
+            QStringLiteral("Strumento di predimensionamento: i risultati vanno verificati "
+                           "da un tecnico abilitato prima di ogni uso progettuale."),
+            -1),
         7, 0, 1, 2);
 
     auto* layout = new QVBoxLayout(this);

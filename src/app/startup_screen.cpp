@@ -3,6 +3,7 @@
 #include "application_info.h"
 #include "brand_pictures.h"
 #include "picture_box.h"
+#include "screen_labels.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -15,15 +16,9 @@ namespace orvanta {
 
 namespace {
 
-QLabel* addLabel(QVBoxLayout& column, QWidget* parent, const char* name, const QString& text,
-                 int pointSizeChange = 0, bool bold = false) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setWordWrap(true);
-    QFont font = label->font();
-    font.setPointSizeF(font.pointSizeF() + pointSizeChange);
-    font.setBold(bold);
-    label->setFont(font);
+QLabel* addTo(QVBoxLayout& column, QWidget* parent, const char* name, const QString& text,
+              int pointSizeChange = 0, bool bold = false) {
+    QLabel* label = makeScreenLabel(parent, name, text, pointSizeChange, bold);
     column.addWidget(label);
     return label;
 }
@@ -42,30 +37,30 @@ StartupScreen::StartupScreen(QWidget* parent) : QWidget(parent) {
 
     auto* text = new QVBoxLayout;
     text->setSpacing(10);
-    addLabel(*text, this, "lblProductName",
-             QStringLiteral("\"%1\"").arg(QString::fromLatin1(app::applicationTitle)), 16, true);
-    addLabel(*text, this, "lblWarning",
-             QStringLiteral("Programma per l'analisi matriciale e la gestione dei centri "
-                            "parziali di rigidezza di strutture in c.a."),
-             2, true);
-    addLabel(*text, this, "Label2",
-             QStringLiteral("Modellazione globale di aste piane assialmente estendibili e "
-                            "deformabili per effetto del taglio"));
-    addLabel(*text, this, "Label6", QStringLiteral("Calcolo automatico delle famiglie di ritti"));
+    addTo(*text, this, "lblProductName",
+          QStringLiteral("\"%1\"").arg(QString::fromLatin1(app::applicationTitle)), 16, true);
+    addTo(*text, this, "lblWarning",
+          QStringLiteral("Programma per l'analisi matriciale e la gestione dei centri "
+                         "parziali di rigidezza di strutture in c.a."),
+          2, true);
+    addTo(*text, this, "Label2",
+          QStringLiteral("Modellazione globale di aste piane assialmente estendibili e "
+                         "deformabili per effetto del taglio"));
+    addTo(*text, this, "Label6", QStringLiteral("Calcolo automatico delle famiglie di ritti"));
     text->addStretch(1);
 
     auto* rule = new QFrame(this);
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
     text->addWidget(rule);
-    addLabel(*text, this, "Label4", QStringLiteral("Progetto e sviluppo:"), -1);
-    addLabel(*text, this, "lblCompanyProduct",
-             QStringLiteral("il gruppo di sviluppo di Orvanta, per gli ingegneri strutturisti"), -1,
-             true);
-    addLabel(*text, this, "lblBestViewed", QStringLiteral("(Best viewed on 1024 x 768 resolution)"),
-             -2);
-    QLabel* hint = addLabel(*text, this, "lblContinua",
-                            QStringLiteral("Fare clic in un punto qualsiasi per iniziare"), -1);
+    addTo(*text, this, "Label4", QStringLiteral("Progetto e sviluppo:"), -1);
+    addTo(*text, this, "lblCompanyProduct",
+          QStringLiteral("il gruppo di sviluppo di Orvanta, per gli ingegneri strutturisti"), -1,
+          true);
+    addTo(*text, this, "lblBestViewed", QStringLiteral("(Best viewed on 1024 x 768 resolution)"),
+          -2);
+    QLabel* hint = addTo(*text, this, "lblContinua",
+                         QStringLiteral("Fare clic in un punto qualsiasi per iniziare"), -1);
     hint->setStyleSheet(QStringLiteral("color: #1f5fa8;"));
 
     auto* layout = new QHBoxLayout(this);

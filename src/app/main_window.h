@@ -1,0 +1,96 @@
+#pragma once
+
+// frmMain, the program's main window: a document area holding every phase editor and result
+// view, the menu bar, the status bar sbStatusBar, the File commands of the project session and
+// the "Calcola Matrici" command. It restores its position and size from the user's settings
+// when it is created and stores them when it closes, unless it is minimised.
+//
+// Messages and file names come from the Asker and FileChooser it is given: message boxes and
+// file dialogs in the program, scripted answers in the tests, so no test waits on a dialog.
+
+#include "child_host.h"
+#include "main_menu.h"
+#include "window_settings.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <cstdint>
+#include <map>
+
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+
+namespace orvanta {
+
+class MainWindow : public QMainWindow, public ChildHost, private SessionObserver {
+    Q_OBJECT
+
+public:
+    MainWindow(Asker& asker, FileChooser& chooser, SettingsStore settings,
+               QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Makes a child window available under its name (see child_windows.cpp).
+    void registerChild(const QString& name, ChildFactory create, ChildPreparation prepare = {});
+
+    // Opens the project named on the command line, as Open does after its dialog.
+    bool openProjectFile(const QString& path);
+
+    // Whether the model differs from what was last opened, created or saved.
+    bool hasUnsavedChanges() const;
+
+    // ChildHost
+    ProjectSession& session() override { return session_; }
+    AnalysisResults& results() override { return results_; }
+    Asker& asker() override { return asker_; }
+    QWidget* openChild(const QString& name) override;
+    void closeChild(const QString& name) override;
+    bool saveProject() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    struct Registration {
+        ChildFactory create;
+        ChildPreparation prepare;
+    };
+
+    void connectMenu();
+    void newProject();
+    void openProject();
+    void closeProject();
+    void saveProjectAs();
+    void editSections();
+    void calculate();
+    void openView(const QString& name);
+    void showHelpMessage();
+    void showAbout();
+
+    // SessionObserver
+    void openGridEditor() override;
+    void enableAnalysisMenu() override;
+    void projectClosed(const std::string& phase) override;
+
+    void restorePlacement();
+    void storePlacement();
+    bool confirmDiscardingChanges(const char* question);
+    void startedProject();
+    void markSaved();
+    void showProjectName();
+
+    Asker& asker_;
+    SettingsStore settings_;
+    ProjectSession session_;
+    AnalysisResults results_;
+    std::uint64_t savedFingerprint_ = 0;
+
+    QMdiArea* documents_;
+    QLabel* projectLabel_;
+    MainMenu menu_;
+    std::map<QString, Registration> registry_;
+    std::map<QString, QPointer<QMdiSubWindow>> openChildren_;
+};
+
+} // namespace orvanta

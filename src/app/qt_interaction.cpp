@@ -1,0 +1,70 @@
+#include "qt_interaction.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QStringList>
+
+namespace orvanta {
+
+namespace {
+
+QMessageBox::Icon boxIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Critical:
+        return QMessageBox::Critical;
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Information:
+        break;
+    }
+    return QMessageBox::Information;
+}
+
+} // namespace
+
+Answer MessageBoxAsker::ask(const Message& message) {
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(QString::fromStdString(message.title));
+    box.setText(QString::fromStdString(message.text()));
+    box.setIcon(boxIcon(message.icon));
+    if (message.buttons == MessageButtons::YesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Sì"));
+        box.button(QMessageBox::No)->setText(QStringLiteral("&No"));
+        return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.exec();
+    return Answer::Ok;
+}
+
+std::optional<std::string> FileDialogChooser::chooseFileToOpen(const std::string& title,
+                                                               const std::string& filter) {
+    return choose(title, filter, false);
+}
+
+std::optional<std::string> FileDialogChooser::chooseFileToSave(const std::string& title,
+                                                               const std::string& filter) {
+    return choose(title, filter, true);
+}
+
+std::optional<std::string> FileDialogChooser::choose(const std::string& title,
+                                                     const std::string& filter, bool saving) {
+    QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(title), folder_,
+                       QString::fromStdString(filter));
+    dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    if (saving)
+        dialog.setDefaultSuffix(QStringLiteral("orv"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    const QString chosen = dialog.selectedFiles().constFirst();
+    folder_ = QFileInfo(chosen).absolutePath();
+    return chosen.toStdString();
+}
+
+} // namespace orvanta

@@ -1,0 +1,32 @@
+#pragma once
+
+// The desktop program's side of the user interaction: messages become modal message boxes
+// (critical, warning or information icon; OK or Yes/No), file names come from the file dialogs.
+
+#include "user_interaction.h"
+
+#include <QString>
+
+namespace orvanta {
+
+class MessageBoxAsker : public Asker {
+public:
+    Answer ask(const Message& message) override;
+};
+
+class FileDialogChooser : public FileChooser {
+public:
+    // Open: an existing file. Save: the default suffix "orv" is added to a name without one,
+    // and replacing an existing file is confirmed. Both start in the folder last used.
+    std::optional<std::string> chooseFileToOpen(const std::string& title,
+                                                const std::string& filter) override;
+    std::optional<std::string> chooseFileToSave(const std::string& title,
+                                                const std::string& filter) override;
+
+private:
+    std::optional<std::string> choose(const std::string& title, const std::string& filter,
+                                      bool saving);
+    QString folder_;
+};
+
+} // namespace orvanta

@@ -1,0 +1,130 @@
+// orvanta-screenshot: renders the program's windows to PNG files, for a look at them.
+//
+//   orvanta-screenshot OUTPUT-FOLDER [PROJECT.orv]
+//
+// Writes avvio.png (start-up screen), splash.png, about.png, main-window.png (the main window
+// with the project open and its matrices computed) and main-window-analisi.png (the same with
+// the Analisi menu open). Messages are printed instead of shown, and the user's settings are
+// left alone. Run it under a display, e.g. xvfb-run (scripts/screenshot-main-window).
+
+#include "about_box.h"
+#include "main_window.h"
+#include "splash_screen.h"
+#include "startup_screen.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <QThread>
+#include <iostream>
+
+namespace {
+
+using namespace orvanta;
+
+class PrintingAsker : public Asker {
+public:
+    Answer ask(const Message& message) override {
+        std::cerr << "[" << message.title << "] " << message.text() << '\n';
+        return message.buttons == MessageButtons::YesNo ? Answer::Yes : Answer::Ok;
+    }
+};
+
+class NoFileChooser : public FileChooser {
+public:
+    std::optional<std::string> chooseFileToOpen(const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> chooseFileToSave(const std::string&, const std::string&) override {
+        return std::nullopt;
+    }
+};
+
+void settle() {
+    for (int i = 0; i < 5; ++i) {
+        QApplication::processEvents();
+        QThread::msleep(40);
+    }
+}
+
+bool save(const QPixmap& picture, const QDir& folder, const QString& name) {
+    const QString path = folder.filePath(name);
+    if (!picture.save(path, "PNG")) {
+        std::cerr << "orvanta-screenshot: impossibile scrivere " << path.toStdString() << '\n';
+        return false;
+    }
+    std::cout << path.toStdString() << '\n';
+    return true;
+}
+
+template <class Window> bool shoot(Window& window, const QDir& folder, const QString& name) {
+    window.show();
+    settle();
+    const bool saved = save(window.grab(), folder, name);
+    window.close();
+    return saved;
+}
+
+// The main window with its Analisi menu dropped down, composed into one picture.
+QPixmap withMenuOpen(MainWindow& window, const char* menuName) {
+    auto* menu = window.findChild<QMenu*>(menuName);
+    QPixmap picture = window.grab();
+    if (!menu)
+        return picture;
+    const QRect item = window.menuBar()->actionGeometry(menu->menuAction());
+    const QPoint below = window.menuBar()->mapTo(&window, item.bottomLeft());
+    menu->popup(window.mapToGlobal(below));
+    settle();
+    QPainter painter(&picture);
+    painter.drawPixmap(below, menu->grab());
+    menu->hide();
+    return picture;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() < 2) {
+        std::cerr << "uso: orvanta-screenshot CARTELLA [progetto.orv]\n";
+        return 1;
+    }
+    const QDir folder(arguments.at(1));
+    if (!QDir().mkpath(folder.path()))
+        return 1;
+
+    PrintingAsker asker;
+    NoFileChooser chooser;
+    const QTemporaryDir settingsFolder;
+    bool ok = true;
+
+    StartupScreen start;
+    ok = shoot(start, folder, QStringLiteral("avvio.png")) && ok;
+    SplashScreen splash;
+    ok = shoot(splash, folder, QStringLiteral("splash.png")) && ok;
+    AboutBox about(asker);
+    ok = shoot(about, folder, QStringLiteral("about.png")) && ok;
+
+    MainWindow window(asker, chooser,
+                      SettingsStore::file(settingsFolder.filePath(QStringLiteral("o.ini"))));
+    window.resize(1024, 720);
+    window.show();
+    if (arguments.size() > 2) {
+        if (!window.openProjectFile(arguments.at(2)))
+            ok = false;
+        else if (auto* calculate = window.findChild<QAction*>("mnuCalcola"))
+            calculate->trigger();
+    }
+    settle();
+    ok = save(window.grab(), folder, QStringLiteral("main-window.png")) && ok;
+    ok = save(withMenuOpen(window, "mnuAnalisi"), folder,
+              QStringLiteral("main-window-analisi.png")) &&
+         ok;
+    return ok ? 0 : 1;
+}

@@ -186,6 +186,7 @@ TEST(RittoCondensation, AgreesWithTheLiteralEliminationOnSampleBuildings) {
     expectAgreesWithLiteral(testing::fullFrame(2, 2, 1), "2x2x1");
     expectAgreesWithLiteral(testing::fullFrame(4, 3, 6, 2), "4x3x6");
     expectAgreesWithLiteral(testing::regularBuilding(6, 5, 12), "regular 6x5x12");
+    expectAgreesWithLiteral(testing::regularBuilding(4, 4, 60), "regular 4x4x60");
 }
 
 TEST(RittoCondensation, AgreesWithTheLiteralEliminationOnRandomBuildings) {

@@ -60,6 +60,19 @@ TEST(NumberText, ReaderAcceptsAnyDecimalNotation) {
     EXPECT_EQ(parse("7."), 7.0);
 }
 
+TEST(NumberText, WholeNumbersReadAsExactlyAsAnyOtherNotation) {
+    // Whole numbers take a shorter road than the rest; it must give the same doubles.
+    EXPECT_EQ(parse("300"), 300.0);
+    EXPECT_EQ(parse("000123"), 123.0);
+    EXPECT_EQ(parse("-2"), -2.0);
+    EXPECT_EQ(parse("999999999999999"), 999999999999999.0);   // 15 digits
+    EXPECT_EQ(parse("9007199254740993"), 9007199254740992.0); // 16 digits, rounded to even
+    EXPECT_EQ(parse("12345678901234567890"), 12345678901234567890.0);
+    const std::optional<double> minusZero = parse("-0");
+    ASSERT_TRUE(minusZero);
+    EXPECT_TRUE(std::signbit(*minusZero));
+}
+
 TEST(NumberText, ReaderRefusesWhatIsNotAFiniteNumber) {
     for (const char* text : {"", "-", "+", ".", "abc", "1.2.3", "1,5", "inf", "-inf", "nan",
                              "infinity", "1e999", "+-5", "--5", "0x10", "5 5", "1E"})

@@ -37,18 +37,5 @@ TEST(Calculation, RunningTwiceGivesIdenticalResultsAndResetsTheFamilies) {
     EXPECT_TRUE(asker.messages.empty());
 }
 
-TEST(Calculation, ResultsHaveTheirBounds) {
-    const Model m = testing::regularBuilding(3, 2, 4);
-    ScriptedAsker asker;
-    AnalysisResults r;
-    runCalculation(m, r, asker);
-    EXPECT_EQ(r.ritElementsX.upper(1), 6);
-    EXPECT_EQ(r.ritElementsX.upper(2), 12);
-    EXPECT_EQ(r.ritElementsX.upper(3), 5);
-    EXPECT_EQ(r.ritMatrixY.upper(2), 4);
-    EXPECT_EQ(r.globalStiffness.upper(1), 12);
-    EXPECT_EQ(r.familyX.upper(), 6);
-}
-
 } // namespace
 } // namespace orvanta

@@ -82,24 +82,6 @@ TEST(GlobalStiffness, RotationBlockIsSymmetricWhenTheCentresDifferBetweenStoreys
                     .empty());
 }
 
-TEST(GlobalStiffness, TranslationBlocksAreTheSumsOfTheRittoMatrices) {
-    const Model m = testing::regularBuilding(3, 3, 4);
-    ScriptedAsker asker;
-    AnalysisResults r;
-    runCalculation(m, r, asker);
-    for (int row = 1; row <= 4; ++row) {
-        for (int c = 1; c <= 4; ++c) {
-            double sumX = 0, sumY = 0;
-            for (int i = 1; i <= 9; ++i) {
-                sumX += r.ritMatrixY(i, row, c);
-                sumY += r.ritMatrixX(i, row, c);
-            }
-            EXPECT_NEAR(r.globalStiffness(row, c), sumX, 1e-12 * r.globalStiffness(row, row));
-            EXPECT_NEAR(r.globalStiffness(4 + row, 4 + c), sumY, 1e-12 * sumY + 1e-9);
-        }
-    }
-}
-
 TEST(GlobalStiffness, StoreyWithoutRadiusOfGyrationIsReportedAndHasNoRotation) {
     Model m = testing::regularBuilding(3, 3, 3);
     m.gyrationRadius(2) = 0;

@@ -25,6 +25,36 @@ std::optional<Model> Model::allocate(const Counts& counts, std::string* error) {
     return model;
 }
 
+namespace {
+
+template <class T> bool spans(const Array1<T>& a, int upper) {
+    return a.lower() == 1 && a.upper() == upper;
+}
+
+template <class T> bool spans(const Array2<T>& a, int upper1, int upper2) {
+    return a.lower(1) == 1 && a.upper(1) == upper1 && a.lower(2) == 1 && a.upper(2) == upper2;
+}
+
+template <class T> bool spans(const Array3<T>& a, int upper1, int upper2, int upper3) {
+    return a.lower(1) == 1 && a.upper(1) == upper1 && a.lower(2) == 1 && a.upper(2) == upper2 &&
+           a.lower(3) == 1 && a.upper(3) == upper3;
+}
+
+} // namespace
+
+bool Model::hasCompleteArrays() const {
+    const SizeCheck check = deriveSizes(counts);
+    if (!check.sizes)
+        return false;
+    const DerivedSizes& s = *check.sizes;
+    const int storeys = counts.nStoreys;
+    return spans(coordX, s.xValues) && spans(coordY, s.yValues) && spans(levelZ, s.levels) &&
+           spans(members, storeys, s.nSlots, member::values) &&
+           spans(slabs, storeys, s.bays, slab::values) && spans(beamLoads, storeys, s.loadSlots) &&
+           spans(massCentre, storeys, 2) && spans(gyrationRadius, storeys) &&
+           spans(storeyForce, storeys);
+}
+
 DerivedSizes Model::sizes() const {
     const SizeCheck check = deriveSizes(counts);
     return check.sizes.value_or(DerivedSizes{});

@@ -70,6 +70,10 @@ struct Model {
 
     // Sizes derived from the counts; only valid on a model whose counts passed allocate().
     DerivedSizes sizes() const;
+
+    // Whether the counts describe a building and every array has the bounds they give it. A
+    // model read from a file always has; one still being entered may not have yet.
+    bool hasCompleteArrays() const;
 };
 
 } // namespace orvanta

@@ -241,17 +241,9 @@ bool writeProject(const Model& m, TextWriter& out) {
 // A model whose arrays do not match its counts, or that holds a value the file cannot carry,
 // would be written as a file that no one can open again.
 std::string checkWritable(const Model& m) {
-    std::string error;
-    const std::optional<Model> shape = Model::allocate(m.counts, &error);
-    if (!shape)
-        return "il progetto non descrive ancora un edificio completo: " + error;
-    const auto sameBounds = [](const auto& a, const auto& b) { return a.size() == b.size(); };
-    if (!sameBounds(m.coordX, shape->coordX) || !sameBounds(m.coordY, shape->coordY) ||
-        !sameBounds(m.levelZ, shape->levelZ) || !sameBounds(m.members, shape->members) ||
-        !sameBounds(m.slabs, shape->slabs) || !sameBounds(m.beamLoads, shape->beamLoads) ||
-        !sameBounds(m.massCentre, shape->massCentre) ||
-        !sameBounds(m.gyrationRadius, shape->gyrationRadius) ||
-        !sameBounds(m.storeyForce, shape->storeyForce))
+    if (const SizeCheck check = deriveSizes(m.counts); !check.sizes)
+        return "il progetto non descrive ancora un edificio completo: " + check.error;
+    if (!m.hasCompleteArrays())
         return "le dimensioni dei dati non corrispondono a quelle della griglia";
     const auto finite = [](std::span<const double> values) {
         for (const double v : values) {

@@ -22,13 +22,6 @@ struct CliRun {
     Json json;
 };
 
-std::string readText(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 CliRun analyse(const std::filesystem::path& project, const std::string& options,
                const std::filesystem::path& folder) {
     const std::filesystem::path out = folder / (project.stem().string() + ".json");
@@ -39,7 +32,7 @@ CliRun analyse(const std::filesystem::path& project, const std::string& options,
     const int raw = std::system(command.c_str());
     run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     if (run.status == 0)
-        run.json = testing::parseJson(readText(out));
+        run.json = testing::parseJson(testing::readBytes(out));
     return run;
 }
 

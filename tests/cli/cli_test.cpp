@@ -21,20 +21,14 @@ struct CliRun {
     std::string err;
 };
 
-std::string readAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 CliRun runCli(const std::string& arguments, const fs::path& folder) {
     const fs::path out = folder / "stdout.txt";
     const fs::path err = folder / "stderr.txt";
     const std::string command =
         std::string(ORVANTA_CLI) + " " + arguments + " >" + out.string() + " 2>" + err.string();
     const int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readAll(out), readAll(err)};
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, testing::readBytes(out),
+            testing::readBytes(err)};
 }
 
 std::vector<fs::path> examples() {
@@ -54,14 +48,14 @@ TEST(Cli, ResaveReproducesEveryExampleByteForByte) {
         const CliRun run =
             runCli("resave '" + example.string() + "' '" + copy.string() + "'", folder);
         ASSERT_EQ(run.status, 0) << example << ": " << run.err;
-        EXPECT_EQ(readAll(copy), readAll(example)) << example;
+        EXPECT_EQ(testing::readBytes(copy), testing::readBytes(example)) << example;
     }
 }
 
 TEST(Cli, UnreadableFileExitsWithTwoAndOneLineOfReason) {
     const fs::path folder = testing::outputFolder("cli-unreadable");
     const fs::path broken = folder / "rotto.orv";
-    std::string text = readAll(testing::example("blocco-1-campata.orv"));
+    std::string text = testing::readBytes(testing::example("blocco-1-campata.orv"));
     text.replace(text.find("300"), 3, "abc");
     std::ofstream(broken, std::ios::binary) << text;
     for (const std::string& command :
@@ -85,7 +79,7 @@ TEST(Cli, AnalyseWritesTheModelAsJson) {
                                   "' --json " + json.string(),
                               folder);
     ASSERT_EQ(run.status, 0) << run.err;
-    const std::string text = readAll(json);
+    const std::string text = testing::readBytes(json);
     EXPECT_NE(text.find("\"counts\":{\"nX\":2,\"nY\":2,\"nStoreys\":1,\"nExtra\":0}"),
               std::string::npos);
     EXPECT_NE(text.find("\"massCentre\":[[2500,2000]]"), std::string::npos);

@@ -32,13 +32,6 @@ std::size_t fieldsOf(const std::string& record) {
     return static_cast<std::size_t>(std::count(record.begin(), record.end(), ',')) + 1;
 }
 
-std::string readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
-
 void writeBytes(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
@@ -165,7 +158,7 @@ TEST(ProjectFile, SaveReplacesTheFileWholeAndLeavesNoTemporaryFile) {
     writeBytes(target, "old contents");
     const Model m = oneBayBlock();
     EXPECT_EQ(writeProjectFile(m, target.string()), "");
-    EXPECT_EQ(readBytes(target), projectText(m));
+    EXPECT_EQ(testing::readBytes(target), projectText(m));
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }
 
@@ -194,7 +187,7 @@ TEST(ProjectFile, InterruptedSaveLeavesTheOldFileIntact) {
     const fs::path target = folder / "grande.orv";
     const Model small = oneBayBlock();
     ASSERT_EQ(writeProjectFile(small, target.string()), "");
-    const std::string before = readBytes(target);
+    const std::string before = testing::readBytes(target);
 
     // Large enough that writing takes a good part of a second.
     const Model large = testing::fullFrame(100, 100, 60);
@@ -219,7 +212,7 @@ TEST(ProjectFile, InterruptedSaveLeavesTheOldFileIntact) {
     waitpid(child, &status, 0);
     ASSERT_TRUE(writing);
     ASSERT_TRUE(WIFSIGNALED(status)) << "the save finished before it could be interrupted";
-    EXPECT_EQ(readBytes(target), before);
+    EXPECT_EQ(testing::readBytes(target), before);
     const ProjectReadResult reread = readProjectFile(target.string());
     ASSERT_TRUE(reread.model) << reread.error;
     EXPECT_EQ(reread.model->counts, small.counts);

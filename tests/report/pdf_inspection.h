@@ -1,5 +1,7 @@
 #pragma once
 
+#include "test_paths.h"
+
 // Reading back what the PDF writer wrote: the raw file, its cross-reference table, one object's
 // stream, and the Debian tools (qpdf, poppler-utils) that read PDF files as a viewer would.
 
@@ -14,13 +16,6 @@
 #include <vector>
 
 namespace orvanta::testing {
-
-inline std::string readBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    return bytes.str();
-}
 
 struct ToolRun {
     int status = -1;

@@ -2,6 +2,8 @@
 
 #include "load_distribution.h"
 #include "numbering.h"
+#include "sample_models.h"
+#include "scripted_interaction.h"
 #include "user_interaction.h"
 
 #include <random>
@@ -13,24 +15,6 @@ namespace {
 using numbering::beamXSlot;
 using numbering::beamYSlot;
 using numbering::gridNode;
-
-void setMember(Model& m, int storey, int slot, double shape, double b, double h, double t1 = 0,
-               double t2 = 0) {
-    m.members(storey, slot, member::present) = 1;
-    m.members(storey, slot, member::shape) = shape;
-    m.members(storey, slot, member::base) = b;
-    m.members(storey, slot, member::height) = h;
-    m.members(storey, slot, member::thickness1) = t1;
-    m.members(storey, slot, member::thickness2) = t2;
-}
-
-// Answers Yes to every question, as the batch tool does.
-class YesAsker : public Asker {
-public:
-    Answer ask(const Message& message) override {
-        return message.buttons == MessageButtons::YesNo ? Answer::Yes : Answer::Ok;
-    }
-};
 
 } // namespace
 
@@ -98,7 +82,7 @@ Model regularBuilding(std::int16_t nX, std::int16_t nY, std::int16_t storeys) {
     m.drawMax(1) = static_cast<float>(m.coordY(nY) / 1000);
     m.drawMax(2) = static_cast<float>(m.levelZ(storeys + 1) / 1000);
     m.planScale = 1;
-    YesAsker yes;
+    ScriptedAsker yes; // every question answered Yes, as the batch tool does
     distributeLoads(m, yes);
     return m;
 }

@@ -21,11 +21,20 @@ inline void setGrid(Model& m, std::initializer_list<double> xs, std::initializer
         m.levelZ(i++) = z;
 }
 
-inline void setRectangle(Model& m, int storey, int slot, double base, double height) {
+// Places a column, wall or beam: shape 0 rectangle, otherwise box (column) or T (beam), with
+// its base, height and the two thicknesses in millimetres.
+inline void setMember(Model& m, int storey, int slot, double shape, double base, double height,
+                      double thickness1 = 0, double thickness2 = 0) {
     m.members(storey, slot, member::present) = 1;
-    m.members(storey, slot, member::shape) = 0;
+    m.members(storey, slot, member::shape) = shape;
     m.members(storey, slot, member::base) = base;
     m.members(storey, slot, member::height) = height;
+    m.members(storey, slot, member::thickness1) = thickness1;
+    m.members(storey, slot, member::thickness2) = thickness2;
+}
+
+inline void setRectangle(Model& m, int storey, int slot, double base, double height) {
+    setMember(m, storey, slot, 0, base, height);
 }
 
 inline void setSlab(Model& m, int storey, int ix, int iy, double direction, double g, double q,

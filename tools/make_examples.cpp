@@ -5,6 +5,7 @@
 //
 // Units as in the model: millimetres, N/mm² (5 kN/m² = 0.005 N/mm²).
 
+#include "element_records.h"
 #include "load_distribution.h"
 #include "model.h"
 #include "numbering.h"
@@ -23,37 +24,16 @@ using numbering::beamXSlot;
 using numbering::beamYSlot;
 using numbering::gridNode;
 
-// Shape codes of the sections: 0 rectangle; 1 hollow box for a column, T for a beam.
-constexpr double rectangle = 0;
-constexpr double boxOrT = 1;
-
-struct Section {
-    double shape = rectangle;
-    double base = 0;
-    double height = 0;
-    double thickness1 = 0; // box walls along X, or T flange
-    double thickness2 = 0; // box walls along Y, or T web
-};
-
-const Section column30x50{rectangle, 300, 500};
-const Section column50x30{rectangle, 500, 300};
-const Section column30x40{rectangle, 300, 400};
-const Section column40x30{rectangle, 400, 300};
-const Section beam30x60{rectangle, 300, 600};
-const Section beam30x50{rectangle, 300, 500};
+const ColumnSection column30x50{ColumnShape::rectangle, 300, 500};
+const ColumnSection column50x30{ColumnShape::rectangle, 500, 300};
+const ColumnSection column30x40{ColumnShape::rectangle, 300, 400};
+const ColumnSection column40x30{ColumnShape::rectangle, 400, 300};
+const BeamSection beam30x60{BeamShape::rectangle, 300, 600};
+const BeamSection beam30x50{BeamShape::rectangle, 300, 500};
 // Floor beam working with a 220 mm slab: 1000 mm of flange over a 300 mm web.
-const Section tBeam{boxOrT, 1000, 600, 220, 300};
+const BeamSection tBeam{BeamShape::tee, 1000, 600, 220, 300};
 // Lift shaft: 2000 × 2200 mm with 250 mm walls.
-const Section liftCore{boxOrT, 2000, 2200, 250, 250};
-
-void place(Model& m, int storey, int slot, const Section& s) {
-    m.members(storey, slot, member::present) = 1;
-    m.members(storey, slot, member::shape) = s.shape;
-    m.members(storey, slot, member::base) = s.base;
-    m.members(storey, slot, member::height) = s.height;
-    m.members(storey, slot, member::thickness1) = s.thickness1;
-    m.members(storey, slot, member::thickness2) = s.thickness2;
-}
+const ColumnSection liftCore{ColumnShape::box, 2000, 2200, 250, 250};
 
 struct Loads {
     double permanent = 0; // N/mm²
@@ -69,13 +49,9 @@ void placeSlab(Model& m, int storey, int ix, int iy, const Loads& loads) {
     const int b = numbering::bay(m.counts, ix, iy);
     const double lx = m.coordX(ix + 1) - m.coordX(ix);
     const double ly = m.coordY(iy + 1) - m.coordY(iy);
-    m.slabs(storey, b, slab::present) = 1;
-    m.slabs(storey, b, slab::direction) = lx < ly ? slab::spanAlongX : slab::spanAlongY;
-    m.slabs(storey, b, slab::permanent) = loads.permanent;
-    m.slabs(storey, b, slab::variable) = loads.variable;
-    m.slabs(storey, b, slab::share) = loads.share;
-    m.slabs(storey, b, slab::sideX) = lx;
-    m.slabs(storey, b, slab::sideY) = ly;
+    setSlab(m, storey, b,
+            {true, lx < ly ? SlabSpan::alongX : SlabSpan::alongY, loads.permanent, loads.variable,
+             loads.share, lx, ly});
 }
 
 Model grid(Counts counts, std::vector<double> xs, std::vector<double> ys, std::vector<double> zs) {
@@ -99,18 +75,18 @@ void setDrawingScales(Model& m) {
 }
 
 // Every beam along X and along Y of a storey between two nodes that both carry a column.
-void frameBeams(Model& m, int storey, const Section& alongX, const Section& alongY) {
+void frameBeams(Model& m, int storey, const BeamSection& alongX, const BeamSection& alongY) {
     const Counts& c = m.counts;
-    const auto hasColumn = [&](int node) { return m.members(storey, node, member::present) == 1; };
+    const auto hasColumn = [&](int node) { return isPresent(m, storey, node); };
     for (int iy = 1; iy <= c.nY; ++iy) {
         for (int ix = 1; ix < c.nX; ++ix) {
             if (hasColumn(gridNode(c, ix, iy)) && hasColumn(gridNode(c, ix + 1, iy)))
-                place(m, storey, beamXSlot(c, ix, iy), alongX);
+                placeBeam(m, storey, beamXSlot(c, ix, iy), alongX);
         }
     }
     for (int n = 1; n <= c.nX * (c.nY - 1); ++n) {
         if (hasColumn(n) && hasColumn(n + c.nX))
-            place(m, storey, beamYSlot(c, n), alongY);
+            placeBeam(m, storey, beamYSlot(c, n), alongY);
     }
 }
 
@@ -118,7 +94,7 @@ void frameBeams(Model& m, int storey, const Section& alongX, const Section& alon
 Model oneBayBlock() {
     Model m = grid({2, 2, 1, 0}, {0, 5000}, {0, 4000}, {0, 3000});
     for (int n = 1; n <= 4; ++n)
-        place(m, 1, n, column30x50);
+        placeColumn(m, 1, n, column30x50);
     frameBeams(m, 1, beam30x60, beam30x60);
     placeSlab(m, 1, 1, 1, {0.005, 0.002, 0.3});
     setDrawingScales(m);
@@ -136,19 +112,19 @@ Model residentialBlock() {
         for (int iy = 1; iy <= c.nY; ++iy) {
             const bool facade = iy == 1 || iy == c.nY;
             for (int ix = 1; ix <= c.nX; ++ix) {
-                const Section& s = facade ? (upper ? column40x30 : column50x30)
+                const ColumnSection& s = facade ? (upper ? column40x30 : column50x30)
                                           : (upper ? column30x40 : column30x50);
-                place(m, k, gridNode(c, ix, iy), s);
+                placeColumn(m, k, gridNode(c, ix, iy), s);
             }
         }
-        place(m, k, gridNode(c, 3, 2), liftCore);
+        placeColumn(m, k, gridNode(c, 3, 2), liftCore);
         frameBeams(m, k, beam30x60, tBeam);
         for (int iy = 1; iy < c.nY; ++iy) {
             for (int ix = 1; ix < c.nX; ++ix)
                 placeSlab(m, k, ix, iy, k == 4 ? roof : residentialFloor);
         }
     }
-    place(m, 1, numbering::columnSlot(c, numbering::extraNode(c, 1)), column30x40);
+    placeColumn(m, 1, numbering::columnSlot(c, numbering::extraNode(c, 1)), column30x40);
     setDrawingScales(m);
     return m;
 }
@@ -166,11 +142,11 @@ Model lShapedOffice() {
             for (int ix = 1; ix <= c.nX; ++ix) {
                 if (inCourt(ix, iy) || (k == 3 && ix == 4))
                     continue;
-                place(m, k, gridNode(c, ix, iy), iy == 1 ? column50x30 : column30x50);
+                placeColumn(m, k, gridNode(c, ix, iy), iy == 1 ? column50x30 : column30x50);
             }
         }
-        place(m, k, gridNode(c, 2, 2), liftCore);
-        place(m, k, numbering::columnSlot(c, numbering::extraNode(c, 1)), column30x40);
+        placeColumn(m, k, gridNode(c, 2, 2), liftCore);
+        placeColumn(m, k, numbering::columnSlot(c, numbering::extraNode(c, 1)), column30x40);
         frameBeams(m, k, tBeam, beam30x50);
         for (int iy = 1; iy < c.nY; ++iy) {
             for (int ix = 1; ix < c.nX; ++ix) {

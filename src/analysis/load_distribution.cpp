@@ -1,5 +1,6 @@
 #include "load_distribution.h"
 
+#include "element_records.h"
 #include "numbering.h"
 
 #include <cmath>
@@ -16,10 +17,6 @@ using numbering::gridNode;
 const char* const loadErrorTitle = "Errore di immissione dei carichi";
 const char* const loadErrorFirstLine =
     "Attenzione: la geometria riportata non consente di distribuire";
-
-bool present(const Model& m, int storey, int slot) {
-    return m.members(storey, slot, member::present) == 1.0;
-}
 
 // A beam that supports a slab, by its slot and its two end nodes.
 struct SupportBeam {
@@ -52,13 +49,13 @@ std::optional<SupportBeam> findBeam(const Model& m, int storey, bool spanAlongY,
     if (spanAlongY) {
         for (int row = iy; row >= 1 && row <= c.nY; row += step) {
             const SupportBeam beam = beamAlongX(c, ix, row);
-            if (present(m, storey, beam.slot))
+            if (isPresent(m, storey, beam.slot))
                 return beam;
         }
     } else {
         for (int position = ix; position >= 1 && position <= c.nX; position += step) {
             const SupportBeam beam = beamAlongY(c, position, iy);
-            if (present(m, storey, beam.slot))
+            if (isPresent(m, storey, beam.slot))
                 return beam;
         }
     }
@@ -68,7 +65,7 @@ std::optional<SupportBeam> findBeam(const Model& m, int storey, bool spanAlongY,
 // The column at a beam end, or the next present one further out along the beam's grid line.
 std::optional<int> findColumn(const Model& m, int storey, int node, int step, int limit) {
     for (;; node += step) {
-        if (present(m, storey, node))
+        if (isPresent(m, storey, node))
             return node;
         if (node == limit)
             return std::nullopt;
@@ -82,12 +79,9 @@ enum class Stop { None, NoBeam, NoColumn };
 Stop distributeSlab(const Model& m, Array2<double>& loads, int storey, int ix, int iy) {
     const Counts& c = m.counts;
     const int b = numbering::bay(c, ix, iy);
-    const double g = m.slabs(storey, b, slab::permanent);
-    const double q = m.slabs(storey, b, slab::variable);
-    const double share = m.slabs(storey, b, slab::share);
-    const double w =
-        (g + share * q) * m.slabs(storey, b, slab::sideX) * m.slabs(storey, b, slab::sideY);
-    const bool spanAlongY = m.slabs(storey, b, slab::direction) == slab::spanAlongY;
+    const Slab slab = slabAt(m, storey, b);
+    const double w = (slab.permanent + slab.share * slab.variable) * slab.sideX * slab.sideY;
+    const bool spanAlongY = slab.span == SlabSpan::alongY;
 
     // The lower (left) edge searches towards the first line, the upper (right) edge towards the
     // last one.
@@ -135,7 +129,7 @@ bool distributeLoads(Model& m, Asker& asker) {
     for (int s = 1; s <= storeys; ++s) {
         for (int iy = 1; iy <= c.nY - 1; ++iy) {
             for (int ix = 1; ix <= c.nX - 1; ++ix) {
-                if (m.slabs(s, numbering::bay(c, ix, iy), slab::present) != 1.0)
+                if (!slabAt(m, s, numbering::bay(c, ix, iy)).present)
                     continue;
                 const Stop stop = distributeSlab(m, loads, s, ix, iy);
                 if (stop == Stop::None)

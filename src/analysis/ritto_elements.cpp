@@ -1,5 +1,6 @@
 #include "ritto_elements.h"
 
+#include "element_records.h"
 #include "numbering.h"
 #include "section_properties.h"
 
@@ -15,10 +16,6 @@ using numbering::beamYSlot;
 using numbering::columnSlot;
 using numbering::gridNode;
 using numbering::gridPosition;
-
-bool present(const Model& m, int storey, int slot) {
-    return m.members(storey, slot, member::present) == 1.0;
-}
 
 void writeBar(double* row, double length, const BarSection& section) {
     row[bar::present - 1] = 1;
@@ -63,9 +60,9 @@ std::optional<int> columnAlongBeams(const BeamLine& line, int storey, int from, 
         const int next = position + step;
         if (next < 1 || next > line.lastPosition())
             return std::nullopt;
-        if (!present(line.m, storey, line.beamSlot(std::min(position, next))))
+        if (!isPresent(line.m, storey, line.beamSlot(std::min(position, next))))
             return std::nullopt;
-        if (present(line.m, storey, line.node(next)))
+        if (isPresent(line.m, storey, line.node(next)))
             return next;
         position = next;
     }
@@ -94,12 +91,7 @@ void writeHalfBeam(const BeamLine& line, int storey, int position, int step, dou
     }
     const Model& m = line.m;
     const int slot = line.beamSlot(step < 0 ? position - 1 : position);
-    writeBar(row, length,
-             beamSection(m.members(storey, slot, member::shape) != 0,
-                         m.members(storey, slot, member::base),
-                         m.members(storey, slot, member::height),
-                         m.members(storey, slot, member::thickness1),
-                         m.members(storey, slot, member::thickness2)));
+    writeBar(row, length, beamProperties(beamSection(m, storey, slot)));
 }
 
 // Rows of ritto i at storey j ≤ m = ritStoreys(i): its column (row j of both tables) and, at a
@@ -118,7 +110,7 @@ void writeStorey(const Model& m, AnalysisResults& r, int i, int j, ZeroLengths& 
     const auto at = [&](double* rows, int row) { return rows + (row - 1) * bar::values; };
 
     const int slot = columnSlot(c, i);
-    const bool column = present(m, j, slot);
+    const bool column = isPresent(m, j, slot);
     if (!column) {
         for (double* rows : {rowsX, rowsY}) {
             clearRows(at(rows, j), 1);
@@ -128,13 +120,9 @@ void writeStorey(const Model& m, AnalysisResults& r, int i, int j, ZeroLengths& 
         return;
     }
     const double length = m.levelZ(j + 1) - m.levelZ(j);
-    const bool box = m.members(j, slot, member::shape) != 0;
-    const double b = m.members(j, slot, member::base);
-    const double h = m.members(j, slot, member::height);
-    const double tx = m.members(j, slot, member::thickness1);
-    const double ty = m.members(j, slot, member::thickness2);
-    writeBar(at(rowsX, j), length, columnSection(box, b, h, tx, ty, true));
-    writeBar(at(rowsY, j), length, columnSection(box, b, h, tx, ty, false));
+    const ColumnSection section = columnSection(m, j, slot);
+    writeBar(at(rowsX, j), length, columnProperties(section, true));
+    writeBar(at(rowsY, j), length, columnProperties(section, false));
 
     if (!numbering::isGridNode(c, i)) { // extra nodes carry no beams
         for (double* rows : {rowsX, rowsY}) {
@@ -170,7 +158,7 @@ void buildRitElements(const Model& m, AnalysisResults& r, Asker& asker) {
     // below it leaves empty rows; it is not counted out).
     for (int j = 1; j <= storeys; ++j) {
         for (int i = 1; i <= nodes; ++i) {
-            if (present(m, j, columnSlot(c, i)))
+            if (isPresent(m, j, columnSlot(c, i)))
                 r.ritStoreys(i) = static_cast<std::int16_t>(j);
         }
     }

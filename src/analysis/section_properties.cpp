@@ -6,8 +6,12 @@ double shearParameter(const BarSection& section, double length) {
     return 3 * section.inertia / (length * length * section.area) * 2 * 1.2 * section.shearFactor;
 }
 
-BarSection columnSection(bool box, double b, double h, double tx, double ty, bool acrossX) {
-    if (!box) {
+BarSection columnProperties(const ColumnSection& section, bool acrossX) {
+    const double b = section.base;
+    const double h = section.height;
+    const double tx = section.wallsAlongX;
+    const double ty = section.wallsAlongY;
+    if (section.shape == ColumnShape::rectangle) {
         const double inertia = acrossX ? h * h * h * b / 12 : b * b * b * h / 12;
         return {h * b, inertia, rectangleShearFactor};
     }
@@ -22,8 +26,12 @@ BarSection columnSection(bool box, double b, double h, double tx, double ty, boo
             area / (2 * b * tx)};
 }
 
-BarSection beamSection(bool tee, double b, double h, double s, double bw) {
-    if (!tee)
+BarSection beamProperties(const BeamSection& section) {
+    const double b = section.base;
+    const double h = section.height;
+    const double s = section.flange;
+    const double bw = section.web;
+    if (section.shape == BeamShape::rectangle)
         return {h * b, h * h * h * b / 12, rectangleShearFactor};
     const double area = (h - s) * bw + s * b;
     const double a = b - bw;

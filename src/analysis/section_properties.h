@@ -9,6 +9,8 @@
 // side, has A = 150000, I = 500³·300/12 = 3.125e9 and p = 3·3.125e9/(3000²·150000)·2.4·1.2
 // = 0.02.
 
+#include "element_records.h"
+
 namespace orvanta {
 
 struct BarSection {
@@ -30,13 +32,13 @@ inline constexpr double rectangleShearFactor = 1.2;
 //   box        A = 2·(ty·h + tx·b − 2·tx·ty),
 //              I = h³·b/12 − (b − 2·ty)·(h − 2·tx)³/12, χ = A/(2·h·ty)   (acrossX)
 //              I = b³·h/12 − (h − 2·tx)·(b − 2·ty)³/12, χ = A/(2·b·tx)   (otherwise)
-BarSection columnSection(bool box, double b, double h, double tx, double ty, bool acrossX);
+BarSection columnProperties(const ColumnSection& section, bool acrossX);
 
 // A beam of width b and depth h, solid or a T with flange thickness s and web width bw:
 //   rectangle  A = b·h, I = h³·b/12, χ = 1.2
 //   T          A = (h − s)·bw + s·b; with a = b − bw, d = h − s:
 //              I = [(b·h² − a·d²)² − (h − d)²·4·b·h·a·d] / [12·(h·b − d·a)], χ = A/(bw·h)
 // A T with s = h is the b × h rectangle in A and I, with χ = b/bw.
-BarSection beamSection(bool tee, double b, double h, double s, double bw);
+BarSection beamProperties(const BeamSection& section);
 
 } // namespace orvanta

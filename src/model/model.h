@@ -43,8 +43,6 @@ inline constexpr int share = 5;     // ψ, fraction of q that acts
 inline constexpr int sideX = 6;     // Lx, mm
 inline constexpr int sideY = 7;     // Ly, mm
 inline constexpr int values = 7;
-inline constexpr double spanAlongX = 1;
-inline constexpr double spanAlongY = 2;
 } // namespace slab
 
 struct Model {

@@ -14,14 +14,14 @@ using numbering::gridNode;
 using testing::ScriptedAsker;
 
 // One 5000 × 4000 bay on a 2 × 2 grid, one storey, every beam and column present.
-Model oneBay(double direction, double g, double q = 0, double share = 0) {
+Model oneBay(SlabSpan direction, double g, double q = 0, double share = 0) {
     Model m = testing::fullFrame(2, 2, 1);
     testing::setSlab(m, 1, 1, 1, direction, g, q, share);
     return m;
 }
 
 TEST(LoadDistribution, OneSlabOnOneBay) {
-    Model m = oneBay(slab::spanAlongY, 0.001);
+    Model m = oneBay(SlabSpan::alongY, 0.001);
     ScriptedAsker asker;
     ASSERT_TRUE(distributeLoads(m, asker));
     EXPECT_TRUE(asker.messages.empty());
@@ -38,7 +38,7 @@ TEST(LoadDistribution, OneSlabOnOneBay) {
 }
 
 TEST(LoadDistribution, SpanAlongXLoadsTheBeamsAlongY) {
-    Model m = oneBay(slab::spanAlongX, 0.001);
+    Model m = oneBay(SlabSpan::alongX, 0.001);
     ScriptedAsker asker;
     ASSERT_TRUE(distributeLoads(m, asker));
     EXPECT_DOUBLE_EQ(m.beamLoads(1, beamYSlot(m.counts, 1)), 10000);
@@ -47,7 +47,7 @@ TEST(LoadDistribution, SpanAlongXLoadsTheBeamsAlongY) {
 }
 
 TEST(LoadDistribution, VariableLoadCountsWithItsShare) {
-    Model m = oneBay(slab::spanAlongY, 0.005, 0.002, 0.3);
+    Model m = oneBay(SlabSpan::alongY, 0.005, 0.002, 0.3);
     ScriptedAsker asker;
     ASSERT_TRUE(distributeLoads(m, asker));
     const double w = (0.005 + 0.3 * 0.002) * 5000 * 4000;
@@ -55,7 +55,7 @@ TEST(LoadDistribution, VariableLoadCountsWithItsShare) {
 }
 
 TEST(LoadDistribution, StoreyForceIsMeasuredFromTheBaseLevel) {
-    Model m = oneBay(slab::spanAlongY, 0.001);
+    Model m = oneBay(SlabSpan::alongY, 0.001);
     m.levelZ(1) = 1000;
     m.levelZ(2) = 4000;
     ScriptedAsker asker;
@@ -68,8 +68,8 @@ TEST(LoadDistribution, StoreyForcesFollowTheTriangularDistribution) {
     m.levelZ(1) = 500; // a base level other than 0 changes nothing
     m.levelZ(2) = 3500;
     m.levelZ(3) = 6500;
-    testing::setSlab(m, 1, 1, 1, slab::spanAlongY, 0.001, 0, 0);
-    testing::setSlab(m, 2, 1, 1, slab::spanAlongY, 0.001, 0, 0);
+    testing::setSlab(m, 1, 1, 1, SlabSpan::alongY, 0.001, 0, 0);
+    testing::setSlab(m, 2, 1, 1, SlabSpan::alongY, 0.001, 0, 0);
     ScriptedAsker asker;
     ASSERT_TRUE(distributeLoads(m, asker));
     EXPECT_DOUBLE_EQ(m.storeyForce(1), 1.0 / 3.0);
@@ -79,7 +79,7 @@ TEST(LoadDistribution, StoreyForcesFollowTheTriangularDistribution) {
 
 TEST(LoadDistribution, UpperSlabLoadsTheColumnsOfEveryStoreyBelow) {
     Model m = testing::fullFrame(2, 2, 3);
-    testing::setSlab(m, 3, 1, 1, slab::spanAlongY, 0.001, 0, 0);
+    testing::setSlab(m, 3, 1, 1, SlabSpan::alongY, 0.001, 0, 0);
     ScriptedAsker asker; // Yes to the questions about storeys 1 and 2
     ASSERT_TRUE(distributeLoads(m, asker));
     for (int k = 1; k <= 3; ++k) {
@@ -109,7 +109,7 @@ TEST(LoadDistribution, UpperSlabLoadsTheColumnsOfEveryStoreyBelow) {
 
 TEST(LoadDistribution, NoToAnEmptyStoreyKeepsThePreviousResults) {
     Model m = testing::fullFrame(2, 2, 2);
-    testing::setSlab(m, 2, 1, 1, slab::spanAlongY, 0.001, 0, 0);
+    testing::setSlab(m, 2, 1, 1, SlabSpan::alongY, 0.001, 0, 0);
     m.beamLoads(1, 1) = 123;
     m.massCentre(2, 1) = 456;
     m.gyrationRadius(1) = 789;
@@ -131,7 +131,7 @@ TEST(LoadDistribution, MissingBeamIsReplacedByTheNextOneFurtherOut) {
     Model m = testing::fullFrame(4, 2, 1);
     const Counts& c = m.counts;
     m.members(1, beamYSlot(c, gridNode(c, 2, 1)), member::present) = 0;
-    testing::setSlab(m, 1, 2, 1, slab::spanAlongX, 0.001, 0, 0);
+    testing::setSlab(m, 1, 2, 1, SlabSpan::alongX, 0.001, 0, 0);
     ScriptedAsker asker;
     ASSERT_TRUE(distributeLoads(m, asker));
     EXPECT_DOUBLE_EQ(m.beamLoads(1, beamYSlot(c, gridNode(c, 1, 1))), 10000);
@@ -145,7 +145,7 @@ TEST(LoadDistribution, MissingColumnIsReplacedByTheNextOneAlongTheBeamLine) {
     Model m = testing::fullFrame(3, 2, 1);
     const Counts& c = m.counts;
     m.members(1, gridNode(c, 2, 1), member::present) = 0;
-    testing::setSlab(m, 1, 2, 1, slab::spanAlongY, 0.001, 0, 0);
+    testing::setSlab(m, 1, 2, 1, SlabSpan::alongY, 0.001, 0, 0);
     ScriptedAsker asker;
     ASSERT_TRUE(distributeLoads(m, asker));
     EXPECT_DOUBLE_EQ(m.beamLoads(1, gridNode(c, 1, 1)), 5000);
@@ -154,9 +154,9 @@ TEST(LoadDistribution, MissingColumnIsReplacedByTheNextOneAlongTheBeamLine) {
 }
 
 TEST(LoadDistribution, NoBeamOrColumnToRestOnStopsWithTheModelUntouched) {
-    Model noBeam = oneBay(slab::spanAlongX, 0.001);
+    Model noBeam = oneBay(SlabSpan::alongX, 0.001);
     noBeam.members(1, beamYSlot(noBeam.counts, 1), member::present) = 0;
-    Model noColumn = oneBay(slab::spanAlongY, 0.001);
+    Model noColumn = oneBay(SlabSpan::alongY, 0.001);
     noColumn.members(1, 1, member::present) = 0;
     const std::pair<Model*, const char*> cases[] = {
         {&noBeam, "il carico su di alcuna trave. Modificare l'input prima di procedere"},

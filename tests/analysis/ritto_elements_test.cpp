@@ -67,7 +67,7 @@ TEST(RittoElements, HalfBeamsReachMidSpanOnEachSide) {
     EXPECT_DOUBLE_EQ(row(y, 2, 2, bar::inertia), 600.0 * 600 * 600 * 300 / 12);
     EXPECT_DOUBLE_EQ(row(x, 1, 3, bar::inertia), 600.0 * 600 * 600 * 300 / 12);
     EXPECT_DOUBLE_EQ(row(y, 2, 2, bar::shear),
-                     shearParameter(beamSection(false, 300, 600, 0, 0), 2500));
+                     shearParameter(beamProperties({BeamShape::rectangle, 300, 600}), 2500));
 }
 
 TEST(RittoElements, RittoStoppingBelowTheTopIsRepackedToItsHeight) {

@@ -7,8 +7,8 @@ namespace orvanta {
 namespace {
 
 TEST(SectionProperties, RectangularColumnBendsAboutEitherSide) {
-    const BarSection acrossX = columnSection(false, 300, 500, 0, 0, true);
-    const BarSection acrossY = columnSection(false, 300, 500, 0, 0, false);
+    const BarSection acrossX = columnProperties({ColumnShape::rectangle, 300, 500}, true);
+    const BarSection acrossY = columnProperties({ColumnShape::rectangle, 300, 500}, false);
     EXPECT_DOUBLE_EQ(acrossX.area, 150000);
     EXPECT_DOUBLE_EQ(acrossY.area, 150000);
     EXPECT_DOUBLE_EQ(acrossX.inertia, 500.0 * 500 * 500 * 300 / 12);
@@ -22,8 +22,8 @@ TEST(SectionProperties, HollowBoxIsTheOuterRectangleLessTheHole) {
     // 2000 × 3000 box, walls 200 aligned with X (top and bottom), 300 aligned with Y (sides).
     const double b = 2000, h = 3000, tx = 200, ty = 300;
     const double area = b * h - (b - 2 * ty) * (h - 2 * tx);
-    const BarSection acrossX = columnSection(true, b, h, tx, ty, true);
-    const BarSection acrossY = columnSection(true, b, h, tx, ty, false);
+    const BarSection acrossX = columnProperties({ColumnShape::box, b, h, tx, ty}, true);
+    const BarSection acrossY = columnProperties({ColumnShape::box, b, h, tx, ty}, false);
     EXPECT_DOUBLE_EQ(acrossX.area, area);
     EXPECT_DOUBLE_EQ(acrossY.area, area);
     EXPECT_DOUBLE_EQ(acrossX.inertia,
@@ -37,7 +37,7 @@ TEST(SectionProperties, HollowBoxIsTheOuterRectangleLessTheHole) {
 
 TEST(SectionProperties, TeeBeamHasItsCentroidalInertia) {
     // Flange 1000 × 200 on a 300-wide web, 600 deep overall.
-    const BarSection t = beamSection(true, 1000, 600, 200, 300);
+    const BarSection t = beamProperties({BeamShape::tee, 1000, 600, 200, 300});
     const double flange = 1000.0 * 200, web = 300.0 * 400;
     const double centroid = (flange * 500 + web * 200) / (flange + web); // from the bottom
     const double inertia = 1000.0 * 200 * 200 * 200 / 12 + flange * std::pow(500 - centroid, 2) +
@@ -48,8 +48,8 @@ TEST(SectionProperties, TeeBeamHasItsCentroidalInertia) {
 }
 
 TEST(SectionProperties, TeeAsDeepAsItsFlangeIsTheRectangleButForTheShearFactor) {
-    const BarSection t = beamSection(true, 400, 600, 600, 250);
-    const BarSection rectangle = beamSection(false, 400, 600, 0, 0);
+    const BarSection t = beamProperties({BeamShape::tee, 400, 600, 600, 250});
+    const BarSection rectangle = beamProperties({BeamShape::rectangle, 400, 600});
     EXPECT_DOUBLE_EQ(t.area, rectangle.area);
     EXPECT_DOUBLE_EQ(t.inertia, rectangle.inertia);
     EXPECT_DOUBLE_EQ(rectangle.shearFactor, 1.2);

@@ -17,7 +17,7 @@ Model loadedFrame() {
     Model m = testing::fullFrame(3, 2, 2);
     for (int k = 1; k <= 2; ++k) {
         for (int ix = 1; ix <= 2; ++ix)
-            testing::setSlab(m, k, ix, 1, slab::spanAlongY, 0.005, 0.002, 0.3);
+            testing::setSlab(m, k, ix, 1, SlabSpan::alongY, 0.005, 0.002, 0.3);
     }
     testing::ScriptedAsker quiet;
     EXPECT_TRUE(distributeLoads(m, quiet));

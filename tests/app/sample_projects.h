@@ -20,7 +20,7 @@ inline Model loadedFrame() {
     Model m = fullFrame(3, 2, 2);
     for (int k = 1; k <= 2; ++k) {
         for (int ix = 1; ix <= 2; ++ix)
-            setSlab(m, k, ix, 1, slab::spanAlongY, 0.005, 0.002, 0.3);
+            setSlab(m, k, ix, 1, SlabSpan::alongY, 0.005, 0.002, 0.3);
     }
     m.planScale = 0.5f;
     m.elevScale = 0.3f;

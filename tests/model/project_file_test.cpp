@@ -40,7 +40,7 @@ void writeBytes(const fs::path& path, const std::string& bytes) {
 Model oneBayBlock() {
     Model m = testing::fullFrame(2, 2, 1);
     m.planScale = 2.2f;
-    testing::setSlab(m, 1, 1, 1, slab::spanAlongY, 0.005, 0.002, 0.3);
+    testing::setSlab(m, 1, 1, 1, SlabSpan::alongY, 0.005, 0.002, 0.3);
     for (int s = 1; s <= 8; ++s)
         m.beamLoads(1, s) = 1000.5 * s;
     m.massCentre(1, 1) = 2500;

@@ -66,15 +66,10 @@ Model regularBuilding(std::int16_t nX, std::int16_t nY, std::int16_t storeys) {
         }
         for (int iy = 1; iy < nY; ++iy) {
             for (int ix = 1; ix < nX; ++ix) {
-                const int b = numbering::bay(c, ix, iy);
-                m.slabs(k, b, slab::present) = 1;
-                m.slabs(k, b, slab::direction) =
-                    (ix + iy) % 2 ? slab::spanAlongX : slab::spanAlongY;
-                m.slabs(k, b, slab::permanent) = 0.005;
-                m.slabs(k, b, slab::variable) = 0.002;
-                m.slabs(k, b, slab::share) = 0.3;
-                m.slabs(k, b, slab::sideX) = m.coordX(ix + 1) - m.coordX(ix);
-                m.slabs(k, b, slab::sideY) = m.coordY(iy + 1) - m.coordY(iy);
+                orvanta::setSlab(m, k, numbering::bay(c, ix, iy),
+                                 {true, (ix + iy) % 2 ? SlabSpan::alongX : SlabSpan::alongY,
+                                  0.005, 0.002, 0.3, m.coordX(ix + 1) - m.coordX(ix),
+                                  m.coordY(iy + 1) - m.coordY(iy)});
             }
         }
     }

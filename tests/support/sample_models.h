@@ -2,6 +2,7 @@
 
 // Small buildings for tests, built in code so each test shows the values it relies on.
 
+#include "element_records.h"
 #include "model.h"
 #include "numbering.h"
 
@@ -37,16 +38,11 @@ inline void setRectangle(Model& m, int storey, int slot, double base, double hei
     setMember(m, storey, slot, 0, base, height);
 }
 
-inline void setSlab(Model& m, int storey, int ix, int iy, double direction, double g, double q,
+inline void setSlab(Model& m, int storey, int ix, int iy, SlabSpan span, double g, double q,
                     double share) {
-    const int b = numbering::bay(m.counts, ix, iy);
-    m.slabs(storey, b, slab::present) = 1;
-    m.slabs(storey, b, slab::direction) = direction;
-    m.slabs(storey, b, slab::permanent) = g;
-    m.slabs(storey, b, slab::variable) = q;
-    m.slabs(storey, b, slab::share) = share;
-    m.slabs(storey, b, slab::sideX) = m.coordX(ix + 1) - m.coordX(ix);
-    m.slabs(storey, b, slab::sideY) = m.coordY(iy + 1) - m.coordY(iy);
+    orvanta::setSlab(m, storey, numbering::bay(m.counts, ix, iy),
+                     {true, span, g, q, share,
+                      m.coordX(ix + 1) - m.coordX(ix), m.coordY(iy + 1) - m.coordY(iy)});
 }
 
 // A frame of nX × nY lines and the given storeys with every column (300 × 500) and every beam

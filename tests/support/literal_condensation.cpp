@@ -131,7 +131,7 @@ LiteralDirection literalRitMatrices(const Model& m, const AnalysisResults& r, Di
         const int n = r.ritStoreys(i);
         if (n <= 0)
             continue;
-        if (!literalCondensation(ritElements(r, d), i, n, result)) {
+        if (!literalCondensation(r[d].ritElements, i, n, result)) {
             out.failedRitto = i;
             break;
         }
@@ -152,8 +152,8 @@ Array2<double> literalGlobalStiffness(const Model& m, const AnalysisResults& r) 
         const numbering::PlanPoint at = numbering::nodePosition(m, i);
         for (int row = 1; row <= n; ++row) {
             for (int c = 1; c <= n; ++c) {
-                const double kx = r.ritMatrixY(i, row, c);
-                const double ky = r.ritMatrixX(i, row, c);
+                const double kx = r[Direction::alongX].ritMatrix(i, row, c);
+                const double ky = r[Direction::alongY].ritMatrix(i, row, c);
                 k(row, c) += kx;
                 k(s + row, s + c) += ky;
                 if (rotates(c)) {

@@ -186,12 +186,12 @@ void BM_CondensationAgainstLiteral(benchmark::State& state) {
     for (auto _ : state) {
         const auto t0 = Clock::now();
         for (const int i : sample)
-            condenser.condense(w.results[Direction::alongY].ritElements.block(i).data(), w.results.ritStoreys(i),
-                               out.data(), storeys);
+            condenser.condense(w.results[Direction::alongY].ritElements.block(i).data(),
+                               w.results.ritStoreys(i), out.data(), storeys);
         const auto t1 = Clock::now();
         for (const int i : sample)
-            testing::literalCondensation(w.results[Direction::alongY].ritElements, i, w.results.ritStoreys(i),
-                                         literal);
+            testing::literalCondensation(w.results[Direction::alongY].ritElements, i,
+                                         w.results.ritStoreys(i), literal);
         const auto t2 = Clock::now();
         productionSeconds += std::chrono::duration<double>(t1 - t0).count();
         literalSeconds += std::chrono::duration<double>(t2 - t1).count();
@@ -201,16 +201,17 @@ void BM_CondensationAgainstLiteral(benchmark::State& state) {
     // The two agree on every ritto of the sample (1e-10 of the largest term).
     for (const int i : sample) {
         const int n = w.results.ritStoreys(i);
-        condenser.condense(w.results[Direction::alongY].ritElements.block(i).data(), n, out.data(), storeys);
+        condenser.condense(w.results[Direction::alongY].ritElements.block(i).data(), n, out.data(),
+                           storeys);
         testing::literalCondensation(w.results[Direction::alongY].ritElements, i, n, literal);
         double largest = 0, difference = 0;
         for (int r = 0; r < n; ++r) {
             for (int c = 0; c < n; ++c) {
                 const double expected = literal[static_cast<std::size_t>(r * n + c)];
                 largest = std::max(largest, std::fabs(expected));
-                difference = std::max(
-                    difference,
-                    std::fabs(expected - out[static_cast<std::size_t>(r * storeys + c)]));
+                difference =
+                    std::max(difference,
+                             std::fabs(expected - out[static_cast<std::size_t>(r * storeys + c)]));
             }
         }
         if (difference > 1e-10 * largest)

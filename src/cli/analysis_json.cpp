@@ -64,20 +64,27 @@ std::string analysisJson(const Model& model, const AnalysisResults& results,
             json.values(field(results[d]));
         }
     };
-    both("ritElements", [](const RittiResults& r) -> const auto& { return r.ritElements; });
-    both("ritMatrix", [](const RittiResults& r) -> const auto& { return r.ritMatrix; });
+    both(
+        "ritElements", [](const RittiResults& r) -> const auto& { return r.ritElements; });
+    both(
+        "ritMatrix", [](const RittiResults& r) -> const auto& { return r.ritMatrix; });
     json.key("globalStiffness");
     json.values(results.globalStiffness);
     for (const Direction d : bothDirections) {
         json.key(std::string("familyCount") + orthogonalAxis(d));
         json.value(results[d].familyCount);
     }
-    both("family", [](const RittiResults& r) -> const auto& { return r.family; });
-    both("stiffnessCentre", [](const RittiResults& r) -> const auto& { return r.stiffnessCentre; });
-    both("stiffnessWeight", [](const RittiResults& r) -> const auto& { return r.stiffnessWeight; });
-    both("familySize", [](const RittiResults& r) -> const auto& { return r.familySize; });
-    both("familyMeanMatrix",
-         [](const RittiResults& r) -> const auto& { return r.familyMeanMatrix; });
+    both(
+        "family", [](const RittiResults& r) -> const auto& { return r.family; });
+    both(
+        "stiffnessCentre", [](const RittiResults& r) -> const auto& { return r.stiffnessCentre; });
+    both(
+        "stiffnessWeight", [](const RittiResults& r) -> const auto& { return r.stiffnessWeight; });
+    both(
+        "familySize", [](const RittiResults& r) -> const auto& { return r.familySize; });
+    both(
+        "familyMeanMatrix",
+        [](const RittiResults& r) -> const auto& { return r.familyMeanMatrix; });
     json.key("deformedShape");
     json.values(results.deformedShape);
     json.key("incompleteStages");

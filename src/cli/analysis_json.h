@@ -2,8 +2,8 @@
 
 // The JSON document of `orvanta-cli analyse`: the model's counts, coordinates and load results,
 // every result of the stiffness analysis, the stages of the calculation that did not complete
-// ("incompleteStages", by their Italian names), and every message shown, in order. Arrays keep their
-// first element first (deformedShape its column 0, the base).
+// ("incompleteStages", by their Italian names), and every message shown, in order. Arrays keep
+// their first element first (deformedShape its column 0, the base).
 
 #include "analysis_results.h"
 #include "calculation.h"

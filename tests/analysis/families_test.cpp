@@ -92,10 +92,28 @@ TEST(Families, SecondUpperDiagonalCountsTwiceAndTheFirstNotAtAll) {
     ASSERT_TRUE(assignFamilies(f.model, f.results, Direction::alongY, 2, asker));
     // Distances of ritto 3: family 1: 540 + 2·90 = 720; family 2: 60 + 180 = 240.
     EXPECT_EQ(f.results[Direction::alongY].family(3), 2);
-    f.results[Direction::alongY].ritMatrix(3, 1, 3) = 200; // now 540 + 400 = 940 against 60 + 400 = 460: still 2
-    f.results[Direction::alongY].ritMatrix(3, 3, 3) = 700; // 100 + 400 = 500 against 500 + 400 = 900: family 1
+    f.results[Direction::alongY].ritMatrix(3, 1, 3) =
+        200; // now 540 + 400 = 940 against 60 + 400 = 460: still 2
+    f.results[Direction::alongY].ritMatrix(3, 3, 3) =
+        700; // 100 + 400 = 500 against 500 + 400 = 900: family 1
     ASSERT_TRUE(assignFamilies(f.model, f.results, Direction::alongY, 2, asker));
     EXPECT_EQ(f.results[Direction::alongY].family(3), 1);
+}
+
+TEST(Families, TheSecondUpperDiagonalCountsTwiceInTheDistance) {
+    // Three families: models (1000, 500, 800 | 0), (1000, 300, 500 | 350), (1000, 100, 200 | 700)
+    // for the diagonal and the term (1, 3). Ritto 3 is (1000, 100, 350 | −200). Its distances are
+    // 950 + 2·200 = 1350, 450 + 2·550 = 1450 and 150 + 2·900 = 1950: family 1. Counted once the
+    // term would give family 2 (1150, 1000, 1050), left out family 3 (950, 450, 150).
+    Fixture f(3);
+    f.diagonal(1, {1000, 500, 800});
+    f.diagonal(2, {1000, 100, 200});
+    f.results[Direction::alongY].ritMatrix(2, 1, 3) = 700;
+    f.diagonal(3, {1000, 100, 350});
+    f.results[Direction::alongY].ritMatrix(3, 1, 3) = -200;
+    ScriptedAsker asker;
+    ASSERT_TRUE(assignFamilies(f.model, f.results, Direction::alongY, 3, asker));
+    EXPECT_EQ(f.familiesX(), (std::vector<int>{1, 3, 1, 1, 1}));
 }
 
 TEST(Families, EqualTopRatiosSendEveryRittoToFamilyOne) {

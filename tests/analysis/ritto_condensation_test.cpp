@@ -30,8 +30,7 @@ Model emptyFrame(std::int16_t storeys, std::int16_t nExtra = 0) {
     return m;
 }
 
-AnalysisResults analyse(const Model& m, ScriptedAsker& asker,
-                        CalculationReport* report = nullptr) {
+AnalysisResults analyse(const Model& m, ScriptedAsker& asker, CalculationReport* report = nullptr) {
     AnalysisResults r;
     const CalculationReport done = runCalculation(m, r, asker);
     if (report)
@@ -51,7 +50,8 @@ bool expectAgreesWithLiteral(const Model& m, const std::string& name) {
         const Array3<double>& production = r[d].ritMatrix;
         for (int i = 1; i <= static_cast<int>(r.ritStoreys.size()); ++i) {
             const std::string problem = testing::firstDisagreement(literal.matrices, production, i);
-            EXPECT_TRUE(problem.empty()) << name << (d == Direction::alongY ? " X " : " Y ") << problem;
+            EXPECT_TRUE(problem.empty())
+                << name << (d == Direction::alongY ? " X " : " Y ") << problem;
             if (!problem.empty())
                 return stopped;
         }
@@ -151,8 +151,8 @@ TEST(RittoCondensation, FloatingStoreyStopsTheDirectionWithItsMessage) {
     ScriptedAsker asker;
     CalculationReport report;
     const AnalysisResults r = analyse(m, asker, &report);
-    EXPECT_EQ(report.incomplete, (std::vector{CalculationStage::rittiAlongY,
-                                              CalculationStage::rittiAlongX}));
+    EXPECT_EQ(report.incomplete,
+              (std::vector{CalculationStage::rittiAlongY, CalculationStage::rittiAlongX}));
 
     const std::vector<Message>& pivots = asker.messages;
     ASSERT_EQ(pivots.size(), 2u); // one per direction
@@ -186,6 +186,28 @@ TEST(RittoCondensation, NearlyZeroPivotLeftByRoundingCountsAsZero) {
     const AnalysisResults r = analyse(m, asker);
     EXPECT_EQ(r[Direction::alongY].ritMatrix(floating, 1, 1), 0);
     EXPECT_EQ(testing::literalRitMatrices(m, r, Direction::alongY).failedRitto, floating);
+}
+
+TEST(RittoCondensation, APivotTinyAgainstItsDiagonalIsZeroAndASmallOneIsNot) {
+    // Node 1 has columns in storeys 1 and 3 but not 2: the column of storey 3 hangs from the
+    // beam along X of floor 3 alone. A 1 × 1 mm beam holds it with a vertical stiffness some
+    // 3e-13 of the column's axial one: the elimination is singular to working precision and
+    // stops there. A 30 × 30 mm beam (some 2e-7) holds it, and the ritto is computed.
+    for (const double side : {1.0, 30.0}) {
+        Model m = emptyFrame(3);
+        for (const int k : {1, 3})
+            testing::setRectangle(m, k, 1, 400, 400);
+        for (int k = 1; k <= 3; ++k)
+            testing::setRectangle(m, k, 2, 400, 400);
+        testing::setRectangle(m, 3, numbering::beamXSlot(m.counts, 1, 1), side, side);
+        ScriptedAsker asker;
+        const AnalysisResults r = analyse(m, asker);
+        const bool held = side > 1;
+        EXPECT_EQ(r[Direction::alongX].ritMatrix(1, 1, 1) != 0, held) << side;
+        EXPECT_EQ(testing::literalRitMatrices(m, r, Direction::alongX).failedRitto, held ? 0 : 1)
+            << side;
+        expectAgreesWithLiteral(m, held ? "held" : "hanging");
+    }
 }
 
 TEST(RittoCondensation, AgreesWithTheLiteralEliminationOnSampleBuildings) {

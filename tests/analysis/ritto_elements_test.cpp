@@ -131,7 +131,8 @@ TEST(RittoElements, ExtraNodesCarryColumnsWithoutHalfBeams) {
     testing::setRectangle(m, 2, columnSlot(m.counts, extra), 400, 400);
     const Built b = build(m);
     EXPECT_EQ(b.results.ritStoreys(extra), 2);
-    for (const Array3<double>* table : {&b.results[Direction::alongY].ritElements, &b.results[Direction::alongX].ritElements}) {
+    for (const Array3<double>* table :
+         {&b.results[Direction::alongY].ritElements, &b.results[Direction::alongX].ritElements}) {
         EXPECT_EQ(row(*table, extra, 1, bar::area), 160000);
         for (int r = 3; r <= 6; ++r)
             EXPECT_EQ(row(*table, extra, r, bar::present), 0);

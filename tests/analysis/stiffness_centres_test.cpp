@@ -29,7 +29,8 @@ struct Fixture {
 
     void ritto(int i, double first, double top, int familyX = 1, int familyY = 1) {
         results.ritStoreys(i) = 2;
-        for (Array3<double>* k : {&results[Direction::alongY].ritMatrix, &results[Direction::alongX].ritMatrix}) {
+        for (Array3<double>* k :
+             {&results[Direction::alongY].ritMatrix, &results[Direction::alongX].ritMatrix}) {
             (*k)(i, 1, 1) = first;
             (*k)(i, 2, 2) = top;
             (*k)(i, 1, 2) = (*k)(i, 2, 1) = -top / 2;
@@ -68,7 +69,9 @@ TEST(StiffnessCentres, EachFamilyHasItsOwnCentreAndEmptyFamiliesAreZero) {
     EXPECT_DOUBLE_EQ(f.results[Direction::alongY].stiffnessCentre(1), 0);
     EXPECT_EQ(f.results[Direction::alongY].stiffnessWeight(1), 1);
     EXPECT_DOUBLE_EQ(f.results[Direction::alongY].stiffnessCentre(3), 5000);
-    EXPECT_DOUBLE_EQ(f.results[Direction::alongY].stiffnessWeight(2) + f.results[Direction::alongY].stiffnessWeight(4), 1);
+    EXPECT_DOUBLE_EQ(f.results[Direction::alongY].stiffnessWeight(2) +
+                         f.results[Direction::alongY].stiffnessWeight(4),
+                     1);
     EXPECT_EQ(f.results[Direction::alongY].stiffnessCentre(2), 0);
     EXPECT_EQ(f.results[Direction::alongY].familySize(2), 0);
     for (const double v : f.results[Direction::alongY].familyMeanMatrix.block(2))
@@ -108,7 +111,8 @@ TEST(StiffnessCentres, WeightsOfEveryFamilySumToOneOnARealBuilding) {
     std::vector<double> sums(4, 0.0);
     int members = 0;
     for (int i = 1; i <= 20; ++i)
-        sums[static_cast<std::size_t>(r[Direction::alongY].family(i))] += r[Direction::alongY].stiffnessWeight(i);
+        sums[static_cast<std::size_t>(r[Direction::alongY].family(i))] +=
+            r[Direction::alongY].stiffnessWeight(i);
     for (int f = 1; f <= 3; ++f) {
         members += r[Direction::alongY].familySize(f);
         if (r[Direction::alongY].familySize(f) > 0) {

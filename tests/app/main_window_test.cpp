@@ -60,6 +60,19 @@ const std::vector<MenuRow> helpMenu{
 const QStringList resultItems{"mnuFamiglieX", "mnuFamiglieY",  "mnuMatrice",
                               "mnuCentri",    "mnuElevazione", "mnuStampa"};
 
+// A result view that records what it is told, and asks to be closed when the model is edited.
+class FakeView : public QWidget, public ChildWindow {
+public:
+    explicit FakeView(std::vector<ProjectChange>& heard) : heard_(heard) {}
+    Following follow(ProjectChange change) override {
+        heard_.push_back(change);
+        return change == ProjectChange::modelEdited ? Following::close : Following::stayOpen;
+    }
+
+private:
+    std::vector<ProjectChange>& heard_;
+};
+
 } // namespace
 
 class MainWindowTest : public QObject {
@@ -353,14 +366,13 @@ private slots:
         QVERIFY(!window->isVisible());
     }
 
-    void resultViewsNotYetBuiltLeaveANote() {
+    void aWindowWithoutAFactoryLeavesANote() {
+        window->registerChild(childWindow::familiesY, {});
         openFromDialog(project("casa.orv"));
         click("mnuCalcola");
         click("mnuFamiglieY");
         QVERIFY(window->statusBar()->currentMessage().contains(
-            "Matrici delle Famiglie di Ritti ortogonali a Y"));
-        click("mnuStampa");
-        QVERIFY(window->statusBar()->currentMessage().contains("Stampa Relazione"));
+            "Matrici Traslazionali dei Ritti Strutturali ortogonali a Y"));
         QVERIFY(asker->messages.empty());
     }
 
@@ -374,7 +386,10 @@ private slots:
                 host.session().setCurrentPhase(phase::centres);
                 return std::make_unique<QWidget>();
             },
-            [&prepared](ChildHost&) { ++prepared; });
+            [&prepared](ChildHost&) {
+                ++prepared;
+                return true;
+            });
         openFromDialog(project("casa.orv"));
         click("mnuCalcola");
 
@@ -438,6 +453,103 @@ private slots:
             QCOMPARE(m.text(), std::string("Impossibile visualizzare il Sommario della Guida. "
                                            "Nessun file della Guida associato al progetto."));
         }
+    }
+
+    void openViewsFollowTheProject() {
+        std::vector<ProjectChange> matrixHeard, centresHeard;
+        window->registerChild(childWindow::matrix, [&matrixHeard](ChildHost&) {
+            return std::make_unique<FakeView>(matrixHeard);
+        });
+        window->registerChild(childWindow::centres, [&centresHeard](ChildHost&) {
+            return std::make_unique<FakeView>(centresHeard);
+        });
+        openFromDialog(project("casa.orv"));
+        click("mnuCalcola");
+        click("mnuMatrice");
+        QWidget* centres = window->openChild(childWindow::centres);
+        click("mnuCalcola");
+        QCOMPARE(matrixHeard, std::vector{ProjectChange::resultsRecomputed});
+
+        // The window that made the change is not told of it.
+        window->projectChanged(ProjectChange::familiesReassigned, centres);
+        QCOMPARE(matrixHeard.back(), ProjectChange::familiesReassigned);
+        QCOMPARE(centresHeard.size(), std::size_t{1});
+
+        // A view that cannot follow an edited model closes.
+        window->projectChanged(ProjectChange::modelEdited, centres);
+        auto* documents = window->findChild<QMdiArea*>();
+        QTRY_COMPARE(documents->subWindowList().size(), 1);
+        QCOMPARE(documents->subWindowList().at(0)->widget(), centres);
+    }
+
+    // The views of the families, the matrix and the centres close with their items when the
+    // sections are edited; the elevation stays, as its item does.
+    void modificaSezioniClosesTheViewsItDisables() {
+        window->registerChild(childWindow::familiesX,
+                              [](ChildHost&) { return std::make_unique<QWidget>(); });
+        window->registerChild(childWindow::elevation,
+                              [](ChildHost&) { return std::make_unique<QWidget>(); });
+        window->registerChild(childWindow::sections,
+                              [](ChildHost&) { return std::make_unique<QWidget>(); });
+        openFromDialog(project("casa.orv"));
+        click("mnuCalcola");
+        click("mnuFamiglieX");
+        click("mnuElevazione");
+        click("mnuModifica");
+        auto* documents = window->findChild<QMdiArea*>();
+        QTRY_COMPARE(documents->subWindowList().size(), 2);
+        QStringList open;
+        for (const QMdiSubWindow* frame : documents->subWindowList())
+            open << frame->widget()->objectName();
+        open.sort();
+        QCOMPARE(open, (QStringList{"frmElevazione", "frmSezioni"}));
+        QCOMPARE(window->session().currentPhase(), std::string(phase::sections));
+    }
+
+    void aPreparationThatRefusesKeepsTheWindowShut() {
+        int created = 0;
+        window->registerChild(
+            childWindow::centres,
+            [&created](ChildHost&) {
+                ++created;
+                return std::make_unique<QWidget>();
+            },
+            [](ChildHost&) { return false; });
+        openFromDialog(project("casa.orv"));
+        click("mnuCalcola");
+        click("mnuCentri");
+        QCOMPARE(created, 0);
+        QVERIFY(window->findChild<QMdiArea*>()->subWindowList().isEmpty());
+    }
+
+    // A window is one entry of the table: its item takes its place in the menu and follows its
+    // enabling rule, and it opens with its caption and phase.
+    void oneTableEntryAddsAWindow() {
+        std::vector<ChildWindowEntry> table = childWindowTable();
+        table.push_back(
+            {"frmProva",
+             "Prova",
+             "Finestra di prova",
+             {"mnuProva", "Prova", MenuPlace::analysisDrawings, ItemEnabling::untilSectionsEdited},
+             false,
+             [](ChildHost&) { return std::make_unique<QWidget>(); },
+             {}});
+        window = std::make_unique<MainWindow>(
+            *asker, *chooser,
+            SettingsStore::file(QString::fromStdString((folder / "settings.ini").string())),
+            std::move(table));
+        const QList<QAction*> analysis = window->findChild<QMenu*>("mnuAnalisi")->actions();
+        QCOMPARE(analysis.back()->objectName(), QString("mnuProva"));
+        QVERIFY(!item("mnuProva")->isEnabled());
+        openFromDialog(project("casa.orv"));
+        click("mnuCalcola");
+        QVERIFY(item("mnuProva")->isEnabled());
+        click("mnuProva");
+        const QList<QMdiSubWindow*> open = window->findChild<QMdiArea*>()->subWindowList();
+        QCOMPARE(open.size(), 1);
+        QCOMPARE(open.at(0)->widget()->objectName(), QString("frmProva"));
+        QCOMPARE(open.at(0)->widget()->windowTitle(), QString("Finestra di prova"));
+        QCOMPARE(window->session().currentPhase(), std::string("Prova"));
     }
 
     void aboutOpensAsAModalBox() {

@@ -41,3 +41,14 @@ orvanta_build() {
     fi
     cmake --build "$ORVANTA_BUILD"
 }
+
+# The core libraries, the batch tool and their tests alone, with the GUI switched off: proves
+# that nothing below the windows needs Qt.
+ORVANTA_BUILD_CORE="$ORVANTA_ROOT/build-core"
+orvanta_build_core() {
+    if [ ! -f "$ORVANTA_BUILD_CORE/build.ninja" ]; then
+        cmake -S "$ORVANTA_ROOT" -B "$ORVANTA_BUILD_CORE" -G Ninja \
+            -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANTA_BUILD_GUI=OFF -DORVANTA_BUILD_BENCH=OFF
+    fi
+    cmake --build "$ORVANTA_BUILD_CORE"
+}

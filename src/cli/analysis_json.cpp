@@ -1,6 +1,7 @@
 #include "analysis_json.h"
 
 #include "json_writer.h"
+#include "seismic_json.h"
 
 namespace orvanta::cli {
 
@@ -24,7 +25,7 @@ void writeMessages(JsonWriter& json, const std::vector<Message>& messages) {
 } // namespace
 
 std::string analysisJson(const Model& model, const AnalysisResults& results,
-                         const std::vector<Message>& messages) {
+                         const std::vector<Message>& messages, const SeismicResults* seismic) {
     JsonWriter json;
     json.beginObject();
     json.key("counts");
@@ -91,6 +92,10 @@ std::string analysisJson(const Model& model, const AnalysisResults& results,
     json.values(results.familyMeanMatrixY);
     json.key("deformedShape");
     json.values(results.deformedShape);
+    if (seismic) {
+        json.key("seismic");
+        writeSeismic(json, *seismic);
+    }
     json.key("messages");
     writeMessages(json, messages);
     json.endObject();

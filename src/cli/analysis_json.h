@@ -6,6 +6,7 @@
 
 #include "analysis_results.h"
 #include "model.h"
+#include "seismic_results.h"
 #include "user_interaction.h"
 
 #include <string>
@@ -13,7 +14,9 @@
 
 namespace orvanta::cli {
 
+// With `seismic` the document gets one more key, "seismic", before the messages.
 std::string analysisJson(const Model& model, const AnalysisResults& results,
-                         const std::vector<Message>& messages);
+                         const std::vector<Message>& messages,
+                         const SeismicResults* seismic = nullptr);
 
 } // namespace orvanta::cli

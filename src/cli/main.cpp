@@ -12,7 +12,8 @@
 //                                           vibration modes, with the concrete class Rck R in
 //                                           N/mm² (30 unless given; --rck implies --seismic)
 //
-// Exit status: 0 done, 1 wrong usage or a failed save, 2 a project file that cannot be read.
+// Exit status: 0 done, 1 wrong usage or a failed save, 2 a project file that cannot be read,
+// 4 a calculation that did not complete (the JSON is written all the same).
 
 #include "analysis_json.h"
 #include "batch_interaction.h"
@@ -40,6 +41,7 @@ using namespace orvanta::cli;
 
 constexpr int exitUsage = 1;
 constexpr int exitUnreadable = 2;
+constexpr int exitIncomplete = 4;
 
 int usage() {
     std::cerr << "uso: orvanta-cli resave IN.orv OUT.orv\n"
@@ -162,11 +164,11 @@ int analyse(const std::vector<std::string>& arguments) {
     if (options->redistribute)
         distributeLoads(model, asker);
     AnalysisResults results;
-    runCalculation(model, results, asker);
+    const CalculationReport calculation = runCalculation(model, results, asker);
     if (options->familiesX)
-        assignRequestedFamilies(model, results, Direction::X, *options->familiesX, asker);
+        assignRequestedFamilies(model, results, Direction::alongY, *options->familiesX, asker);
     if (options->familiesY)
-        assignRequestedFamilies(model, results, Direction::Y, *options->familiesY, asker);
+        assignRequestedFamilies(model, results, Direction::alongX, *options->familiesY, asker);
     computeStiffnessCentres(model, results);
     computeDeformedShape(model, results, asker);
     std::optional<SeismicResults> seismic;
@@ -175,16 +177,26 @@ int analyse(const std::vector<std::string>& arguments) {
             computeSeismicResponse(model, results.globalStiffness, options->concreteClass, asker);
 
     const std::string json =
-        analysisJson(model, results, asker.messages(), seismic ? &*seismic : nullptr);
+        analysisJson(model, results, calculation, asker.messages(), seismic ? &*seismic : nullptr);
     if (options->jsonPath.empty()) {
         std::cout << json;
-        return 0;
+    } else {
+        std::ofstream file(options->jsonPath, std::ios::binary);
+        file << json;
+        if (!file.flush()) {
+            std::cerr << "orvanta-cli: impossibile scrivere " << options->jsonPath << '\n';
+            return exitUsage;
+        }
     }
-    std::ofstream file(options->jsonPath, std::ios::binary);
-    file << json;
-    if (!file.flush()) {
-        std::cerr << "orvanta-cli: impossibile scrivere " << options->jsonPath << '\n';
-        return exitUsage;
+    if (!calculation.complete()) {
+        std::cerr << "orvanta-cli: calcolo non completato:";
+        const char* separator = " ";
+        for (const CalculationStage stage : calculation.incomplete) {
+            std::cerr << separator << stageName(stage);
+            separator = ", ";
+        }
+        std::cerr << '\n';
+        return exitIncomplete;
     }
     return 0;
 }

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -159,6 +160,28 @@ TEST(ProjectFile, SaveReplacesTheFileWholeAndLeavesNoTemporaryFile) {
     const Model m = oneBayBlock();
     EXPECT_EQ(writeProjectFile(m, target.string()), "");
     EXPECT_EQ(testing::readBytes(target), projectText(m));
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+}
+
+TEST(ProjectFile, ANewFileTakesTheUsersUmaskAndAReplacedOneKeepsItsPermissions) {
+    const fs::path folder = testing::outputFolder("project-file-permissions");
+    const auto mode = [](const fs::path& p) {
+        return fs::status(p).permissions() & fs::perms::all;
+    };
+    using fs::perms;
+    const mode_t saved = ::umask(027);
+    EXPECT_EQ(writeProjectFile(oneBayBlock(), (folder / "nuovo.orv").string()), "");
+    EXPECT_EQ(mode(folder / "nuovo.orv"),
+              perms::owner_read | perms::owner_write | perms::group_read);
+
+    // A file shared with the group stays writable by it, whatever this user's umask says.
+    fs::permissions(folder / "nuovo.orv", perms::owner_read | perms::owner_write |
+                                              perms::group_read | perms::group_write);
+    ::umask(077);
+    EXPECT_EQ(writeProjectFile(oneBayBlock(), (folder / "nuovo.orv").string()), "");
+    EXPECT_EQ(mode(folder / "nuovo.orv"),
+              perms::owner_read | perms::owner_write | perms::group_read | perms::group_write);
+    ::umask(saved);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }
 

@@ -30,6 +30,7 @@ bool matchesModel(const Model& m, const Array2<double>& k) {
     const auto spans = [](int lower, int upper, int count) { return lower == 1 && upper == count; };
     return s > 0 && spans(k.lower(1), k.upper(1), 3 * s) && spans(k.lower(2), k.upper(2), 3 * s) &&
            spans(m.massCentre.lower(1), m.massCentre.upper(1), s) &&
+           spans(m.massCentre.lower(2), m.massCentre.upper(2), 2) &&
            spans(m.gyrationRadius.lower(), m.gyrationRadius.upper(), s) &&
            spans(m.beamLoads.lower(1), m.beamLoads.upper(1), s) &&
            m.beamLoads.upper(2) >= m.counts.nX * m.counts.nY;

@@ -10,6 +10,7 @@ ORVANTA_PACKAGES=(
     qt6-qpa-plugins                                # offscreen and xcb platforms
     libgtest-dev libgmock-dev                      # unit tests
     libbenchmark-dev                               # benchmarks
+    libeigen3-dev                                  # dense symmetric algebra (factorisations, modes)
     qpdf poppler-utils                             # PDF checks in the tests (qpdf, pdftotext, pdfimages)
     xvfb xauth                                     # windows under a virtual display
     fonts-dejavu-core fontconfig                   # text in windows drawn offscreen

@@ -12,6 +12,8 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
@@ -155,6 +157,23 @@ private slots:
         QVERIFY(child(childWindow::loads) ||
                 window->statusBar()->currentMessage().contains("Immissione dei CARICHI"));
         QCOMPARE(window->session().model(), expectedBuilding());
+    }
+
+    // The phase window cannot be closed on its own: the project would stay open with no window
+    // to go on entering it.
+    void theInputPhasesCloseOnlyByTheirHandOver() {
+        window->findChild<QAction*>("mnuFileNew")->trigger();
+        auto* frame = qobject_cast<QMdiSubWindow*>(child(childWindow::grid)->parentWidget());
+        QVERIFY(frame);
+        QVERIFY(!frame->windowFlags().testFlag(Qt::WindowSystemMenuHint));
+        int closeActions = 0;
+        for (const QAction* action : frame->systemMenu()->actions()) {
+            if (action->shortcut() != QKeySequence(QStringLiteral("Ctrl+F4")))
+                continue;
+            ++closeActions;
+            QVERIFY(!action->isEnabled());
+        }
+        QCOMPARE(closeActions, 1);
     }
 
     // A project entered so far is not lost without a question.

@@ -3,6 +3,7 @@
 #include "element_records.h"
 #include "member_placement.h"
 #include "numbering.h"
+#include "sample_models.h"
 
 #include <gtest/gtest.h>
 
@@ -14,14 +15,7 @@ Model grid3x2() {
     return *Model::allocate({3, 2, 3, 1});
 }
 
-std::vector<int> presentSlots(const Model& m, int storey) {
-    std::vector<int> slots;
-    for (int s = 1; s <= m.sizes().nSlots; ++s) {
-        if (isPresent(m, storey, s))
-            slots.push_back(s);
-    }
-    return slots;
-}
+using testing::presentSlots;
 
 TEST(MemberPlacement, BeamsAlongXStartOffTheLastXLine) {
     const Counts c{3, 2, 1, 0};

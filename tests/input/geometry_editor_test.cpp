@@ -287,16 +287,6 @@ private slots:
         QCOMPARE(host->closed, QStringList{"frmGeometria"});
         QCOMPARE(host->opened, QStringList{"frmCarichi"});
     }
-
-    void aCompleteStructureIsHandedOverAfterOneQuestion() {
-        click("cmdPilastriTutti"); // through all three storeys
-        host->answer({Answer::No});
-        click("cmdInserisciCarichi");
-        QCOMPARE(host->messages().size(), std::size_t{1});
-        QVERIFY(host->opened.isEmpty());
-        click("cmdInserisciCarichi");
-        QCOMPARE(host->opened, QStringList{"frmCarichi"});
-    }
 };
 
 } // namespace orvanta

@@ -107,7 +107,7 @@ CentresWindow::CentresWindow(ChildHost& host, QWidget* parent)
     layout->addWidget(plan_, 1);
     layout->addWidget(controls);
 
-    connect(direction_, &QComboBox::activated, this, &CentresWindow::directionChosen);
+    connect(direction_, &QComboBox::currentIndexChanged, this, &CentresWindow::directionChosen);
     connect(storey_, &NumberSelector::valueChanged, this, &CentresWindow::storeyChosen);
     connect(family_, &NumberSelector::valueChanged, this, &CentresWindow::familyChosen);
     connect(showMassAll, &QPushButton::clicked, this, [this] { showMass(true, false); });

@@ -183,7 +183,7 @@ RegularityWindow::RegularityWindow(ChildHost& host, QWidget* parent)
     layout->addWidget(storeyTable_);
     layout->addLayout(bottom);
 
-    connect(concrete_, &QComboBox::activated, this, [this] {
+    connect(concrete_, &QComboBox::currentIndexChanged, this, [this] {
         QuietAsker quiet;
         compute(quiet);
     });

@@ -17,6 +17,7 @@
 #include "generated_buildings.h"
 #include "matrix_window.h"
 #include "regularity_window.h"
+#include "scripted_interaction.h"
 #include "stiffness_centres.h"
 
 #include <QApplication>
@@ -30,25 +31,6 @@ namespace {
 using namespace orvanta;
 using Clock = std::chrono::steady_clock;
 
-class CountingAsker : public Asker {
-public:
-    Answer ask(const Message& message) override {
-        ++messages;
-        return message.buttons == MessageButtons::YesNo ? Answer::Yes : Answer::Ok;
-    }
-    int messages = 0;
-};
-
-class NoFiles : public FileChooser {
-public:
-    std::optional<std::string> chooseFileToOpen(const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-    std::optional<std::string> chooseFileToSave(const std::string&, const std::string&) override {
-        return std::nullopt;
-    }
-};
-
 class BenchHost : public ChildHost {
 public:
     BenchHost() : session_(asker_, files_) {}
@@ -59,11 +41,11 @@ public:
     void closeChild(const QString&) override {}
     bool saveProject() override { return false; }
     void projectChanged(ProjectChange, const QWidget*) override {}
-    int messages() const { return asker_.messages; }
+    std::size_t messages() const { return asker_.messages.size(); }
 
 private:
-    CountingAsker asker_;
-    NoFiles files_;
+    testing::ScriptedAsker asker_; // a generated building shows no message
+    testing::ScriptedFileChooser files_;
     ProjectSession session_;
     AnalysisResults results_;
 };

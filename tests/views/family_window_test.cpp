@@ -7,6 +7,7 @@
 #include "family_window.h"
 #include "image_box.h"
 #include "sample_models.h"
+#include "view_controls.h"
 #include "view_host.h"
 
 #include <QComboBox>
@@ -24,43 +25,16 @@
 
 namespace orvanta {
 
+using testing::cell;
+using testing::control;
+using testing::items;
+using testing::press;
+using testing::type;
 using testing::ViewHost;
 
 namespace {
 
 const Direction orthogonalToX = Direction::alongY; // frmFamiglieX
-
-template <class Control> Control* control(QWidget& window, const char* name) {
-    auto* found = window.findChild<Control*>(QLatin1String(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
-
-void type(QWidget& window, const char* box, const QString& text) {
-    auto* edit = control<QLineEdit>(window, box);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-    QTest::keyClick(edit, Qt::Key_Return);
-}
-
-void press(QWidget& window, const char* button) {
-    control<QPushButton>(window, button)->click();
-}
-
-QString cell(QWidget& window, const char* grid, int row, int column) {
-    const QAbstractItemModel* model = control<QTableView>(window, grid)->model();
-    return model->index(row, column).data().toString();
-}
-
-QStringList items(QWidget& window, const char* combo) {
-    auto* box = control<QComboBox>(window, combo);
-    QStringList texts;
-    for (int i = 0; i < box->count(); ++i)
-        texts << box->itemText(i);
-    return texts;
-}
 
 std::vector<std::int16_t> families(ViewHost& host, Direction d) {
     const auto values = host.results()[d].family.values();

@@ -11,6 +11,7 @@
 #include "regularity_window.h"
 #include "sample_models.h"
 #include "storey_plan.h"
+#include "view_controls.h"
 #include "view_host.h"
 
 #include <QComboBox>
@@ -22,16 +23,10 @@
 
 namespace orvanta {
 
+using testing::control;
 using testing::ViewHost;
 
 namespace {
-
-template <class Control> Control* control(QWidget& window, const char* name) {
-    auto* found = window.findChild<Control*>(QLatin1String(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
 
 QAbstractItemModel& table(QWidget& window, const char* name) {
     return *control<QTableView>(window, name)->model();

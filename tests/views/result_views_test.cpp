@@ -12,6 +12,7 @@
 #include "sample_models.h"
 #include "stiffness_centres.h"
 #include "storey_plan.h"
+#include "view_controls.h"
 #include "view_host.h"
 
 #include <QComboBox>
@@ -26,28 +27,13 @@
 
 namespace orvanta {
 
+using testing::cell;
+using testing::control;
+using testing::press;
+using testing::type;
 using testing::ViewHost;
 
 namespace {
-
-template <class Control> Control* control(QWidget& window, const char* name) {
-    auto* found = window.findChild<Control*>(QLatin1String(name));
-    if (!found)
-        qFatal("no control %s", name);
-    return found;
-}
-
-void type(QWidget& window, const char* box, const QString& text) {
-    auto* edit = control<QLineEdit>(window, box);
-    edit->setFocus();
-    edit->selectAll();
-    QTest::keyClicks(edit, text);
-    QTest::keyClick(edit, Qt::Key_Return);
-}
-
-void press(QWidget& window, const char* button) {
-    control<QPushButton>(window, button)->click();
-}
 
 QString caption(QWidget& window, const char* button) {
     return control<QPushButton>(window, button)->text();
@@ -89,11 +75,6 @@ Circle dot(double x, double y) {
 
 Line greenLine(TwipsPoint from, TwipsPoint to) {
     return {from, to, colours::green, 3};
-}
-
-QString cell(QWidget& window, const char* grid, int row, int column) {
-    const QAbstractItemModel* model = control<QTableView>(window, grid)->model();
-    return model->index(row, column).data().toString();
 }
 
 // A frame of 3 × 2 lines (x = 0, 5000, 10000; y = 0, 4000 mm) at planScale 0.5, with centres of

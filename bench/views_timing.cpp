@@ -11,11 +11,13 @@
 #include "calculation.h"
 #include "centres_window.h"
 #include "child_host.h"
+#include "drawing_painter.h"
 #include "elevation_window.h"
 #include "families.h"
 #include "family_window.h"
 #include "generated_buildings.h"
 #include "matrix_window.h"
+#include "plan_view.h"
 #include "regularity_window.h"
 #include "scripted_interaction.h"
 #include "stiffness_centres.h"
@@ -100,6 +102,7 @@ int main(int argc, char* argv[]) {
         computeStiffnessCentres(host.session().model(), host.results());
         return std::make_unique<CentresWindow>(host);
     });
+    time("frmCentri alone", [&] { return std::make_unique<CentresWindow>(host); });
     {
         CentresWindow centres(host);
         showAndPaint(centres);
@@ -115,6 +118,22 @@ int main(int argc, char* argv[]) {
          [&] { return std::make_unique<ElevationWindow>(host); });
     time("frmRegolarita, regularity and 297 modes computed",
          [&] { return std::make_unique<RegularityWindow>(host); });
+    // Where the time of the plans goes.
+    const Model& model = host.session().model();
+    start = Clock::now();
+    const StoreyPlan plan = storeyPlan(model, 1);
+    std::printf("%-58s %8.1f ms\n", "  plan of a storey (storeyPlan)", millisecondsSince(start));
+    start = Clock::now();
+    Drawing drawing;
+    drawStoreyPlan(drawing, plan, model.planScale);
+    std::printf("%-58s %8.1f ms\n", "  its primitives (drawStoreyPlan)", millisecondsSince(start));
+    start = Clock::now();
+    renderDrawing(drawing, QSize(800, 667));
+    std::printf("%-58s %8.1f ms\n", "  painted at 800 x 667 pixels", millisecondsSince(start));
+    start = Clock::now();
+    computeStiffnessCentres(model, host.results());
+    std::printf("%-58s %8.1f ms\n", "  computeStiffnessCentres, five families",
+                millisecondsSince(start));
     {
         // The largest family count: one family per slot, 10 000 numbers in each family list.
         const Direction x = Direction::alongY;

@@ -1,7 +1,12 @@
 #include "child_windows.h"
 
+#include "centres_window.h"
+#include "elevation_window.h"
+#include "family_window.h"
 #include "geometry_editor.h"
 #include "grid_editor.h"
+#include "matrix_window.h"
+#include "regularity_window.h"
 #include "stiffness_centres.h"
 
 namespace orvanta {
@@ -11,6 +16,11 @@ namespace {
 // A window built in the class it names, created with the host.
 template <class Window> ChildFactory make() {
     return [](ChildHost& host) { return std::make_unique<Window>(host); };
+}
+
+// A family window, for the ritti orthogonal to X (resisting along Y) or to Y.
+ChildFactory familyWindow(Direction direction) {
+    return [direction](ChildHost& host) { return std::make_unique<FamilyWindow>(host, direction); };
 }
 
 bool prepareCentres(ChildHost& host) {
@@ -52,7 +62,7 @@ std::vector<ChildWindowEntry> childWindowTable() {
          {"mnuFamiglieX", "Matrici delle Famiglie di Ritti ortogonali a X", analysisMatrices,
           untilSectionsEdited},
          false,
-         {},
+         familyWindow(Direction::alongY),
          {}},
         {childWindow::familiesY,
          phase::familiesY,
@@ -60,7 +70,7 @@ std::vector<ChildWindowEntry> childWindowTable() {
          {"mnuFamiglieY", "Matrici delle Famiglie di Ritti ortogonali a Y", analysisMatrices,
           untilSectionsEdited},
          false,
-         {},
+         familyWindow(Direction::alongX),
          {}},
         {childWindow::matrix,
          phase::matrix,
@@ -68,7 +78,7 @@ std::vector<ChildWindowEntry> childWindowTable() {
          {"mnuMatrice", "Matrice Rigidezza Rototraslazionale Globale", analysisMatrices,
           untilSectionsEdited},
          false,
-         {},
+         make<MatrixWindow>(),
          {}},
         {childWindow::centres,
          phase::centres,
@@ -76,14 +86,21 @@ std::vector<ChildWindowEntry> childWindowTable() {
          {"mnuCentri", "Visualizza Centri di Massa e di Rigidezza", analysisDrawings,
           untilSectionsEdited},
          false,
-         {},
+         make<CentresWindow>(),
          prepareCentres},
         {childWindow::elevation,
          phase::elevation,
          "Visualizzazione della DEFORMATA in ELEVAZIONE",
          {"mnuElevazione", "Visualizza Deformata in Elevazione", analysisDrawings, untilClosed},
          false,
-         {},
+         make<ElevationWindow>(),
+         {}},
+        {childWindow::regularity,
+         phase::regularity,
+         "Regolarità Torsionale",
+         {"mnuRegolarita", "Regolarità Torsionale", analysisDrawings, untilSectionsEdited},
+         false,
+         make<RegularityWindow>(),
          {}},
         {childWindow::report,
          nullptr,

@@ -1,5 +1,6 @@
 #include "child_windows.h"
 
+#include "report_window.h"
 #include "stiffness_centres.h"
 
 namespace orvanta {
@@ -76,7 +77,7 @@ std::vector<ChildWindowEntry> childWindowTable() {
          "Stampa Relazione",
          {"mnuStampa", "&Stampa Relazione", menuBar, untilClosed},
          false,
-         {},
+         make<ReportWindow>(),
          {}},
     };
 }

@@ -10,6 +10,7 @@
 
 #include "child_host.h"
 #include "child_windows.h"
+#include "document_opener.h"
 #include "main_menu.h"
 #include "window_settings.h"
 
@@ -20,6 +21,7 @@
 
 class QLabel;
 class QMdiArea;
+class QPushButton;
 class QMdiSubWindow;
 
 namespace orvanta {
@@ -44,6 +46,10 @@ public:
     // Whether the model differs from what was last opened, created or saved.
     bool hasUnsavedChanges() const;
 
+    // Where the documents the program wrote are opened: the desktop's viewer unless another
+    // opener (a test's) is set; it must outlive the window.
+    void setDocumentOpener(DocumentOpener& opener) { opener_ = &opener; }
+
     // ChildHost
     ProjectSession& session() override { return session_; }
     AnalysisResults& results() override { return results_; }
@@ -52,6 +58,10 @@ public:
     void closeChild(const QString& name) override;
     bool saveProject() override;
     void projectChanged(ProjectChange change, const QWidget* origin) override;
+    std::optional<std::string> chooseFileToSave(const std::string& title,
+                                                const std::string& filter) override;
+    void announceDocument(const QString& notice, const QString& openCaption,
+                          const QString& path) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -82,8 +92,11 @@ private:
     void startedProject();
     void markSaved();
     void showProjectName();
+    void openAnnouncedDocument();
+    void withdrawDocument();
 
     Asker& asker_;
+    FileChooser& chooser_;
     SettingsStore settings_;
     ProjectSession session_;
     AnalysisResults results_;
@@ -91,6 +104,12 @@ private:
 
     QMdiArea* documents_;
     QLabel* projectLabel_;
+    // The last document written, announced in the status bar with a button that opens it.
+    QLabel* documentLabel_;
+    QPushButton* openDocument_;
+    QString documentPath_;
+    DesktopDocumentOpener desktopOpener_;
+    DocumentOpener* opener_ = &desktopOpener_;
     std::vector<ChildWindowEntry> windows_;
     MainMenu menu_;
     std::map<QString, QPointer<QMdiSubWindow>> openChildren_;

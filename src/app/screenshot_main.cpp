@@ -3,11 +3,14 @@
 //   orvanta-screenshot OUTPUT-FOLDER [PROJECT.orv]
 //
 // Writes avvio.png (start-up screen), splash.png, about.png, main-window.png (the main window
-// with the project open and its matrices computed) and main-window-analisi.png (the same with
-// the Analisi menu open). Messages are printed instead of shown, and the user's settings are
-// left alone. Run it under a display, e.g. xvfb-run (scripts/screenshot-main-window).
+// with the project open and its matrices computed), main-window-analisi.png (the same with
+// the Analisi menu open) and stampa.png (the report window, then stampa-scritta.png: the status
+// bar after the report was written into the output folder). Messages are printed instead of shown,
+// and the user's settings are left alone. Run it under a display, e.g. xvfb-run
+// (scripts/screenshot-main-window).
 
 #include "about_box.h"
+#include "calculation_report.h"
 #include "main_window.h"
 #include "splash_screen.h"
 #include "startup_screen.h"
@@ -15,6 +18,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -86,6 +90,42 @@ QPixmap withMenuOpen(MainWindow& window, const char* menuName) {
     return picture;
 }
 
+// The report window filled in as an engineer would, then the main window once the report is
+// written (into the output folder, whatever the project's folder).
+bool shootReport(MainWindow& window, const QDir& folder) {
+    auto* print = window.findChild<QAction*>("mnuStampa");
+    if (!print || !print->isEnabled())
+        return true; // no project given: nothing to print
+    print->trigger();
+    settle();
+    const std::pair<const char*, const char*> fields[] = {
+        {"txtDescrizione", "Edificio residenziale di quattro piani fuori terra"},
+        {"txtUbicazione", "Via dei Mille 14, Perugia"},
+        {"txtProgettista", "Ing. Niccolò D’Angelo"},
+        {"txtCommittente", "Cooperativa Edilizia «La Rocca»"}};
+    for (const auto& [name, text] : fields) {
+        if (auto* field = window.findChild<QLineEdit*>(name))
+            field->setText(QString::fromUtf8(text));
+    }
+    bool ok = save(window.grab(), folder, QStringLiteral("stampa.png"));
+    if (window.findChild<QWidget*>("frmStampa")) {
+        // Written beside the pictures rather than beside the project.
+        const std::string report = folder.filePath(QStringLiteral("relazione.pdf")).toStdString();
+        const ReportRequest request{{}, NumberFormat{}, defaultConcreteClass, "esempio"};
+        const ReportOutcome outcome =
+            writeCalculationReport(report, window.session().model(), window.results(), request);
+        window.announceDocument(QStringLiteral("Relazione di calcolo scritta in %1 (%2 pagine)")
+                                    .arg(QString::fromStdString(report))
+                                    .arg(outcome.pages),
+                                QStringLiteral("Apri la relazione"),
+                                QString::fromStdString(report));
+        window.closeChild(QStringLiteral("frmStampa"));
+        settle();
+        ok = save(window.grab(), folder, QStringLiteral("stampa-scritta.png")) && ok;
+    }
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -126,5 +166,6 @@ int main(int argc, char* argv[]) {
     ok = save(withMenuOpen(window, "mnuAnalisi"), folder,
               QStringLiteral("main-window-analisi.png")) &&
          ok;
+    ok = shootReport(window, folder) && ok;
     return ok ? 0 : 1;
 }

@@ -73,7 +73,8 @@ void planPages(ReportContext& report) {
 
     report.decimalsX = importanceDecimals(weightsOf(x, report.ritti), numbers);
     report.decimalsY = importanceDecimals(weightsOf(y, report.ritti), numbers);
-    report.globalTermSize = termSize(globalMatrixTerms(report.results, numbers), storeys, 5.4, 5);
+    report.globalTerms = globalMatrixTerms(report.results, numbers);
+    report.globalTermSize = termSize(report.globalTerms, storeys, 5.4, 5);
 
     const std::vector<int> shownX = familiesShown(x.familyCount);
     const std::vector<int> shownY = familiesShown(y.familyCount);
@@ -182,8 +183,9 @@ ReportOutcome writeCalculationReport(const std::string& path, const Model& model
     }
     ReportCanvas canvas(pdf, request.numbers, "Orvanta – " + std::string(texts::documentTitle),
                         request.projectName);
-    ReportContext report{canvas, model, results, seismic, request.fields, reportedRitti(results), 2,
-                         2,      0,     0,       {}};
+    ReportContext report{
+        canvas, model, results, seismic,         request.fields,  reportedRitti(results),
+        2,      2,     {},      largestTermSize, largestTermSize, {}};
     bool complete = canvas.loadFonts();
     if (complete) {
         planPages(report);

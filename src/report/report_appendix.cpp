@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <optional>
 
 namespace orvanta::report {
 
@@ -51,20 +52,31 @@ std::string fullSectionText(const ReportContext& report, int storey, int node) {
     return text + " (" + dimension(s.wallsAlongX) + "-" + dimension(s.wallsAlongY) + ")";
 }
 
+// The column of a ritto at one storey, as the runs compare it: absent, or its section.
+std::optional<ColumnSection> columnAt(const Model& model, int storey, int slot) {
+    if (!isPresent(model, storey, slot))
+        return std::nullopt;
+    return columnSection(model, storey, slot);
+}
+
 // The sections of one ritto storey by storey, equal neighbours joined: "1–3: 600x600; 4: --".
+// Each run is formatted once, whatever its length.
 std::string sectionRuns(const ReportContext& report, int node) {
-    const int storeys = report.model.counts.nStoreys;
+    const Model& model = report.model;
+    const int storeys = model.counts.nStoreys;
+    const int slot = numbering::columnSlot(model.counts, node);
     std::string runs;
     int first = 1;
-    std::string current = fullSectionText(report, 1, node);
+    std::optional<ColumnSection> current = columnAt(model, 1, slot);
     for (int k = 2; k <= storeys + 1; ++k) {
-        const std::string next = k <= storeys ? fullSectionText(report, k, node) : std::string();
+        const std::optional<ColumnSection> next =
+            k <= storeys ? columnAt(model, k, slot) : std::nullopt;
         if (k <= storeys && next == current)
             continue;
         const std::string span = first == k - 1
                                      ? std::to_string(first)
                                      : std::to_string(first) + "–" + std::to_string(k - 1);
-        runs += (runs.empty() ? "" : "; ") + span + ": " + current;
+        runs += (runs.empty() ? "" : "; ") + span + ": " + fullSectionText(report, first, node);
         first = k;
         current = next;
     }
@@ -169,10 +181,11 @@ void globalMatrixPart(ReportContext& report) {
     for (int bi = 0; bi < 3; ++bi) {
         for (int bj = 0; bj < 3; ++bj) {
             const auto term = [&](int r, int c) { return 100 * k(bi * order + r, bj * order + c); };
+            // Terms that print as 0 (below half a unit once multiplied by 100).
             bool zero = true;
             for (int r = 1; r <= order && zero; ++r) {
                 for (int c = 1; c <= order && zero; ++c)
-                    zero = canvas.number(term(r, c), 0) == "0";
+                    zero = std::fabs(term(r, c)) < 0.5;
             }
             if (zero)
                 note(canvas, std::string(names[bi][bj]) + ": tutti i termini sono nulli.");

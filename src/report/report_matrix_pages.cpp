@@ -115,13 +115,12 @@ void writeGlobalMatrixPage(ReportContext& report) {
     canvas.startPage();
     canvas.heading(headingY, texts::globalMatrixHeading);
     canvas.bodyLines(firstLineY, texts::globalMatrixLines);
-    const std::vector<std::string> terms = globalMatrixTerms(report.results, canvas.numbers());
     for (int bi = 0; bi < 3; ++bi) {
         for (int bj = 0; bj < 3; ++bj) {
             canvas.text(blockColumns[bj], blockCaptions[bi], blockNames[bi][bj], font::bold, 14,
                         text_align::centre);
             const MatrixBox box{blockColumns[bj], blockCaptions[bi] - captionToBox, 5.4, 5};
-            drawMatrixBox(canvas, box, order, blockTerms(terms, order, bi, bj),
+            drawMatrixBox(canvas, box, order, blockTerms(report.globalTerms, order, bi, bj),
                           report.globalTermSize);
         }
     }

@@ -58,6 +58,7 @@ struct ReportContext {
     std::vector<int> ritti; // the nodes with a ritto, in increasing number
     int decimalsX = 2;      // importance coefficients of the families orthogonal to X
     int decimalsY = 2;
+    std::vector<std::string> globalTerms;    // the global matrix × 100 as page 3 prints it
     double globalTermSize = largestTermSize; // points, the same in the nine blocks of page 3
     double familyTermSize = largestTermSize; // points, on page 4
     AppendixPlan appendix;

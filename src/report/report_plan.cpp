@@ -73,14 +73,16 @@ void drawGrid(ReportCanvas& canvas, const StoreyPlan& plan, const PlanMapping& m
             if (x - width / 2 < lastX + 0.1)
                 continue;
             const double top = std::max(m.y(line.line.from.y), m.y(line.line.to.y));
-            canvas.text(x, top + labelGap, label, font::body, labelSize, text_align::centre);
+            canvas.text(x, top + m.overhangY + labelGap, label, font::body, labelSize,
+                        text_align::centre);
             lastX = x + width / 2;
         } else {
             const double y = m.y(line.line.from.y);
             if (y < lastY + 0.4)
                 continue;
             const double left = std::min(m.x(line.line.from.x), m.x(line.line.to.x));
-            canvas.text(left - labelGap, y - 0.13, label, font::body, labelSize, text_align::right);
+            canvas.text(left - m.overhangX - labelGap, y - 0.13, label, font::body, labelSize,
+                        text_align::right);
             lastY = y;
         }
     }
@@ -133,15 +135,25 @@ void drawColumns(ReportCanvas& canvas, const StoreyPlan& plan, const PlanMapping
 
 PlanMapping planMapping(const StoreyPlan& plan, double drawExtentX, double drawExtentY,
                         const PlanBox& outer) {
-    // Room inside the box for the numbers of the grid lines (left and above) and for the
-    // sections and ritto numbers standing out of the outermost lines.
+    // Room inside the box for the numbers of the grid lines (left and above) and for the ritto
+    // numbers; the sections stand out of the outermost lines by half their size, which shrinks
+    // with the scale: s·(extent + 2·half) must fit what is left.
     const PlanBox box{outer.left + 0.7, outer.bottom + 0.3, outer.width - 1.0, outer.height - 0.9};
+    double halfX = 0, halfY = 0; // mm
+    for (const PlanColumn& column : plan.columns) {
+        if (std::isfinite(column.section.base))
+            halfX = std::max(halfX, column.section.base / 2);
+        if (std::isfinite(column.section.height))
+            halfY = std::max(halfY, column.section.height / 2);
+    }
     PlanMapping m;
     m.originX = std::min(0.0, plan.lowest.x);
     m.originY = std::min(0.0, plan.lowest.y);
     const double extentX = extent(drawExtentX, plan.highest.x, m.originX);
     const double extentY = extent(drawExtentY, plan.highest.y, m.originY);
-    m.scale = std::min(box.width / extentX, box.height / extentY);
+    m.scale = std::min(box.width / (extentX + 2 * halfX), box.height / (extentY + 2 * halfY));
+    m.overhangX = m.scale * halfX;
+    m.overhangY = m.scale * halfY;
     m.left = box.left + (box.width - m.scale * extentX) / 2;
     m.bottom = box.bottom + (box.height - m.scale * extentY) / 2;
     return m;

@@ -6,11 +6,12 @@
 // Mapping: x_cm = left + scale·(x − originX), y_cm = bottom + scale·(y − originY), with the
 // origin at the model's 0 (or lower, for a grid reaching below it) and scale the smaller of
 // width/extentX and height/extentY in cm per mm, the plan centred in the box less a margin for
-// the numbers of the grid lines (0.7 cm left, 0.6 above, 0.3 right and below). extentX is the
+// the numbers of the grid lines (0.7 cm left, 0.6 above, 0.3 right and below) and for the
+// largest section standing out of the outermost lines (half its size). extentX is the
 // drawing extent of the grid editor (drawMax(0), mm), or the grid's own extent when that is
-// larger. Worked number: a 17 000 × 14 900 mm building in the 14 × 9.3 cm box of a report with
-// 20 ritti (y0 = 14.1) is drawn in 13 × 8.4 cm at min(13/17000, 8.4/14900) = 0.000564 cm/mm,
-// 9.6 cm wide.
+// larger. Worked number: a 17 000 × 14 900 mm building in the 14 × 9.9 cm box of a report with
+// 20 ritti (y0 = 14.1) and sections up to 2000 × 2200 mm is drawn in 13 × 9.0 cm at
+// min(13/(17000 + 2000), 9.0/(14900 + 2200)) = 0.000526 cm/mm, the grid 8.9 cm wide.
 
 #include "report_canvas.h"
 #include "storey_plan.h"
@@ -30,6 +31,9 @@ struct PlanMapping {
     double originY = 0;
     double left = 0; // where originX lands, cm
     double bottom = 0;
+    // How far the largest section stands out of its node, cm: the grid numbers keep clear of it.
+    double overhangX = 0;
+    double overhangY = 0;
 
     double x(double mm) const { return left + scale * (mm - originX); }
     double y(double mm) const { return bottom + scale * (mm - originY); }

@@ -10,6 +10,7 @@
 #include "pdf_inspection.h"
 #include "project_file.h"
 #include "report_pages.h"
+#include "report_plan.h"
 #include "scripted_interaction.h"
 #include "stiffness_centres.h"
 
@@ -348,6 +349,34 @@ TEST(CalculationReportContent, FamiliesShownAndSectionTexts) {
     Model missing = model;
     setPresent(missing, 2, 1, false);
     EXPECT_EQ(report::sectionText(missing, 2, 1, {}), "--");
+}
+
+TEST(CalculationReportContent, ThePlanKeepsItsSectionsInsideItsBox) {
+    // The worked number: 17 000 × 14 900 mm with sections up to 2000 × 2200 mm.
+    StoreyPlan plan;
+    plan.lowest = {0, 0};
+    plan.highest = {17000, 14900};
+    PlanColumn core;
+    core.at = {8500, 5200};
+    core.section = {ColumnShape::box, 2000, 2200, 250, 250};
+    plan.columns = {core};
+    const report::PlanBox box{3.5, 14.1, 14, 9.9};
+    const report::PlanMapping m = report::planMapping(plan, 17000, 14900, box);
+    EXPECT_NEAR(m.scale, 9.0 / 17100, 1e-12);
+    EXPECT_NEAR(m.x(17000) - m.x(0), 8.947, 1e-3);
+    EXPECT_NEAR(m.overhangY, 1100 * m.scale, 1e-12);
+
+    // A one-bay frame drawn large: its columns stand inside the box with room for the numbers.
+    const Model model = example("blocco-1-campata.orv");
+    const StoreyPlan frame = storeyPlan(model, 1);
+    const report::PlanMapping big = report::planMapping(frame, 5000, 4000, box);
+    for (const PlanColumn& c : frame.columns) {
+        EXPECT_GE(big.x(c.at.x) - big.scale * c.section.base / 2, box.left + 0.7);
+        EXPECT_LE(big.x(c.at.x) + big.scale * c.section.base / 2, box.left + box.width - 0.3);
+        EXPECT_GE(big.y(c.at.y) - big.scale * c.section.height / 2, box.bottom + 0.3);
+        EXPECT_LE(big.y(c.at.y) + big.scale * c.section.height / 2,
+                  box.bottom + box.height - 0.6 + 1e-9);
+    }
 }
 
 } // namespace

@@ -19,6 +19,15 @@ constexpr double rittoNumberSize = 7;
 constexpr double labelGap = 0.35;     // between a grid line's end and its number, cm
 constexpr double crossArm = 0.15;     // extra nodes, cm
 constexpr double smallestSide = 0.04; // a section is never drawn thinner than this, cm
+// A dense grid (100 lines in a few centimetres) drawn with the usual pens would be a black
+// square: below this spacing of the grid lines, pens thin out in proportion and the smallest
+// section gives way to the true one.
+constexpr double denseSpacing = 0.4; // cm
+
+// The pen for a line of nominal width on a grid whose lines are `spacing` cm apart.
+double pen(double nominal, double spacing) {
+    return spacing >= denseSpacing ? nominal : std::max(0.002, nominal * spacing / denseSpacing);
+}
 // Ritto numbers are printed only when neighbouring grid lines are at least this far apart.
 constexpr double roomForNumbers = 0.8;
 
@@ -50,7 +59,7 @@ double closestLines(const StoreyPlan& plan, double scale) {
 void drawGrid(ReportCanvas& canvas, const StoreyPlan& plan, const PlanMapping& m) {
     PdfWriter& pdf = canvas.pdf();
     pdf.SetColorStroke(cyan);
-    pdf.SetLineWidth(gridLineWidth);
+    pdf.SetLineWidth(pen(gridLineWidth, closestLines(plan, m.scale)));
     pdf.SetDash(dash, dash);
     for (const PlanGridLine& line : plan.gridLines)
         canvas.line(m.x(line.line.from.x), m.y(line.line.from.y), m.x(line.line.to.x),
@@ -91,7 +100,7 @@ void drawGrid(ReportCanvas& canvas, const StoreyPlan& plan, const PlanMapping& m
 void drawBeams(ReportCanvas& canvas, const StoreyPlan& plan, const PlanMapping& m) {
     PdfWriter& pdf = canvas.pdf();
     pdf.SetColorStroke(0);
-    pdf.SetLineWidth(memberLineWidth);
+    pdf.SetLineWidth(pen(memberLineWidth, closestLines(plan, m.scale)));
     pdf.SetDash(0, 0);
     for (const PlanBeam& beam : plan.beams)
         canvas.line(m.x(beam.line.from.x), m.y(beam.line.from.y), m.x(beam.line.to.x),
@@ -99,9 +108,9 @@ void drawBeams(ReportCanvas& canvas, const StoreyPlan& plan, const PlanMapping& 
 }
 
 void drawRectangle(PdfWriter& pdf, double cx, double cy, double width, double height,
-                   std::int32_t fill) {
-    width = std::max(width, smallestSide);
-    height = std::max(height, smallestSide);
+                   std::int32_t fill, double smallest) {
+    width = std::max(width, smallest);
+    height = std::max(height, smallest);
     pdf.SetColorFill(fill);
     pdf.Rectangle(cx - width / 2, cy - height / 2, width, height, paint::fill);
     pdf.Rectangle(cx - width / 2, cy - height / 2, width, height, paint::stroke);
@@ -110,17 +119,19 @@ void drawRectangle(PdfWriter& pdf, double cx, double cy, double width, double he
 void drawColumns(ReportCanvas& canvas, const StoreyPlan& plan, const PlanMapping& m) {
     PdfWriter& pdf = canvas.pdf();
     pdf.SetColorStroke(0);
-    pdf.SetLineWidth(memberLineWidth / 2);
-    const bool numbers = closestLines(plan, m.scale) >= roomForNumbers;
+    const double spacing = closestLines(plan, m.scale);
+    pdf.SetLineWidth(pen(memberLineWidth / 2, spacing));
+    const double smallest = spacing >= denseSpacing ? smallestSide : 0;
+    const bool numbers = spacing >= roomForNumbers;
     for (const PlanColumn& column : plan.columns) {
         const double x = m.x(column.at.x), y = m.y(column.at.y);
         const ColumnSection& s = column.section;
         const double width = s.base * m.scale, height = s.height * m.scale;
-        drawRectangle(pdf, x, y, width, height, sectionGrey);
+        drawRectangle(pdf, x, y, width, height, sectionGrey, smallest);
         const double holeWidth = (s.base - 2 * s.wallsAlongY) * m.scale;
         const double holeHeight = (s.height - 2 * s.wallsAlongX) * m.scale;
         if (s.shape == ColumnShape::box && holeWidth > 0 && holeHeight > 0)
-            drawRectangle(pdf, x, y, holeWidth, holeHeight, -255);
+            drawRectangle(pdf, x, y, holeWidth, holeHeight, -255, smallest);
         if (numbers) {
             pdf.SetColorFill(numberGrey);
             canvas.text(x + std::max(width, smallestSide) / 2 + 0.05,

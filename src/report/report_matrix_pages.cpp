@@ -159,10 +159,16 @@ void writeFamilyMatricesPage(ReportContext& report) {
     familyRow(report, x, 16.2);
     underlinedTitle(canvas, pageWidth / 2, 9.65, "Famiglie ortogonali ad Y");
     familyRow(report, y, 8.95);
-    if (report.appendix.has(AppendixPart::familyMatrices))
+    const AppendixPlan& appendix = report.appendix;
+    if (appendix.has(AppendixPart::familyMatrices)) {
+        const char* which = appendix.familyMatricesX && appendix.familyMatricesY ? ""
+                            : appendix.familyMatricesX ? " ortogonali ad X"
+                                                       : " ortogonali ad Y";
         appendixNote(canvas, 3.0,
-                     "Le matrici di tutte le famiglie sono riportate per esteso nell'Allegato " +
-                         report.appendix.letter(AppendixPart::familyMatrices) + ".");
+                     std::string("Le matrici di tutte le famiglie") + which +
+                         " sono riportate per esteso nell'Allegato " +
+                         appendix.letter(AppendixPart::familyMatrices) + ".");
+    }
     canvas.endPage();
 }
 

@@ -63,40 +63,70 @@ int usage() {
     return exitUsage;
 }
 
-// Opens the project through the session, as the File menu does. On failure prints the reason
-// on one line of standard error.
-bool openProject(ProjectSession& session, PresetFileChooser& chooser, RecordingAsker& asker,
-                 const std::string& path) {
-    chooser.push(path);
-    if (session.open())
-        return true;
-    const std::string reason =
-        asker.messages().empty() ? "impossibile aprire " + path : oneLine(asker.messages().back());
-    std::cerr << "orvanta-cli: " << reason << '\n';
-    return false;
-}
+// The project of a batch command, opened as the File menu opens it, with the asker that
+// records every message and the chooser that names the file.
+class BatchProject {
+public:
+    BatchProject() : session_(asker_, chooser_) {}
+    // Opens the project through the session, as the File menu does. On failure prints the
+    // reason on one line of standard error.
+    bool open(const std::string& path) {
+        chooser_.push(path);
+        if (session_.open())
+            return true;
+        const std::string reason = asker_.messages().empty() ? "impossibile aprire " + path
+                                                             : oneLine(asker_.messages().back());
+        std::cerr << "orvanta-cli: " << reason << '\n';
+        return false;
+    }
+    ProjectSession& session() { return session_; }
+    Model& model() { return session_.model(); }
+    RecordingAsker& asker() { return asker_; }
+    PresetFileChooser& chooser() { return chooser_; }
+
+private:
+    RecordingAsker asker_;
+    PresetFileChooser chooser_;
+    ProjectSession session_;
+};
 
 int resave(const std::string& in, const std::string& out) {
-    RecordingAsker asker;
-    PresetFileChooser chooser;
-    ProjectSession session(asker, chooser);
-    if (!openProject(session, chooser, asker, in))
+    BatchProject project;
+    if (!project.open(in))
         return exitUnreadable;
-    chooser.push(out);
-    if (!session.saveAs()) {
+    project.chooser().push(out);
+    if (!project.session().saveAs()) {
+        const std::vector<Message>& messages = project.asker().messages();
         const std::string reason =
-            asker.messages().empty() ? "salvataggio annullato" : oneLine(asker.messages().back());
+            messages.empty() ? "salvataggio annullato" : oneLine(messages.back());
         std::cerr << "orvanta-cli: " << reason << '\n';
         return exitUsage;
     }
     return 0;
 }
 
+// The family counts of --families-x and --families-y as typed: the count rules read them.
+struct FamilyOptions {
+    std::optional<std::string> x; // the ritti orthogonal to X
+    std::optional<std::string> y;
+
+    // Takes argument i when it is one of the two options with its value, moving i past it.
+    bool take(const std::vector<std::string>& arguments, std::size_t& i) {
+        if (i + 1 >= arguments.size())
+            return false;
+        std::optional<std::string>* count = arguments[i] == "--families-x"   ? &x
+                                            : arguments[i] == "--families-y" ? &y
+                                                                             : nullptr;
+        if (count)
+            *count = arguments[++i];
+        return count != nullptr;
+    }
+};
+
 struct AnalyseOptions {
     std::string path;
     std::string jsonPath;
-    std::optional<std::string> familiesX; // the count as typed: the count rules read it
-    std::optional<std::string> familiesY;
+    FamilyOptions families;
     bool redistribute = false;
     bool seismic = false;
     double concreteClass = defaultConcreteClass; // Rck, N/mm²
@@ -132,10 +162,8 @@ std::optional<AnalyseOptions> parseAnalyse(const std::vector<std::string>& argum
         const bool hasValue = i + 1 < arguments.size();
         if (a == "--json" && hasValue)
             options.jsonPath = arguments[++i];
-        else if (a == "--families-x" && hasValue)
-            options.familiesX = arguments[++i];
-        else if (a == "--families-y" && hasValue)
-            options.familiesY = arguments[++i];
+        else if (options.families.take(arguments, i))
+            continue;
         else if (a == "--redistribute")
             options.redistribute = true;
         else if (a == "--seismic")
@@ -159,8 +187,7 @@ std::optional<AnalyseOptions> parseAnalyse(const std::vector<std::string>& argum
 struct ReportOptions {
     std::string path;
     std::string outPath;
-    std::optional<std::string> familiesX;
-    std::optional<std::string> familiesY;
+    FamilyOptions families;
     ReportFields fields;
     bool dateGiven = false;
     double concreteClass = defaultConcreteClass;
@@ -182,10 +209,8 @@ std::optional<ReportOptions> parseReport(const std::vector<std::string>& argumen
             options.dateGiven = options.dateGiven || a == "--data";
         } else if (a == "--out" && hasValue)
             options.outPath = arguments[++i];
-        else if (a == "--families-x" && hasValue)
-            options.familiesX = arguments[++i];
-        else if (a == "--families-y" && hasValue)
-            options.familiesY = arguments[++i];
+        else if (options.families.take(arguments, i))
+            continue;
         else if (a == "--rck" && hasValue) {
             const std::optional<double> rck = concreteClassOption(arguments[++i]);
             if (!rck)
@@ -203,15 +228,21 @@ std::optional<ReportOptions> parseReport(const std::vector<std::string>& argumen
     return options;
 }
 
-// Sets the family count of one direction from the text given, and assigns the families. Text
-// that is not a whole number is reported and changes nothing.
-void assignRequestedFamilies(const Model& model, AnalysisResults& results, Direction direction,
-                             const std::string& text, Asker& asker) {
-    const std::optional<long long> requested = readFamilyCount(text, model, asker);
-    if (!requested)
-        return;
-    const int count = setFamilyCount(model, results, direction, *requested, asker);
-    assignFamilies(model, results, direction, count, asker);
+// Sets the family count of each direction given and assigns its families. Text that is not a
+// whole number is reported and changes nothing.
+void assignRequestedFamilies(const Model& model, AnalysisResults& results,
+                             const FamilyOptions& families, Asker& asker) {
+    const std::pair<const std::optional<std::string>*, Direction> asked[] = {
+        {&families.x, Direction::alongY}, {&families.y, Direction::alongX}};
+    for (const auto& [text, direction] : asked) {
+        if (!*text)
+            continue;
+        const std::optional<long long> requested = readFamilyCount(**text, model, asker);
+        if (!requested)
+            continue;
+        const int count = setFamilyCount(model, results, direction, *requested, asker);
+        assignFamilies(model, results, direction, count, asker);
+    }
 }
 
 // Says on standard error which stages of the calculation did not complete.
@@ -231,12 +262,11 @@ int analyse(const std::vector<std::string>& arguments) {
     if (!options)
         return usage();
 
-    RecordingAsker asker;
-    PresetFileChooser chooser;
-    ProjectSession session(asker, chooser);
-    if (!openProject(session, chooser, asker, options->path))
+    BatchProject project;
+    if (!project.open(options->path))
         return exitUnreadable;
-    Model& model = session.model();
+    Model& model = project.model();
+    RecordingAsker& asker = project.asker();
 
     // A distribution that stops on a missing beam or column keeps the stored loads, and the
     // analysis goes on with them.
@@ -244,10 +274,7 @@ int analyse(const std::vector<std::string>& arguments) {
         distributeLoads(model, asker);
     AnalysisResults results;
     const CalculationReport calculation = runCalculation(model, results, asker);
-    if (options->familiesX)
-        assignRequestedFamilies(model, results, Direction::alongY, *options->familiesX, asker);
-    if (options->familiesY)
-        assignRequestedFamilies(model, results, Direction::alongX, *options->familiesY, asker);
+    assignRequestedFamilies(model, results, options->families, asker);
     computeStiffnessCentres(model, results);
     computeDeformedShape(model, results, asker);
     std::optional<SeismicResults> seismic;
@@ -277,19 +304,15 @@ int report(const std::vector<std::string>& arguments) {
     if (!options)
         return usage();
 
-    RecordingAsker asker;
-    PresetFileChooser chooser;
-    ProjectSession session(asker, chooser);
-    if (!openProject(session, chooser, asker, options->path))
+    BatchProject project;
+    if (!project.open(options->path))
         return exitUnreadable;
-    const Model& model = session.model();
+    const Model& model = project.model();
+    ProjectSession& session = project.session();
 
     AnalysisResults results;
-    const CalculationReport calculation = runCalculation(model, results, asker);
-    if (options->familiesX)
-        assignRequestedFamilies(model, results, Direction::alongY, *options->familiesX, asker);
-    if (options->familiesY)
-        assignRequestedFamilies(model, results, Direction::alongX, *options->familiesY, asker);
+    const CalculationReport calculation = runCalculation(model, results, project.asker());
+    assignRequestedFamilies(model, results, options->families, project.asker());
 
     const std::string out =
         options->outPath.empty() ? session.siblingFile(".pdf") : options->outPath;

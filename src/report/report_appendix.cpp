@@ -114,29 +114,9 @@ void sectionsPart(ReportContext& report) {
 }
 
 void classificationPart(ReportContext& report) {
-    ReportCanvas& canvas = report.canvas;
-    const RittiResults& x = report.results[Direction::alongY];
-    const RittiResults& y = report.results[Direction::alongX];
-    const double widths[] = {3.5, 3.5, 3.5, 3.5, 3.5};
-    std::vector<TableColumn> columns = columnsFrom(1.75, widths);
-    const char* const titles[][2] = {{"N° Ritto", ""},
-                                     {"N° Famiglia", "ortogonale ad X"},
-                                     {"Coefficiente", "di Importanza"},
-                                     {"N° Famiglia", "ortogonale ad Y"},
-                                     {"Coefficiente", "di Importanza"}};
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        columns[i].title = titles[i][0];
-        columns[i].subtitle = titles[i][1];
-    }
-    TableStyle style;
-    style.subtitleSize = 12;
-    style.scaling = 90;
-    PagedTable table(canvas, std::move(columns), style);
+    PagedTable table(report.canvas, classificationColumns(), classificationStyle());
     for (const int node : report.ritti)
-        table.row({std::to_string(node), std::to_string(x.family(node)),
-                   canvas.number(x.stiffnessWeight(node), report.decimalsX),
-                   std::to_string(y.family(node)),
-                   canvas.number(y.stiffnessWeight(node), report.decimalsY)});
+        table.row(classificationRow(report, node));
     table.end();
 }
 

@@ -57,6 +57,34 @@ int rowsShown(int count, int room) {
 
 } // namespace
 
+std::vector<TableColumn> classificationColumns() {
+    const double widths[] = {3.5, 3.5, 3.5, 3.5, 3.5};
+    const ColumnTitle titles[] = {{"N° Ritto", ""},
+                                  {"N° Famiglia", "ortogonale ad X"},
+                                  {"Coefficiente", "di Importanza"},
+                                  {"N° Famiglia", "ortogonale ad Y"},
+                                  {"Coefficiente", "di Importanza"}};
+    return columnsFrom(1.75, widths, titles);
+}
+
+TableStyle classificationStyle() {
+    TableStyle style;
+    style.subtitleSize = 12;
+    style.scaling = 90;
+    return style;
+}
+
+TableRow classificationRow(const ReportContext& report, int node) {
+    const RittiResults& x = report.results[Direction::alongY];
+    const RittiResults& y = report.results[Direction::alongX];
+    const ReportCanvas& canvas = report.canvas;
+    return {{std::to_string(node), std::to_string(x.family(node)),
+             canvas.number(x.stiffnessWeight(node), report.decimalsX),
+             std::to_string(y.family(node)),
+             canvas.number(y.stiffnessWeight(node), report.decimalsY)},
+            {}};
+}
+
 std::string partialCentreText(const ReportCanvas& canvas, const RittiResults& ritti, int family) {
     if (family > ritti.familyCount || ritti.familySize(family) == 0)
         return "--";
@@ -65,32 +93,15 @@ std::string partialCentreText(const ReportCanvas& canvas, const RittiResults& ri
 
 void writeClassificationPage(ReportContext& report) {
     ReportCanvas& canvas = report.canvas;
-    const RittiResults& x = report.results[Direction::alongY];
-    const RittiResults& y = report.results[Direction::alongX];
     canvas.startPage();
     canvas.heading(headingY, texts::classificationHeading);
     canvas.bodyLines(firstLineY, texts::classificationLines);
 
-    std::vector<TableColumn> columns = {
-        {1.75, 3.5, "N° Ritto", "", false, 0},
-        {5.25, 3.5, "N° Famiglia", "ortogonale ad X", false, 0},
-        {8.75, 3.5, "Coefficiente", "di Importanza", false, 0},
-        {12.25, 3.5, "N° Famiglia", "ortogonale ad Y", false, 0},
-        {15.75, 3.5, "Coefficiente", "di Importanza", false, 0},
-    };
-    TableStyle style;
-    style.subtitleSize = 12;
-    style.scaling = 90;
-    Table table(canvas, std::move(columns), style);
+    Table table(canvas, classificationColumns(), classificationStyle());
     table.begin(20);
     const std::size_t rows = std::min<std::size_t>(report.ritti.size(), rittiOnPage);
-    for (std::size_t i = 0; i < rows; ++i) {
-        const int node = report.ritti[i];
-        table.row({std::to_string(node), std::to_string(x.family(node)),
-                   canvas.number(x.stiffnessWeight(node), report.decimalsX),
-                   std::to_string(y.family(node)),
-                   canvas.number(y.stiffnessWeight(node), report.decimalsY)});
-    }
+    for (std::size_t i = 0; i < rows; ++i)
+        table.row(classificationRow(report, report.ritti[i]));
     const double bottom = table.end();
     if (report.ritti.size() > rows)
         cappedNote(canvas, bottom - 0.35,

@@ -7,6 +7,7 @@
 #include "calculation_report.h"
 #include "model.h"
 #include "report_canvas.h"
+#include "report_table.h"
 #include "seismic_results.h"
 
 #include <string>
@@ -85,6 +86,12 @@ double termSize(const std::vector<std::string>& terms, int order, double boxWidt
 // The partial centre of stiffness of a family as printed: "--" past the direction's family
 // count and for a family without ritti.
 std::string partialCentreText(const ReportCanvas& canvas, const RittiResults& ritti, int family);
+
+// The table of page 5, also the appendix's: the family and importance coefficient of each
+// ritto in both directions.
+std::vector<TableColumn> classificationColumns();
+TableStyle classificationStyle();
+TableRow classificationRow(const ReportContext& report, int node);
 
 // The terms of page 3 and page 4 as printed.
 std::vector<std::string> globalMatrixTerms(const AnalysisResults& results,

@@ -50,16 +50,12 @@ std::string storeyList(const std::vector<int>& storeys) {
 void storeyTable(ReportContext& report) {
     ReportCanvas& canvas = report.canvas;
     const double widths[] = {1.0, 1.3, 1.3, 1.3, 1.3, 1.3, 1.3, 1.3, 1.3, 1.3, 1.3, 1.3, 1.3, 1.3};
-    std::vector<TableColumn> columns = columnsFrom(1.55, widths);
-    const char* const titles[][2] = {{"Piano", ""},      {"C.M. X", "[mm]"},  {"C.M. Y", "[mm]"},
-                                     {"C.R. X", "[mm]"}, {"C.R. Y", "[mm]"},  {"e0x", "[mm]"},
-                                     {"e0y", "[mm]"},    {"rx", "[mm]"},      {"ry", "[mm]"},
-                                     {"ls", "[mm]"},     {"Verifica", "e0x"}, {"Verifica", "e0y"},
-                                     {"Verifica", "rx"}, {"Verifica", "ry"}};
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        columns[i].title = titles[i][0];
-        columns[i].subtitle = titles[i][1];
-    }
+    const ColumnTitle titles[] = {{"Piano", ""},      {"C.M. X", "[mm]"},  {"C.M. Y", "[mm]"},
+                                  {"C.R. X", "[mm]"}, {"C.R. Y", "[mm]"},  {"e0x", "[mm]"},
+                                  {"e0y", "[mm]"},    {"rx", "[mm]"},      {"ry", "[mm]"},
+                                  {"ls", "[mm]"},     {"Verifica", "e0x"}, {"Verifica", "e0y"},
+                                  {"Verifica", "rx"}, {"Verifica", "ry"}};
+    std::vector<TableColumn> columns = columnsFrom(1.55, widths, titles);
     TableStyle style;
     style.titleSize = 9;
     style.subtitleSize = 9;
@@ -130,14 +126,10 @@ void modesTable(ReportContext& report) {
         return;
     }
     const double widths[] = {1.5, 2.2, 2.5, 2.5, 2.5, 2.5, 2.5};
-    std::vector<TableColumn> columns = columnsFrom(2.4, widths);
-    const char* const titles[][2] = {
-        {"Modo", ""},          {"T", "[s]"},          {"Massa X", "[%]"}, {"Massa Y", "[%]"},
-        {"Massa rot.", "[%]"}, {"Quota rot.", "[%]"}, {"Tipo", ""}};
-    for (std::size_t i = 0; i < columns.size(); ++i) {
-        columns[i].title = titles[i][0];
-        columns[i].subtitle = titles[i][1];
-    }
+    const ColumnTitle titles[] = {{"Modo", ""},       {"T", "[s]"},          {"Massa X", "[%]"},
+                                  {"Massa Y", "[%]"}, {"Massa rot.", "[%]"}, {"Quota rot.", "[%]"},
+                                  {"Tipo", ""}};
+    std::vector<TableColumn> columns = columnsFrom(2.4, widths, titles);
     TableStyle style;
     style.titleSize = 10;
     style.subtitleSize = 9;

@@ -23,6 +23,16 @@ std::vector<TableColumn> columnsFrom(double left, std::span<const double> widths
     return columns;
 }
 
+std::vector<TableColumn> columnsFrom(double left, std::span<const double> widths,
+                                     std::span<const ColumnTitle> titles) {
+    std::vector<TableColumn> columns = columnsFrom(left, widths);
+    for (std::size_t i = 0; i < columns.size() && i < titles.size(); ++i) {
+        columns[i].title = titles[i].title;
+        columns[i].subtitle = titles[i].subtitle;
+    }
+    return columns;
+}
+
 Table::Table(ReportCanvas& canvas, std::vector<TableColumn> columns, TableStyle style)
     : canvas_(canvas), columns_(std::move(columns)), style_(style) {}
 

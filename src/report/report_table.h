@@ -39,6 +39,14 @@ struct TableStyle {
 // Columns side by side from `left`, of the given widths.
 std::vector<TableColumn> columnsFrom(double left, std::span<const double> widths);
 
+struct ColumnTitle {
+    const char* title = "";
+    const char* subtitle = "";
+};
+// The same with a title (and subtitle) for each column, in order.
+std::vector<TableColumn> columnsFrom(double left, std::span<const double> widths,
+                                     std::span<const ColumnTitle> titles);
+
 // One row's cells; a marked cell is printed in bold on a grey ground (a failed check).
 struct TableRow {
     std::vector<std::string> cells;

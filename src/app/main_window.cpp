@@ -4,6 +4,7 @@
 #include "analysis_readiness.h"
 #include "application_info.h"
 #include "calculation.h"
+#include "help_window.h"
 #include "model_fingerprint.h"
 
 #include <QAction>
@@ -36,7 +37,8 @@ MainWindow::MainWindow(Asker& asker, FileChooser& chooser, SettingsStore setting
     : QMainWindow(parent), asker_(asker), chooser_(chooser), settings_(std::move(settings)),
       session_(asker, chooser, this), documents_(new QMdiArea(this)),
       projectLabel_(new QLabel(this)), documentLabel_(new QLabel(this)),
-      openDocument_(new QPushButton(QStringLiteral("Apri"), this)), windows_(std::move(windows)) {
+      openDocument_(new QPushButton(QStringLiteral("Apri"), this)), windows_(std::move(windows)),
+      guide_(UserGuide::find()) {
     setObjectName("frmMain");
     setWindowTitle(QString::fromLatin1(app::applicationTitle));
 
@@ -91,8 +93,8 @@ void MainWindow::connectMenu() {
         });
     }
 
-    connect(menu_.helpContents, &QAction::triggered, this, &MainWindow::showHelpMessage);
-    connect(menu_.helpSearch, &QAction::triggered, this, &MainWindow::showHelpMessage);
+    connect(menu_.helpContents, &QAction::triggered, this, [this] { showHelp(false); });
+    connect(menu_.helpSearch, &QAction::triggered, this, [this] { showHelp(true); });
     connect(menu_.helpAbout, &QAction::triggered, this, &MainWindow::showAbout);
 }
 
@@ -203,10 +205,25 @@ void MainWindow::openFromMenu(const ChildWindowEntry& window) {
 
 // --- Help menu -----------------------------------------------------------------------------
 
-void MainWindow::showHelpMessage() {
-    asker_.tell({"Impossibile visualizzare il Sommario della Guida. Nessun file della Guida "
-                 "associato al progetto."},
-                app::applicationTitle, MessageIcon::Information);
+// The guide opens in a window of its own beside the main window, once; a guide that cannot be
+// found is reported.
+void MainWindow::showHelp(bool search) {
+    if (guide_.empty()) {
+        asker_.tell({"Impossibile visualizzare il Sommario della Guida. Nessun file della Guida "
+                     "associato al progetto."},
+                    app::applicationTitle, MessageIcon::Information);
+        return;
+    }
+    auto* help = qobject_cast<HelpWindow*>(help_.data());
+    if (!help) {
+        help = new HelpWindow(guide_, this);
+        help->setAttribute(Qt::WA_DeleteOnClose);
+        help_ = help;
+    }
+    if (search)
+        help->showSearch();
+    else
+        help->showContents();
 }
 
 void MainWindow::showAbout() {

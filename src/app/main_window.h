@@ -12,6 +12,7 @@
 #include "child_windows.h"
 #include "document_opener.h"
 #include "main_menu.h"
+#include "user_guide.h"
 #include "window_settings.h"
 
 #include <QMainWindow>
@@ -50,6 +51,9 @@ public:
     // opener (a test's) is set; it must outlive the window.
     void setDocumentOpener(DocumentOpener& opener) { opener_ = &opener; }
 
+    // The guide shown by the Help menu (the installed one by default).
+    void setUserGuide(UserGuide guide) { guide_ = std::move(guide); }
+
     // ChildHost
     ProjectSession& session() override { return session_; }
     AnalysisResults& results() override { return results_; }
@@ -78,7 +82,7 @@ private:
     // is disabled closes.
     void enableItems(std::initializer_list<ItemEnabling> rules, bool enabled);
     const ChildWindowEntry* entry(const QString& name) const;
-    void showHelpMessage();
+    void showHelp(bool search);
     void showAbout();
 
     // SessionObserver
@@ -112,6 +116,8 @@ private:
     DocumentOpener* opener_ = &desktopOpener_;
     std::vector<ChildWindowEntry> windows_;
     MainMenu menu_;
+    UserGuide guide_;
+    QPointer<QWidget> help_;
     std::map<QString, QPointer<QMdiSubWindow>> openChildren_;
 };
 

@@ -14,6 +14,8 @@
 #include "child_host.h"
 
 #include <QWidget>
+#include <optional>
+#include <string>
 
 class QComboBox;
 class QLineEdit;

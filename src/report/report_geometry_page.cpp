@@ -65,10 +65,10 @@ std::vector<std::string> hollowNotes(const ReportContext& report, std::size_t ro
         std::string list;
         for (std::size_t i = 0; i < nodes.size(); ++i)
             list += (i == 0 ? "" : ", ") + std::to_string(nodes[i]);
-        const std::string where =
-            key.first == 1 ? " mm alla base del" + std::string(nodes.size() > 1 ? "i" : "")
-                           : " mm al piano " + std::to_string(key.first) + "° de" +
-                                 std::string(nodes.size() > 1 ? "i" : "l");
+        const std::string of = nodes.size() > 1 ? "dei" : "del";
+        const std::string where = key.first == 1
+                                      ? " mm alla base " + of
+                                      : " mm al piano " + std::to_string(key.first) + "° " + of;
         notes.push_back("spessori di " + key.second + where +
                         (nodes.size() > 1 ? " ritti " : " ritto ") + list);
     }

@@ -1,6 +1,7 @@
 // The batch tool, run as a separate process exactly as a user or a script runs it.
 
 #include "pdf_inspection.h"
+#include "project_file.h"
 #include "test_paths.h"
 
 #include <algorithm>
@@ -153,6 +154,22 @@ TEST(CliReport, AReportThatCannotBeWrittenExitsWithOneAndSaysWhy) {
     EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
     EXPECT_FALSE(fs::exists(out));
     EXPECT_EQ(runCli("report '" + (folder / "manca.orv").string() + "'", folder).status, 2);
+}
+
+TEST(CliReport, AnIncompleteCalculationIsPrintedAndExitsWithFour) {
+    // A storey without radius of gyration: the global matrix leaves its rotation out.
+    const fs::path folder = testing::outputFolder("cli-report-incomplete");
+    Model model = *readProjectFile(testing::example("blocco-1-campata.orv").string()).model;
+    model.gyrationRadius(1) = 0;
+    const fs::path project = folder / "senza-raggio.orv";
+    ASSERT_EQ(writeProjectFile(model, project.string()), "");
+    const CliRun run = runCli("report '" + project.string() + "' --data 'Natale 2026'", folder);
+    EXPECT_EQ(run.status, 4) << run.err;
+    EXPECT_NE(run.err.find("calcolo non completato"), std::string::npos);
+    const fs::path pdf = folder / "senza-raggio.pdf";
+    testing::expectQpdfClean(pdf);
+    EXPECT_NE(reportPage(pdf, 1).find("Natale 2026"), std::string::npos);
+    EXPECT_NE(reportPage(pdf, 7).find("non sono stati"), std::string::npos);
 }
 
 } // namespace

@@ -11,7 +11,9 @@
 #include "project_file.h"
 #include "report_pages.h"
 #include "report_plan.h"
+#include "report_table.h"
 #include "scripted_interaction.h"
+#include "seismic_response.h"
 #include "stiffness_centres.h"
 
 #include <gtest/gtest.h>
@@ -263,6 +265,57 @@ TEST(CalculationReport, TheSeismicPageSaysWhatCouldNotBeComputed) {
     EXPECT_NE(page.find("Somma"), std::string::npos);
 }
 
+TEST(CalculationReport, TypedTextIsPrintedWhateverItHolds) {
+    const Model model = example("blocco-1-campata.orv");
+    AnalysisResults results = analysed(model);
+    std::string longText = "Ampliamento";
+    while (longText.size() < 420)
+        longText += " del corpo scala e degli impianti";
+    ReportRequest request;
+    request.fields = {longText, "C:\\progetti\\(vecchio) 100%", "Tab\tqui", "", ""};
+    const WrittenReport report = writeReport("typed-text", model, results, request);
+    ASSERT_EQ(report.pages.size(), 7u);
+    const std::string& first = report.pages[0];
+    EXPECT_NE(first.find("C:\\progetti\\(vecchio) 100%"), std::string::npos) << first;
+    EXPECT_NE(first.find("Ampliamento del corpo scala"), std::string::npos);
+    EXPECT_NE(first.find("…"), std::string::npos); // past two lines the text is cut, visibly
+    EXPECT_NE(first.find("Tab?qui"), std::string::npos);
+    // The labels of empty fields stand alone, and the page keeps its closing lines.
+    EXPECT_NE(first.find("Committente:"), std::string::npos);
+    EXPECT_NE(first.find("inauspicabili fenomeni di collasso"), std::string::npos);
+}
+
+TEST(CalculationReport, SeismicFiguresAndHollowCoresAreTheComputedOnes) {
+    Model model = testing::regularBuilding(4, 4, 9);
+    AnalysisResults results = analysed(model);
+    testing::ScriptedAsker asker;
+    const SeismicResults seismic =
+        computeSeismicResponse(model, results.globalStiffness, defaultConcreteClass, asker);
+    ASSERT_TRUE(seismic.hasModes());
+    const WrittenReport report = writeReport("seismic-figures", model, results);
+    ASSERT_GT(report.pages.size(), 7u);
+
+    // The hollow core at nodes 6, 7, 10 and 11: one note for its thickness.
+    EXPECT_NE(report.pages[1].find("spessori di 250-250 mm alla base dei ritti 6, 7, 10, 11"),
+              std::string::npos)
+        << report.pages[1];
+    const std::string& page = report.pages[6];
+    const StoreyRegularity& first = seismic.storeys(1);
+    EXPECT_NE(page.find(formatNumber(first.rigidityCentreY, 0)), std::string::npos);
+    EXPECT_NE(page.find(formatNumber(first.torsionalRadiusX, 0)), std::string::npos);
+    const VibrationMode& mode = seismic.modes(1);
+    EXPECT_NE(page.find(formatNumber(mode.period, 3)), std::string::npos);
+    EXPECT_NE(page.find(formatNumber(100 * mode.massRatioY, 1)), std::string::npos);
+    EXPECT_EQ(page.find("Esito: tutti i piani") != std::string::npos, seismic.regularInPlan);
+
+    // The appendix gives every storey's section as runs: a corner column shrinking by thirds.
+    std::string appendix;
+    for (std::size_t p = 7; p < report.pages.size(); ++p)
+        appendix += report.pages[p];
+    EXPECT_NE(appendix.find("1–3: 600x700; 4–6: 500x600; 7–9: 400x500"), std::string::npos);
+    EXPECT_NE(appendix.find("1–9: 2500x2500* (250-250)"), std::string::npos);
+}
+
 TEST(CalculationReport, WritingFailuresAreReportedAndLeaveTheOldFile) {
     const Model model = example("blocco-1-campata.orv");
     AnalysisResults results = analysed(model);
@@ -377,6 +430,50 @@ TEST(CalculationReportContent, ThePlanKeepsItsSectionsInsideItsBox) {
         EXPECT_LE(big.y(c.at.y) + big.scale * c.section.height / 2,
                   box.bottom + box.height - 0.6 + 1e-9);
     }
+}
+
+TEST(CalculationReportContent, LongTablesGoOnOverPagesWithTheirHeaderAndWrappedText) {
+    const fs::path file = testing::outputFolder("report-paged-table") / "tabella.pdf";
+    PdfWriter pdf;
+    pdf.SetScaleMode(scale_mode::centimetres);
+    std::string name = file.string();
+    ASSERT_TRUE(pdf.InitPDFFile(name));
+    report::ReportCanvas canvas(pdf, {}, "Prova", "tabella");
+    ASSERT_TRUE(canvas.loadFonts());
+    canvas.startSection("Allegato Z – Tabella lunga");
+    const double widths[] = {2, 10};
+    const report::ColumnTitle titles[] = {{"Riga", ""}, {"Testo", "[cm]"}};
+    report::PagedTable table(canvas, report::columnsFrom(2, widths, titles));
+    // 140 rows of 0.35 cm, one of them three lines high, run over three pages.
+    for (int row = 1; row <= 140; ++row) {
+        const std::vector<std::string> lines =
+            row == 70 ? report::wrapText(std::string(60, 'x') + " parola " + std::string(120, 'y') +
+                                             " fine",
+                                         report::font::body, 9, 9.8)
+                      : std::vector<std::string>{"riga " + std::to_string(row)};
+        table.row(report::TableRow{{std::to_string(row), lines.front()}, {}},
+                  {lines.begin() + 1, lines.end()}, 1);
+    }
+    table.end();
+    canvas.endPage();
+    ASSERT_TRUE(pdf.ClosePDFFile()) << pdf.errorMessage();
+    expectQpdfClean(file);
+    ASSERT_EQ(pdf.Pages(), 3);
+    for (int page = 1; page <= 3; ++page) {
+        const std::string text = runTool("pdftotext -layout -f " + std::to_string(page) + " -l " +
+                                         std::to_string(page) + " " + testing::quoted(file) + " -")
+                                     .output;
+        EXPECT_NE(text.find("Testo"), std::string::npos) << page;
+        EXPECT_EQ(text.find("(segue)") != std::string::npos, page > 1) << page;
+        EXPECT_NE(text.find("Pagina " + std::to_string(page)), std::string::npos);
+    }
+    // The word wider than its column stands on a line of its own, the others share one.
+    const std::vector<std::string> wrapped =
+        report::wrapText("corta " + std::string(120, 'y') + " fine", report::font::body, 9, 9.8);
+    EXPECT_EQ(wrapped, (std::vector<std::string>{"corta", std::string(120, 'y'), "fine"}));
+    for (const std::string& line : report::wrapText(
+             "una frase di parole brevi che va a capo più volte", report::font::body, 9, 3))
+        EXPECT_LE(report::pointsToCm(report::textWidthPoints(line, report::font::body, 9)), 3);
 }
 
 } // namespace

@@ -27,7 +27,10 @@ void drawValue(ReportCanvas& canvas, double y, const std::string& value) {
         canvas.fittedText(valueX, y, value, font::italic, bodySize, text_align::left, valueWidth);
         return;
     }
-    std::vector<std::string> lines = wrapText(value, font::italic, secondLineSize, 2 * valueWidth);
+    // Two lines at their natural width when they suffice, else narrowed up to half.
+    std::vector<std::string> lines = wrapText(value, font::italic, secondLineSize, valueWidth);
+    if (lines.size() > 2)
+        lines = wrapText(value, font::italic, secondLineSize, 2 * valueWidth);
     if (lines.size() > 2) {
         std::string rest = lines[1];
         for (std::size_t i = 2; i < lines.size(); ++i)

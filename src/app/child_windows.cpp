@@ -1,5 +1,7 @@
 #include "child_windows.h"
 
+#include "geometry_editor.h"
+#include "grid_editor.h"
 #include "report_window.h"
 #include "stiffness_centres.h"
 
@@ -23,8 +25,20 @@ std::vector<ChildWindowEntry> childWindowTable() {
     using enum MenuPlace;
     using enum ItemEnabling;
     return {
-        {childWindow::grid, phase::grid, "Immissione della GRIGLIA", {}, false, {}, {}},
-        {childWindow::geometry, phase::geometry, "Immissione della GEOMETRIA", {}, false, {}, {}},
+        {childWindow::grid,
+         phase::grid,
+         "Immissione della GRIGLIA",
+         {},
+         false,
+         make<GridEditor>(),
+         {}},
+        {childWindow::geometry,
+         phase::geometry,
+         "Immissione della GEOMETRIA",
+         {},
+         false,
+         make<GeometryEditor>(),
+         {}},
         {childWindow::loads, phase::loads, "Immissione dei CARICHI", {}, false, {}, {}},
         {childWindow::sections,
          phase::sections,

@@ -5,11 +5,13 @@
 // The benchmarks of one building run in the order of the analysis and share its state: Save
 // writes the project file that Open reads, "Calcola Matrici" leaves the results from which each
 // stage is then run again on its own, the family assignment (F = 5 in both directions) feeds the
-// centres; the torsional regularity and the modes are computed from the global matrix. Every
+// centres; the torsional regularity and the modes are computed from the global matrix; the
+// calculation report of the building with its five families is written last. Every
 // benchmark reports peak_rss_MB, the largest resident size of the process so far (getrusage), so
 // the figure after the largest building is the peak of the whole run.
 
 #include "calculation.h"
+#include "calculation_report.h"
 #include "families.h"
 #include "generated_buildings.h"
 #include "global_stiffness.h"
@@ -184,6 +186,27 @@ void BM_SeismicResponse(benchmark::State& state) {
     finish(state);
 }
 
+// The calculation report, as "Stampa PDF" writes it: the centres and the seismic response
+// computed again, every page and the appendix of what the pages cut short.
+void BM_Report(benchmark::State& state) {
+    prepare(state);
+    ensureResults();
+    const std::filesystem::path pdf = bench().file.parent_path() / "relazione.pdf";
+    ReportRequest request;
+    request.fields = {"Edificio generato", "Perugia", "Ing. Niccolò D’Angelo", "Committente",
+                      "08/12/2026"};
+    ReportOutcome outcome;
+    for (auto _ : state) {
+        outcome = writeCalculationReport(pdf.string(), bench().model, bench().results, request);
+        if (!outcome.written)
+            state.SkipWithError(outcome.error.c_str());
+    }
+    state.counters["pages"] = outcome.pages;
+    state.counters["file_MB"] =
+        static_cast<double>(std::filesystem::file_size(pdf)) / (1024.0 * 1024.0);
+    finish(state);
+}
+
 // Production and literal condensation of the same sample of ritti (every `step`-th ritto
 // orthogonal to X), timed in the same run. Reports the time per ritto of each and their ratio.
 void BM_CondensationAgainstLiteral(benchmark::State& state) {
@@ -272,6 +295,7 @@ void registerBuilding(int x, int y, int z, int iterations) {
     add("AssignFiveFamilies", BM_AssignFiveFamilies);
     add("ComputeStiffnessCentres", BM_StiffnessCentres);
     add("SeismicResponse", BM_SeismicResponse);
+    add("Report", BM_Report);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "grid_editor.h"
 #include "matrix_window.h"
 #include "regularity_window.h"
+#include "report_window.h"
 #include "stiffness_centres.h"
 
 namespace orvanta {
@@ -107,7 +108,7 @@ std::vector<ChildWindowEntry> childWindowTable() {
          "Stampa Relazione",
          {"mnuStampa", "&Stampa Relazione", menuBar, untilClosed},
          false,
-         {},
+         make<ReportWindow>(),
          {}},
     };
 }

@@ -15,6 +15,7 @@
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
@@ -33,9 +34,11 @@ constexpr int statusNoteMilliseconds = 10000;
 
 MainWindow::MainWindow(Asker& asker, FileChooser& chooser, SettingsStore settings,
                        std::vector<ChildWindowEntry> windows, QWidget* parent)
-    : QMainWindow(parent), asker_(asker), settings_(std::move(settings)),
+    : QMainWindow(parent), asker_(asker), chooser_(chooser), settings_(std::move(settings)),
       session_(asker, chooser, this), documents_(new QMdiArea(this)),
-      projectLabel_(new QLabel(this)), windows_(std::move(windows)), guide_(UserGuide::find()) {
+      projectLabel_(new QLabel(this)), documentLabel_(new QLabel(this)),
+      openDocument_(new QPushButton(QStringLiteral("Apri"), this)), windows_(std::move(windows)),
+      guide_(UserGuide::find()) {
     setObjectName("frmMain");
     setWindowTitle(QString::fromLatin1(app::applicationTitle));
 
@@ -47,6 +50,12 @@ MainWindow::MainWindow(Asker& asker, FileChooser& chooser, SettingsStore setting
     statusBar()->setObjectName("sbStatusBar");
     projectLabel_->setObjectName("lblProgetto");
     statusBar()->addPermanentWidget(projectLabel_);
+    documentLabel_->setObjectName("lblDocumento");
+    openDocument_->setObjectName("cmdApriDocumento");
+    statusBar()->addWidget(documentLabel_);
+    statusBar()->addWidget(openDocument_);
+    withdrawDocument();
+    connect(openDocument_, &QPushButton::clicked, this, &MainWindow::openAnnouncedDocument);
 
     menu_ = buildMainMenu(*menuBar(), windows_);
     connectMenu();
@@ -300,7 +309,38 @@ void MainWindow::enableAnalysisMenu() {
 // Every window of the closed project goes, and with it the results: a view left open, or one
 // reopened later, would show the results of a project that is no longer there. The elevation
 // view is disabled with the other result views for the same reason.
+std::optional<std::string> MainWindow::chooseFileToSave(const std::string& title,
+                                                        const std::string& filter) {
+    return chooser_.chooseFileToSave(title, filter);
+}
+
+void MainWindow::announceDocument(const QString& notice, const QString& openCaption,
+                                  const QString& path) {
+    documentPath_ = path;
+    documentLabel_->setText(notice);
+    openDocument_->setText(openCaption);
+    documentLabel_->show();
+    openDocument_->show();
+}
+
+void MainWindow::withdrawDocument() {
+    documentPath_.clear();
+    documentLabel_->clear();
+    documentLabel_->hide();
+    openDocument_->hide();
+}
+
+void MainWindow::openAnnouncedDocument() {
+    if (documentPath_.isEmpty() || opener_->open(documentPath_))
+        return;
+    asker_.tell({"Impossibile aprire il documento", documentPath_.toStdString(),
+                 "Nessun programma del sistema è associato ai file PDF, oppure il file non "
+                 "esiste più."},
+                "Apri il documento", MessageIcon::Exclamation);
+}
+
 void MainWindow::projectClosed(const std::string& /*phase*/) {
+    withdrawDocument();
     menu_.analysis->menuAction()->setEnabled(false);
     enableItems({ItemEnabling::untilSectionsEdited, ItemEnabling::untilClosed}, false);
     openChildren_.clear();

@@ -10,6 +10,7 @@
 
 #include "child_host.h"
 #include "child_windows.h"
+#include "document_opener.h"
 #include "main_menu.h"
 #include "user_guide.h"
 #include "window_settings.h"
@@ -21,6 +22,7 @@
 
 class QLabel;
 class QMdiArea;
+class QPushButton;
 class QMdiSubWindow;
 
 namespace orvanta {
@@ -45,6 +47,10 @@ public:
     // Whether the model differs from what was last opened, created or saved.
     bool hasUnsavedChanges() const;
 
+    // Where the documents the program wrote are opened: the desktop's viewer unless another
+    // opener (a test's) is set; it must outlive the window.
+    void setDocumentOpener(DocumentOpener& opener) { opener_ = &opener; }
+
     // The guide shown by the Help menu (the installed one by default).
     void setUserGuide(UserGuide guide) { guide_ = std::move(guide); }
 
@@ -56,6 +62,10 @@ public:
     void closeChild(const QString& name) override;
     bool saveProject() override;
     void projectChanged(ProjectChange change, const QWidget* origin) override;
+    std::optional<std::string> chooseFileToSave(const std::string& title,
+                                                const std::string& filter) override;
+    void announceDocument(const QString& notice, const QString& openCaption,
+                          const QString& path) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -86,8 +96,11 @@ private:
     void startedProject();
     void markSaved();
     void showProjectName();
+    void openAnnouncedDocument();
+    void withdrawDocument();
 
     Asker& asker_;
+    FileChooser& chooser_;
     SettingsStore settings_;
     ProjectSession session_;
     AnalysisResults results_;
@@ -95,6 +108,12 @@ private:
 
     QMdiArea* documents_;
     QLabel* projectLabel_;
+    // The last document written, announced in the status bar with a button that opens it.
+    QLabel* documentLabel_;
+    QPushButton* openDocument_;
+    QString documentPath_;
+    DesktopDocumentOpener desktopOpener_;
+    DocumentOpener* opener_ = &desktopOpener_;
     std::vector<ChildWindowEntry> windows_;
     MainMenu menu_;
     UserGuide guide_;

@@ -52,6 +52,19 @@ std::optional<std::string> FileDialogChooser::chooseFileToSave(const std::string
     return choose(title, filter, true);
 }
 
+// The extension of the filter's first pattern ("File Orvanta (*.orv)" → "orv"), added to a name
+// typed without one.
+QString defaultSuffix(const std::string& filter) {
+    const QString text = QString::fromStdString(filter);
+    const qsizetype star = text.indexOf(QStringLiteral("*."));
+    if (star < 0)
+        return QStringLiteral("orv");
+    qsizetype end = star + 2;
+    while (end < text.size() && text.at(end).isLetterOrNumber())
+        ++end;
+    return text.mid(star + 2, end - star - 2);
+}
+
 std::optional<std::string> FileDialogChooser::choose(const std::string& title,
                                                      const std::string& filter, bool saving) {
     QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(title), folder_,
@@ -59,7 +72,7 @@ std::optional<std::string> FileDialogChooser::choose(const std::string& title,
     dialog.setAcceptMode(saving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(saving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (saving)
-        dialog.setDefaultSuffix(QStringLiteral("orv"));
+        dialog.setDefaultSuffix(defaultSuffix(filter));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     const QString chosen = dialog.selectedFiles().constFirst();

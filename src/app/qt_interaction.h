@@ -14,10 +14,14 @@ public:
     Answer ask(const Message& message) override;
 };
 
+// The extension of a filter's first pattern: "File Orvanta (*.orv)" → "orv".
+QString defaultSuffix(const std::string& filter);
+
 class FileDialogChooser : public FileChooser {
 public:
-    // Open: an existing file. Save: the default suffix "orv" is added to a name without one,
-    // and replacing an existing file is confirmed. Both start in the folder last used.
+    // Open: an existing file. Save: the extension of the filter ("orv", "pdf") is added to a
+    // name without one, and replacing an existing file is confirmed. Both start in the folder last
+    // used.
     std::optional<std::string> chooseFileToOpen(const std::string& title,
                                                 const std::string& filter) override;
     std::optional<std::string> chooseFileToSave(const std::string& title,

@@ -7,12 +7,14 @@
 // the Analisi menu open). With a project it then opens every result view from the menu at its
 // default size, with three families of ritti orthogonal to X and two orthogonal to Y assigned
 // automatically and every centre shown: famiglie-x.png, famiglie-y.png, matrice.png,
-// centri.png, elevazione.png, regolarita.png. Last come griglia.png and geometria.png (the two
-// first input phases of a new project with a building half entered). Messages are printed
-// instead of shown, and the user's settings are left alone. Run it under a display, e.g.
-// xvfb-run (scripts/screenshot-main-window).
+// centri.png, elevazione.png, regolarita.png. Then stampa.png (the report window) and
+// stampa-scritta.png (the status bar after the report was written into the output folder).
+// Last come griglia.png and geometria.png (the two first input phases of a new project with a
+// building half entered). Messages are printed instead of shown, and the user's settings are
+// left alone. Run it under a display, e.g. xvfb-run (scripts/screenshot-main-window).
 
 #include "about_box.h"
+#include "calculation_report.h"
 #include "main_window.h"
 #include "splash_screen.h"
 #include "startup_screen.h"
@@ -94,6 +96,42 @@ QPixmap withMenuOpen(MainWindow& window, const char* menuName) {
     painter.drawPixmap(below, menu->grab());
     menu->hide();
     return picture;
+}
+
+// The report window filled in as an engineer would, then the main window once the report is
+// written (into the output folder, whatever the project's folder).
+bool shootReport(MainWindow& window, const QDir& folder) {
+    auto* print = window.findChild<QAction*>("mnuStampa");
+    if (!print || !print->isEnabled())
+        return true; // no project given: nothing to print
+    print->trigger();
+    settle();
+    const std::pair<const char*, const char*> fields[] = {
+        {"txtDescrizione", "Edificio residenziale di quattro piani fuori terra"},
+        {"txtUbicazione", "Via dei Mille 14, Perugia"},
+        {"txtProgettista", "Ing. Niccolò D’Angelo"},
+        {"txtCommittente", "Cooperativa Edilizia «La Rocca»"}};
+    for (const auto& [name, text] : fields) {
+        if (auto* field = window.findChild<QLineEdit*>(name))
+            field->setText(QString::fromUtf8(text));
+    }
+    bool ok = save(window.grab(), folder, QStringLiteral("stampa.png"));
+    if (window.findChild<QWidget*>("frmStampa")) {
+        // Written beside the pictures rather than beside the project.
+        const std::string report = folder.filePath(QStringLiteral("relazione.pdf")).toStdString();
+        const ReportRequest request{{}, NumberFormat{}, defaultConcreteClass, "esempio"};
+        const ReportOutcome outcome =
+            writeCalculationReport(report, window.session().model(), window.results(), request);
+        window.announceDocument(QStringLiteral("Relazione di calcolo scritta in %1 (%2 pagine)")
+                                    .arg(QString::fromStdString(report))
+                                    .arg(outcome.pages),
+                                QStringLiteral("Apri la relazione"),
+                                QString::fromStdString(report));
+        window.closeChild(QStringLiteral("frmStampa"));
+        settle();
+        ok = save(window.grab(), folder, QStringLiteral("stampa-scritta.png")) && ok;
+    }
+    return ok;
 }
 
 // Types into a box of the named child window, as a user does.
@@ -266,6 +304,7 @@ int main(int argc, char* argv[]) {
          ok;
     if (arguments.size() > 2)
         ok = shootResultViews(window, folder) && ok;
+    ok = shootReport(window, folder) && ok;
     ok = shootInputPhases(window, folder) && ok;
     return ok ? 0 : 1;
 }

@@ -11,13 +11,23 @@
 //                                           --seismic adds the torsional regularity and the
 //                                           vibration modes, with the concrete class Rck R in
 //                                           N/mm² (30 unless given; --rck implies --seismic)
+//   orvanta-cli report FILE.orv [--families-x N] [--families-y N] [--descrizione T]
+//                               [--ubicazione T] [--progettista T] [--committente T] [--data T]
+//                               [--rck R] [--out OUT.pdf]
+//                                           open a project, analyse it as analyse does and
+//                                           write the calculation report (beside the project
+//                                           file, with its name, unless --out names another);
+//                                           the texts fill the report's general data, the date
+//                                           is today's unless given, numbers are Italian
 //
-// Exit status: 0 done, 1 wrong usage or a failed save, 2 a project file that cannot be read,
-// 4 a calculation that did not complete (the JSON is written all the same).
+// Exit status: 0 done, 1 wrong usage, a failed save or a report that cannot be written, 2 a
+// project file that cannot be read, 4 a calculation that did not complete (the JSON or the
+// report is written all the same).
 
 #include "analysis_json.h"
 #include "batch_interaction.h"
 #include "calculation.h"
+#include "calculation_report.h"
 #include "deformed_shape.h"
 #include "families.h"
 #include "load_distribution.h"
@@ -46,44 +56,77 @@ constexpr int exitIncomplete = 4;
 int usage() {
     std::cerr << "uso: orvanta-cli resave IN.orv OUT.orv\n"
                  "     orvanta-cli analyse FILE.orv [--families-x N] [--families-y N]\n"
-                 "                         [--redistribute] [--seismic] [--rck R] [--json OUT]\n";
+                 "                         [--redistribute] [--seismic] [--rck R] [--json OUT]\n"
+                 "     orvanta-cli report FILE.orv [--families-x N] [--families-y N]\n"
+                 "                        [--descrizione T] [--ubicazione T] [--progettista T]\n"
+                 "                        [--committente T] [--data T] [--rck R] [--out OUT.pdf]\n";
     return exitUsage;
 }
 
-// Opens the project through the session, as the File menu does. On failure prints the reason
-// on one line of standard error.
-bool openProject(ProjectSession& session, PresetFileChooser& chooser, RecordingAsker& asker,
-                 const std::string& path) {
-    chooser.push(path);
-    if (session.open())
-        return true;
-    const std::string reason =
-        asker.messages().empty() ? "impossibile aprire " + path : oneLine(asker.messages().back());
-    std::cerr << "orvanta-cli: " << reason << '\n';
-    return false;
-}
+// The project of a batch command, opened as the File menu opens it, with the asker that
+// records every message and the chooser that names the file.
+class BatchProject {
+public:
+    BatchProject() : session_(asker_, chooser_) {}
+    // Opens the project through the session, as the File menu does. On failure prints the
+    // reason on one line of standard error.
+    bool open(const std::string& path) {
+        chooser_.push(path);
+        if (session_.open())
+            return true;
+        const std::string reason = asker_.messages().empty() ? "impossibile aprire " + path
+                                                             : oneLine(asker_.messages().back());
+        std::cerr << "orvanta-cli: " << reason << '\n';
+        return false;
+    }
+    ProjectSession& session() { return session_; }
+    Model& model() { return session_.model(); }
+    RecordingAsker& asker() { return asker_; }
+    PresetFileChooser& chooser() { return chooser_; }
+
+private:
+    RecordingAsker asker_;
+    PresetFileChooser chooser_;
+    ProjectSession session_;
+};
 
 int resave(const std::string& in, const std::string& out) {
-    RecordingAsker asker;
-    PresetFileChooser chooser;
-    ProjectSession session(asker, chooser);
-    if (!openProject(session, chooser, asker, in))
+    BatchProject project;
+    if (!project.open(in))
         return exitUnreadable;
-    chooser.push(out);
-    if (!session.saveAs()) {
+    project.chooser().push(out);
+    if (!project.session().saveAs()) {
+        const std::vector<Message>& messages = project.asker().messages();
         const std::string reason =
-            asker.messages().empty() ? "salvataggio annullato" : oneLine(asker.messages().back());
+            messages.empty() ? "salvataggio annullato" : oneLine(messages.back());
         std::cerr << "orvanta-cli: " << reason << '\n';
         return exitUsage;
     }
     return 0;
 }
 
+// The family counts of --families-x and --families-y as typed: the count rules read them.
+struct FamilyOptions {
+    std::optional<std::string> x; // the ritti orthogonal to X
+    std::optional<std::string> y;
+
+    // Takes argument i when it is one of the two options with its value, moving i past it.
+    bool take(const std::vector<std::string>& arguments, std::size_t& i) {
+        if (i + 1 >= arguments.size())
+            return false;
+        std::optional<std::string>* count = arguments[i] == "--families-x"   ? &x
+                                            : arguments[i] == "--families-y" ? &y
+                                                                             : nullptr;
+        if (count)
+            *count = arguments[++i];
+        return count != nullptr;
+    }
+};
+
 struct AnalyseOptions {
     std::string path;
     std::string jsonPath;
-    std::optional<std::string> familiesX; // the count as typed: the count rules read it
-    std::optional<std::string> familiesY;
+    FamilyOptions families;
     bool redistribute = false;
     bool seismic = false;
     double concreteClass = defaultConcreteClass; // Rck, N/mm²
@@ -101,6 +144,17 @@ std::optional<double> readConcreteClass(std::string text) {
     return value;
 }
 
+// The concrete class given with --rck; nothing, with the reason on standard error, for a value
+// that is not a positive number.
+std::optional<double> concreteClassOption(const std::string& text) {
+    const std::optional<double> rck = readConcreteClass(text);
+    if (!rck)
+        std::cerr << "orvanta-cli: la classe del calcestruzzo Rck deve essere un numero positivo "
+                     "(N/mm², per esempio 30): "
+                  << text << '\n';
+    return rck;
+}
+
 std::optional<AnalyseOptions> parseAnalyse(const std::vector<std::string>& arguments) {
     AnalyseOptions options;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -108,22 +162,16 @@ std::optional<AnalyseOptions> parseAnalyse(const std::vector<std::string>& argum
         const bool hasValue = i + 1 < arguments.size();
         if (a == "--json" && hasValue)
             options.jsonPath = arguments[++i];
-        else if (a == "--families-x" && hasValue)
-            options.familiesX = arguments[++i];
-        else if (a == "--families-y" && hasValue)
-            options.familiesY = arguments[++i];
+        else if (options.families.take(arguments, i))
+            continue;
         else if (a == "--redistribute")
             options.redistribute = true;
         else if (a == "--seismic")
             options.seismic = true;
         else if (a == "--rck" && hasValue) {
-            const std::optional<double> rck = readConcreteClass(arguments[++i]);
-            if (!rck) {
-                std::cerr << "orvanta-cli: la classe del calcestruzzo Rck deve essere un numero "
-                             "positivo (N/mm², per esempio 30): "
-                          << arguments[i] << '\n';
+            const std::optional<double> rck = concreteClassOption(arguments[++i]);
+            if (!rck)
                 return std::nullopt;
-            }
             options.concreteClass = *rck;
             options.seismic = true;
         } else if (options.path.empty() && a.rfind("--", 0) != 0)
@@ -136,15 +184,77 @@ std::optional<AnalyseOptions> parseAnalyse(const std::vector<std::string>& argum
     return options;
 }
 
-// Sets the family count of one direction from the text given, and assigns the families. Text
-// that is not a whole number is reported and changes nothing.
-void assignRequestedFamilies(const Model& model, AnalysisResults& results, Direction direction,
-                             const std::string& text, Asker& asker) {
-    const std::optional<long long> requested = readFamilyCount(text, model, asker);
-    if (!requested)
-        return;
-    const int count = setFamilyCount(model, results, direction, *requested, asker);
-    assignFamilies(model, results, direction, count, asker);
+struct ReportOptions {
+    std::string path;
+    std::string outPath;
+    FamilyOptions families;
+    ReportFields fields;
+    bool dateGiven = false;
+    double concreteClass = defaultConcreteClass;
+};
+
+std::optional<ReportOptions> parseReport(const std::vector<std::string>& arguments) {
+    ReportOptions options;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& a = arguments[i];
+        const bool hasValue = i + 1 < arguments.size();
+        std::string* field = a == "--descrizione"   ? &options.fields.description
+                             : a == "--ubicazione"  ? &options.fields.location
+                             : a == "--progettista" ? &options.fields.designer
+                             : a == "--committente" ? &options.fields.client
+                             : a == "--data"        ? &options.fields.date
+                                                    : nullptr;
+        if (field && hasValue) {
+            *field = arguments[++i];
+            options.dateGiven = options.dateGiven || a == "--data";
+        } else if (a == "--out" && hasValue)
+            options.outPath = arguments[++i];
+        else if (options.families.take(arguments, i))
+            continue;
+        else if (a == "--rck" && hasValue) {
+            const std::optional<double> rck = concreteClassOption(arguments[++i]);
+            if (!rck)
+                return std::nullopt;
+            options.concreteClass = *rck;
+        } else if (options.path.empty() && a.rfind("--", 0) != 0)
+            options.path = a;
+        else
+            return std::nullopt;
+    }
+    if (options.path.empty())
+        return std::nullopt;
+    if (!options.dateGiven)
+        options.fields.date = todayItalian();
+    return options;
+}
+
+// Sets the family count of each direction given and assigns its families. Text that is not a
+// whole number is reported and changes nothing.
+void assignRequestedFamilies(const Model& model, AnalysisResults& results,
+                             const FamilyOptions& families, Asker& asker) {
+    const std::pair<const std::optional<std::string>*, Direction> asked[] = {
+        {&families.x, Direction::alongY}, {&families.y, Direction::alongX}};
+    for (const auto& [text, direction] : asked) {
+        if (!*text)
+            continue;
+        const std::optional<long long> requested = readFamilyCount(**text, model, asker);
+        if (!requested)
+            continue;
+        const int count = setFamilyCount(model, results, direction, *requested, asker);
+        assignFamilies(model, results, direction, count, asker);
+    }
+}
+
+// Says on standard error which stages of the calculation did not complete.
+int incompleteCalculation(const CalculationReport& calculation) {
+    std::cerr << "orvanta-cli: calcolo non completato:";
+    const char* separator = " ";
+    for (const CalculationStage stage : calculation.incomplete) {
+        std::cerr << separator << stageName(stage);
+        separator = ", ";
+    }
+    std::cerr << '\n';
+    return exitIncomplete;
 }
 
 int analyse(const std::vector<std::string>& arguments) {
@@ -152,12 +262,11 @@ int analyse(const std::vector<std::string>& arguments) {
     if (!options)
         return usage();
 
-    RecordingAsker asker;
-    PresetFileChooser chooser;
-    ProjectSession session(asker, chooser);
-    if (!openProject(session, chooser, asker, options->path))
+    BatchProject project;
+    if (!project.open(options->path))
         return exitUnreadable;
-    Model& model = session.model();
+    Model& model = project.model();
+    RecordingAsker& asker = project.asker();
 
     // A distribution that stops on a missing beam or column keeps the stored loads, and the
     // analysis goes on with them.
@@ -165,10 +274,7 @@ int analyse(const std::vector<std::string>& arguments) {
         distributeLoads(model, asker);
     AnalysisResults results;
     const CalculationReport calculation = runCalculation(model, results, asker);
-    if (options->familiesX)
-        assignRequestedFamilies(model, results, Direction::alongY, *options->familiesX, asker);
-    if (options->familiesY)
-        assignRequestedFamilies(model, results, Direction::alongX, *options->familiesY, asker);
+    assignRequestedFamilies(model, results, options->families, asker);
     computeStiffnessCentres(model, results);
     computeDeformedShape(model, results, asker);
     std::optional<SeismicResults> seismic;
@@ -188,16 +294,39 @@ int analyse(const std::vector<std::string>& arguments) {
             return exitUsage;
         }
     }
-    if (!calculation.complete()) {
-        std::cerr << "orvanta-cli: calcolo non completato:";
-        const char* separator = " ";
-        for (const CalculationStage stage : calculation.incomplete) {
-            std::cerr << separator << stageName(stage);
-            separator = ", ";
-        }
-        std::cerr << '\n';
-        return exitIncomplete;
+    if (!calculation.complete())
+        return incompleteCalculation(calculation);
+    return 0;
+}
+
+int report(const std::vector<std::string>& arguments) {
+    const std::optional<ReportOptions> options = parseReport(arguments);
+    if (!options)
+        return usage();
+
+    BatchProject project;
+    if (!project.open(options->path))
+        return exitUnreadable;
+    const Model& model = project.model();
+    ProjectSession& session = project.session();
+
+    AnalysisResults results;
+    const CalculationReport calculation = runCalculation(model, results, project.asker());
+    assignRequestedFamilies(model, results, options->families, project.asker());
+
+    const std::string out =
+        options->outPath.empty() ? session.siblingFile(".pdf") : options->outPath;
+    const ReportRequest request{options->fields, NumberFormat{}, options->concreteClass,
+                                session.projectName()};
+    const ReportOutcome outcome = writeCalculationReport(out, model, results, request);
+    if (!outcome.written) {
+        std::cerr << "orvanta-cli: impossibile scrivere la relazione " << out << ": "
+                  << outcome.error << '\n';
+        return exitUsage;
     }
+    std::cout << out << " (" << outcome.pages << " pagine)\n";
+    if (!calculation.complete())
+        return incompleteCalculation(calculation);
     return 0;
 }
 
@@ -209,5 +338,7 @@ int main(int argc, char** argv) {
         return resave(arguments[1], arguments[2]);
     if (!arguments.empty() && arguments[0] == "analyse")
         return analyse({arguments.begin() + 1, arguments.end()});
+    if (!arguments.empty() && arguments[0] == "report")
+        return report({arguments.begin() + 1, arguments.end()});
     return usage();
 }

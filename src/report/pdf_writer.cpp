@@ -35,6 +35,11 @@ std::tm localTime(std::time_t when) {
 }
 
 // "D:yyyymmddhhmmss+hh'mm'" for now, with the local offset from UTC.
+// A text string of the information dictionary: PDFDocEncoding, escaped.
+std::string infoString(std::string_view utf8) {
+    return pdf::escapeString(pdf::toPdfDocEncoding(utf8));
+}
+
 std::string creationDate() {
     const std::tm now = localTime(std::time(nullptr));
     std::array<char, 32> stamp{};
@@ -130,6 +135,14 @@ void PdfWriter::SetTitle(std::string_view title) {
     title_ = title;
 }
 
+void PdfWriter::SetAuthor(std::string_view author) {
+    author_ = author;
+}
+
+void PdfWriter::SetCreator(std::string_view creator) {
+    creator_ = creator;
+}
+
 // --- Output --------------------------------------------------------------------------------
 
 void PdfWriter::writeRaw(std::string_view bytes) {
@@ -183,9 +196,9 @@ void PdfWriter::writeHeaderObjects() {
 
     beginObject(1);
     writeLine("<<");
-    writeLine("/Title (" + pdf::escapeString(pdf::toPdfDocEncoding(title_)) + ")");
-    writeLine("/Author (Ludrano)");
-    writeLine("/Creator  (Applicazione di prova)");
+    writeLine("/Title (" + infoString(title_) + ")");
+    writeLine("/Author (" + infoString(author_) + ")");
+    writeLine("/Creator  (" + infoString(creator_) + ")");
     writeLine(std::string("/Producer (") + producer + ")");
     writeLine("/CreationDate (" + creationDate() + ")");
     writeLine(">>");

@@ -100,6 +100,12 @@ public:
     // Document title, "(senza titolo)" by default; escaped when written.
     void SetTitle(std::string_view title);
     const std::string& Title() const { return title_; }
+    // Who wrote the document and with which program, as the document's properties show them:
+    // "Ludrano" and "Applicazione di prova" by default; escaped when written.
+    void SetAuthor(std::string_view author);
+    const std::string& Author() const { return author_; }
+    void SetCreator(std::string_view creator);
+    const std::string& Creator() const { return creator_; }
 
     // --- File and pages --------------------------------------------------------------------
 
@@ -255,6 +261,8 @@ private:
 
     // Properties.
     std::string title_ = "(senza titolo)";
+    std::string author_ = "Ludrano";
+    std::string creator_ = "Applicazione di prova";
     int scaleMode_ = scale_mode::points;
     int paperSize_ = 0;
     double paperWidth_ = 595.2; // points

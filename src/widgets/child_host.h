@@ -22,6 +22,8 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 class QWidget;
 
@@ -80,6 +82,18 @@ public:
     virtual bool saveProject() = 0;
     // Tells every other open child window that the project changed.
     virtual void projectChanged(ProjectChange change, const QWidget* origin) = 0;
+
+    // The save dialog with a title and a filter ("Documento PDF (*.pdf)"): the chosen path, or
+    // nothing when the user cancels. A host without dialogs always cancels.
+    virtual std::optional<std::string> chooseFileToSave(const std::string& /*title*/,
+                                                        const std::string& /*filter*/) {
+        return std::nullopt;
+    }
+    // Says in the status bar that a document was written (notice), with a button (openCaption,
+    // "Apri la relazione") that opens the file in the desktop's viewer. A host without a status
+    // bar says nothing.
+    virtual void announceDocument(const QString& /*notice*/, const QString& /*openCaption*/,
+                                  const QString& /*path*/) {}
 };
 
 // Creates a child window; the main window puts it into its document area and owns it.

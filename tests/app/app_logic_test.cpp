@@ -1,9 +1,10 @@
-// The Qt-free decisions of the shell: whether "Calcola Matrici" may run, and whether the model
-// changed since it was last saved.
+// The Qt-free decisions of the shell: whether "Calcola Matrici" may run, whether the model
+// changed since it was last saved, and the extension the save dialog adds.
 
 #include "analysis_readiness.h"
 #include "load_distribution.h"
 #include "model_fingerprint.h"
+#include "qt_interaction.h"
 #include "sample_models.h"
 #include "scripted_interaction.h"
 
@@ -86,6 +87,12 @@ TEST(ModelFingerprint, BoundsCount) {
     Model b;
     b.coordX = Array1<double>(0, 3);
     EXPECT_NE(modelFingerprint(a), modelFingerprint(b));
+}
+
+TEST(SaveDialog, AddsTheExtensionOfItsFilter) {
+    EXPECT_EQ(defaultSuffix("File Orvanta (*.orv)"), QString("orv"));
+    EXPECT_EQ(defaultSuffix("Documento PDF (*.pdf)"), QString("pdf"));
+    EXPECT_EQ(defaultSuffix("Tutti i file"), QString("orv"));
 }
 
 } // namespace

@@ -1,9 +1,13 @@
 // The batch tool, run as a separate process exactly as a user or a script runs it.
 
+#include "pdf_inspection.h"
+#include "project_file.h"
 #include "test_paths.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -91,6 +95,81 @@ TEST(Cli, WrongUsageExitsWithOne) {
     EXPECT_EQ(runCli("", folder).status, 1);
     EXPECT_EQ(runCli("resave solo-uno.orv", folder).status, 1);
     EXPECT_EQ(runCli("analyse", folder).status, 1);
+    EXPECT_EQ(runCli("report", folder).status, 1);
+    EXPECT_EQ(runCli("report a.orv --rck zero", folder).status, 1);
+    EXPECT_EQ(runCli("report a.orv --sconosciuta", folder).status, 1);
+}
+
+// pdftotext of one page of a report.
+std::string reportPage(const fs::path& pdf, int page) {
+    return testing::runTool("pdftotext -layout -enc UTF-8 -f " + std::to_string(page) + " -l " +
+                            std::to_string(page) + " " + testing::quoted(pdf) + " -")
+        .output;
+}
+
+TEST(CliReport, EveryExampleGetsItsReportBesideItOrWhereAsked) {
+    const fs::path folder = testing::outputFolder("cli-report");
+    for (const fs::path& example : examples()) {
+        // Beside a copy of the project, with its name.
+        const fs::path copy = folder / example.filename();
+        fs::copy_file(example, copy);
+        const CliRun beside =
+            runCli("report '" + copy.string() + "' --families-x 2 --families-y 3", folder);
+        ASSERT_EQ(beside.status, 0) << example << ": " << beside.err;
+        const fs::path pdf = folder / (example.stem().string() + ".pdf");
+        EXPECT_NE(beside.out.find(pdf.string()), std::string::npos) << beside.out;
+        testing::expectQpdfClean(pdf);
+    }
+    // The user's texts, today's date in Italian form and Italian numbers under the C locale.
+    const fs::path out = folder / "altrove" / "relazione.pdf";
+    fs::create_directory(out.parent_path());
+    const CliRun asked =
+        runCli("report '" + testing::example("palazzina-4-piani.orv").string() +
+                   "' --descrizione 'Palazzina «Le Querce»' --progettista 'Ing. Niccolò D’Angelo' "
+                   "--ubicazione Assisi --committente 'Comune di Assisi' --rck 35 --out '" +
+                   out.string() + "'",
+               folder);
+    ASSERT_EQ(asked.status, 0) << asked.err;
+    testing::expectQpdfClean(out);
+    const std::string first = reportPage(out, 1);
+    for (const char* text :
+         {"Palazzina «Le Querce»", "Ing. Niccolò D’Angelo", "Assisi", "Comune di Assisi"})
+        EXPECT_NE(first.find(text), std::string::npos) << text;
+    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    char today[16];
+    std::strftime(today, sizeof today, "%d/%m/%Y", std::localtime(&now));
+    EXPECT_NE(first.find(today), std::string::npos);
+    EXPECT_NE(reportPage(out, 6).find("8.500"), std::string::npos); // C.M. X of the example
+    EXPECT_NE(reportPage(out, 7).find("Rck 35"), std::string::npos);
+}
+
+TEST(CliReport, AReportThatCannotBeWrittenExitsWithOneAndSaysWhy) {
+    const fs::path folder = testing::outputFolder("cli-report-failure");
+    const fs::path out = folder / "manca" / "relazione.pdf";
+    const CliRun run = runCli("report '" + testing::example("blocco-1-campata.orv").string() +
+                                  "' --out '" + out.string() + "'",
+                              folder);
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("non esiste"), std::string::npos) << run.err;
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+    EXPECT_FALSE(fs::exists(out));
+    EXPECT_EQ(runCli("report '" + (folder / "manca.orv").string() + "'", folder).status, 2);
+}
+
+TEST(CliReport, AnIncompleteCalculationIsPrintedAndExitsWithFour) {
+    // A storey without radius of gyration: the global matrix leaves its rotation out.
+    const fs::path folder = testing::outputFolder("cli-report-incomplete");
+    Model model = *readProjectFile(testing::example("blocco-1-campata.orv").string()).model;
+    model.gyrationRadius(1) = 0;
+    const fs::path project = folder / "senza-raggio.orv";
+    ASSERT_EQ(writeProjectFile(model, project.string()), "");
+    const CliRun run = runCli("report '" + project.string() + "' --data 'Natale 2026'", folder);
+    EXPECT_EQ(run.status, 4) << run.err;
+    EXPECT_NE(run.err.find("calcolo non completato"), std::string::npos);
+    const fs::path pdf = folder / "senza-raggio.pdf";
+    testing::expectQpdfClean(pdf);
+    EXPECT_NE(reportPage(pdf, 1).find("Natale 2026"), std::string::npos);
+    EXPECT_NE(reportPage(pdf, 7).find("non sono stati"), std::string::npos);
 }
 
 } // namespace

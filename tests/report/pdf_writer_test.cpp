@@ -126,6 +126,18 @@ TEST(PdfWriterFile, HeaderObjectsCarryTitleAuthorAndCatalog) {
     EXPECT_EQ(fresh.Title(), "(senza titolo)");
 }
 
+TEST(PdfWriterFile, AuthorAndCreatorAreSettableAndEscaped) {
+    const std::string file = writeDocument(
+        "author_creator", [](PdfWriter&) {},
+        [](PdfWriter& pdf) {
+            pdf.SetAuthor("Ing. Niccolò D'Angelo (studio)");
+            pdf.SetCreator("Orvanta 1.2.3");
+        });
+    EXPECT_NE(file.find("/Author (Ing. Niccol\xF2 D'Angelo \\(studio\\))\r"
+                        "/Creator  (Orvanta 1.2.3)\r"),
+              std::string::npos);
+}
+
 TEST(PdfWriterProperties, PaperMarginAndOrientationInTheCurrentUnit) {
     const std::string file = writeDocument(
         "crop_box", [](PdfWriter&) {},

@@ -1,0 +1,209 @@
+#include "calculation_report.h"
+
+#include "report_canvas.h"
+#include "report_pages.h"
+#include "report_texts.h"
+#include "seismic_response.h"
+#include "stiffness_centres.h"
+
+#include <algorithm>
+#include <chrono>
+#include <ctime>
+#include <filesystem>
+#include <system_error>
+#include <unistd.h>
+
+namespace orvanta {
+
+namespace {
+
+using namespace report;
+
+// The report says what could not be computed on its own page; no message box while printing.
+class QuietAsker : public Asker {
+public:
+    Answer ask(const Message& message) override {
+        return message.buttons == MessageButtons::YesNo ? Answer::Yes : Answer::Ok;
+    }
+};
+
+bool spans(int lower, int upper, int count) {
+    return lower == 1 && upper == count;
+}
+
+// Whether the results are those of a "Calcola Matrici" on a model of this size.
+bool resultsBelongTo(const Model& model, const AnalysisResults& results) {
+    if (!model.hasCompleteArrays())
+        return false;
+    const int nodes = model.sizes().nodes;
+    const int storeys = model.counts.nStoreys;
+    if (!spans(results.ritStoreys.lower(), results.ritStoreys.upper(), nodes) ||
+        !spans(results.globalStiffness.lower(1), results.globalStiffness.upper(1), 3 * storeys) ||
+        !spans(results.globalStiffness.lower(2), results.globalStiffness.upper(2), 3 * storeys))
+        return false;
+    for (const Direction d : bothDirections) {
+        const RittiResults& r = results[d];
+        if (!spans(r.ritMatrix.lower(1), r.ritMatrix.upper(1), nodes) ||
+            !spans(r.ritMatrix.lower(2), r.ritMatrix.upper(2), storeys) ||
+            !spans(r.family.lower(), r.family.upper(), nodes) || r.familyCount < 1)
+            return false;
+        for (int i = 1; i <= nodes; ++i) {
+            if (results.ritStoreys(i) > 0 && (r.family(i) < 1 || r.family(i) > r.familyCount))
+                return false;
+        }
+    }
+    return true;
+}
+
+std::vector<double> weightsOf(const RittiResults& ritti, const std::vector<int>& nodes) {
+    std::vector<double> weights;
+    weights.reserve(nodes.size());
+    for (const int node : nodes)
+        weights.push_back(ritti.stiffnessWeight(node));
+    return weights;
+}
+
+// Decides which pages leave what out, the sizes of the matrix terms, and so the appendix.
+void planPages(ReportContext& report) {
+    const Model& model = report.model;
+    const NumberFormat& numbers = report.canvas.numbers();
+    const int storeys = model.counts.nStoreys;
+    const RittiResults& x = report.results[Direction::alongY];
+    const RittiResults& y = report.results[Direction::alongX];
+
+    report.decimalsX = importanceDecimals(weightsOf(x, report.ritti), numbers);
+    report.decimalsY = importanceDecimals(weightsOf(y, report.ritti), numbers);
+    report.globalTerms = globalMatrixTerms(report.results, numbers);
+    report.globalTermSize = termSize(report.globalTerms, storeys, 5.4, 5);
+
+    const std::vector<int> shownX = familiesShown(x.familyCount);
+    const std::vector<int> shownY = familiesShown(y.familyCount);
+    std::vector<std::string> familyTerms = familyMatrixTerms(x, shownX, storeys, numbers);
+    const std::vector<std::string> termsY = familyMatrixTerms(y, shownY, storeys, numbers);
+    familyTerms.insert(familyTerms.end(), termsY.begin(), termsY.end());
+    report.familyTermSize = termSize(familyTerms, storeys, 5.4, 4.9);
+
+    AppendixPlan& plan = report.appendix;
+    const bool manyRitti = report.ritti.size() > static_cast<std::size_t>(rittiOnPage);
+    if (manyRitti || storeys > storeysOnGeometryPage)
+        plan.parts.push_back(AppendixPart::sections);
+    if (manyRitti)
+        plan.parts.push_back(AppendixPart::classification);
+    if (report.globalTermSize < legibleTermSize)
+        plan.parts.push_back(AppendixPart::globalMatrix);
+    const bool smallFamilyTerms = report.familyTermSize < legibleTermSize;
+    plan.familyMatricesX = x.familyCount >= 4 || smallFamilyTerms;
+    plan.familyMatricesY = y.familyCount >= 4 || smallFamilyTerms;
+    if (plan.familyMatricesX || plan.familyMatricesY)
+        plan.parts.push_back(AppendixPart::familyMatrices);
+    if (storeys > storeysOnCentresPage)
+        plan.parts.push_back(AppendixPart::massCentres);
+    if (std::max(x.familyCount, y.familyCount) > familiesOnCentresPage)
+        plan.parts.push_back(AppendixPart::stiffnessCentres);
+}
+
+// Why a report could not be written to path, in words the user can act on.
+std::string writeFailure(const std::string& path, const std::string& writerMessage) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path folder = fs::absolute(fs::path(path), error).parent_path();
+    if (!fs::is_directory(folder, error))
+        return "la cartella " + folder.string() + " non esiste.";
+    if (::access(folder.c_str(), W_OK) != 0)
+        return "non si hanno i permessi per scrivere nella cartella " + folder.string() + ".";
+    if (fs::is_directory(fs::path(path), error))
+        return "esiste già una cartella con questo nome.";
+    const fs::space_info space = fs::space(folder, error);
+    if (!error && space.available < (std::uintmax_t{1} << 20))
+        return "lo spazio sul disco è esaurito.";
+    return writerMessage.empty() ? "errore di scrittura del file." : writerMessage;
+}
+
+// The temporary file the report is written to before it replaces path.
+std::string temporaryPath(const std::string& path) {
+    namespace fs = std::filesystem;
+    const fs::path target(path);
+    return (target.parent_path() / ("." + target.filename().string() + ".scrittura")).string();
+}
+
+void writePages(ReportContext& report) {
+    writeGeneralPage(report);
+    writeGeometryPage(report);
+    writeGlobalMatrixPage(report);
+    writeFamilyMatricesPage(report);
+    writeClassificationPage(report);
+    writeCentresPage(report);
+    writeSeismicPages(report);
+    if (!report.appendix.parts.empty())
+        writeAppendix(report);
+}
+
+} // namespace
+
+std::string reportCreator() {
+    return std::string("Orvanta ") + ORVANTA_VERSION;
+}
+
+std::string todayItalian() {
+    const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
+    std::tm local{};
+    localtime_r(&now, &local);
+    char text[16];
+    std::strftime(text, sizeof text, "%d/%m/%Y", &local);
+    return text;
+}
+
+ReportOutcome writeCalculationReport(const std::string& path, const Model& model,
+                                     AnalysisResults& results, const ReportRequest& request) {
+    ReportOutcome outcome;
+    if (!resultsBelongTo(model, results)) {
+        outcome.error = "Le matrici di rigidezza non corrispondono al modello: eseguire «Calcola "
+                        "Matrici» prima di stampare la relazione.";
+        return outcome;
+    }
+    computeStiffnessCentres(model, results);
+    QuietAsker quiet;
+    const SeismicResults seismic =
+        computeSeismicResponse(model, results.globalStiffness, request.concreteClass, quiet);
+
+    PdfWriter pdf;
+    pdf.SetScaleMode(scale_mode::centimetres);
+    pdf.SetPaperSize(0);
+    pdf.SetMargin(0);
+    pdf.SetOrientation(1);
+    pdf.SetTitle(std::string(texts::documentTitle) +
+                 (request.projectName.empty() ? "" : " – " + request.projectName));
+    pdf.SetAuthor(request.fields.designer);
+    pdf.SetCreator(reportCreator());
+
+    std::string temporary = temporaryPath(path);
+    if (!pdf.InitPDFFile(temporary)) {
+        outcome.error = writeFailure(path, pdf.errorMessage());
+        return outcome;
+    }
+    ReportCanvas canvas(pdf, request.numbers, "Orvanta – " + std::string(texts::documentTitle),
+                        request.projectName);
+    ReportContext report{
+        canvas, model, results, seismic,         request.fields,  reportedRitti(results),
+        2,      2,     {},      largestTermSize, largestTermSize, {}};
+    bool complete = canvas.loadFonts();
+    if (complete) {
+        planPages(report);
+        writePages(report);
+    }
+    complete = pdf.ClosePDFFile() && complete;
+    outcome.pages = pdf.Pages();
+    std::error_code error;
+    if (complete)
+        std::filesystem::rename(temporary, path, error);
+    if (!complete || error) {
+        const std::string writer = pdf.errorMessage();
+        std::filesystem::remove(temporary, error);
+        outcome.error = writeFailure(path, writer);
+        return outcome;
+    }
+    outcome.written = true;
+    return outcome;
+}
+
+} // namespace orvanta

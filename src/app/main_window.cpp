@@ -1,10 +1,10 @@
 #include "main_window.h"
 
 #include "about_box.h"
-#include "analysis_readiness.h"
 #include "application_info.h"
 #include "calculation.h"
 #include "child_windows.h"
+#include "model_check.h"
 #include "model_fingerprint.h"
 
 #include <QAction>
@@ -19,6 +19,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QtAlgorithms>
+#include <new>
 
 namespace orvanta {
 
@@ -162,7 +163,15 @@ void MainWindow::calculate() {
     }
     for (QAction* item : menu_.resultItems())
         item->setEnabled(true);
-    runCalculation(session_.model(), results_, asker_);
+    try {
+        runCalculation(session_.model(), results_, asker_);
+    } catch (const std::bad_alloc&) {
+        // Nothing half-computed is left to show.
+        results_ = AnalysisResults{};
+        for (QAction* item : menu_.resultItems())
+            item->setEnabled(false);
+        asker_.ask(outOfMemoryMessage("calcolare le matrici"));
+    }
 }
 
 void MainWindow::openView(const QString& name) {

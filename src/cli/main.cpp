@@ -8,7 +8,9 @@
 //                                           family count of a direction (under the same rules
 //                                           as the family window) and assign the families
 //
-// Exit status: 0 done, 1 wrong usage or a failed save, 2 a project file that cannot be read.
+// Exit status: 0 done, 1 wrong usage or a failed save, 2 a project file that cannot be read
+// (one line on standard error says why), 3 a model that fails the check before the calculation
+// (the message on standard error), 5 memory ran out after the project was read (one line).
 
 #include "analysis_json.h"
 #include "batch_interaction.h"
@@ -16,12 +18,14 @@
 #include "deformed_shape.h"
 #include "families.h"
 #include "load_distribution.h"
+#include "model_check.h"
 #include "project_session.h"
 #include "stiffness_centres.h"
 
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <new>
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,6 +37,8 @@ using namespace orvanta::cli;
 
 constexpr int exitUsage = 1;
 constexpr int exitUnreadable = 2;
+constexpr int exitRefused = 3;
+constexpr int exitOutOfMemory = 5;
 
 int usage() {
     std::cerr << "uso: orvanta-cli resave IN.orv OUT.orv\n"
@@ -48,8 +54,8 @@ bool openProject(ProjectSession& session, PresetFileChooser& chooser, RecordingA
     chooser.push(path);
     if (session.open())
         return true;
-    const std::string reason =
-        asker.messages().empty() ? "impossibile aprire " + path : oneLine(asker.messages().back());
+    const std::string reason = asker.messages().empty() ? "impossibile aprire " + printable(path)
+                                                        : oneLine(asker.messages().back());
     std::cerr << "orvanta-cli: " << reason << '\n';
     return false;
 }
@@ -123,6 +129,10 @@ int analyse(const std::vector<std::string>& arguments) {
     if (!openProject(session, chooser, asker, options->path))
         return exitUnreadable;
     Model& model = session.model();
+    if (const std::optional<Message> refusal = calculationRefusal(model)) {
+        std::cerr << "orvanta-cli: " << refusal->text() << '\n';
+        return exitRefused;
+    }
 
     // A distribution that stops on a missing beam or column keeps the stored loads, and the
     // analysis goes on with them.
@@ -145,7 +155,7 @@ int analyse(const std::vector<std::string>& arguments) {
     std::ofstream file(options->jsonPath, std::ios::binary);
     file << json;
     if (!file.flush()) {
-        std::cerr << "orvanta-cli: impossibile scrivere " << options->jsonPath << '\n';
+        std::cerr << "orvanta-cli: impossibile scrivere " << printable(options->jsonPath) << '\n';
         return exitUsage;
     }
     return 0;
@@ -155,9 +165,15 @@ int analyse(const std::vector<std::string>& arguments) {
 
 int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
-    if (arguments.size() == 3 && arguments[0] == "resave")
-        return resave(arguments[1], arguments[2]);
-    if (!arguments.empty() && arguments[0] == "analyse")
-        return analyse({arguments.begin() + 1, arguments.end()});
+    try {
+        if (arguments.size() == 3 && arguments[0] == "resave")
+            return resave(arguments[1], arguments[2]);
+        if (!arguments.empty() && arguments[0] == "analyse")
+            return analyse({arguments.begin() + 1, arguments.end()});
+    } catch (const std::bad_alloc&) {
+        const char* task = arguments[0] == "resave" ? "salvare il progetto" : "l'analisi";
+        std::cerr << "orvanta-cli: " << oneLine(outOfMemoryMessage(task)) << '\n';
+        return exitOutOfMemory;
+    }
     return usage();
 }

@@ -8,7 +8,10 @@
 #include <cstring>
 #include <fcntl.h>
 #include <functional>
+#include <new>
+#include <stdexcept>
 #include <sys/stat.h>
+#include <type_traits>
 #include <unistd.h>
 
 namespace orvanta {
@@ -25,7 +28,7 @@ bool isLineEnd(char c) {
     return c == '\r' || c == '\n';
 }
 
-enum class FieldError { None, EndOfFile, NotANumber, NotAnInteger };
+enum class FieldError { None, EndOfFile, NotANumber, OutOfRange, NotAnInteger, BeyondSingle };
 
 class FieldReader {
 public:
@@ -47,9 +50,11 @@ public:
             --end;
         if (pos_ < text_.size() && text_[pos_] == ',')
             ++pos_;
-        const std::optional<double> number = number_text::parse(text_.substr(start, end - start));
+        bool outOfRange = false;
+        const std::optional<double> number =
+            number_text::parse(text_.substr(start, end - start), &outOfRange);
         if (!number)
-            return FieldError::NotANumber;
+            return outOfRange ? FieldError::OutOfRange : FieldError::NotANumber;
         value = *number;
         return FieldError::None;
     }
@@ -69,6 +74,10 @@ std::string describe(FieldError error, long long field) {
         return "il file termina prima del campo " + n;
     case FieldError::NotANumber:
         return "il campo " + n + " non è un numero";
+    case FieldError::OutOfRange:
+        return "il campo " + n + " è un numero fuori dall'intervallo rappresentabile";
+    case FieldError::BeyondSingle:
+        return "il campo " + n + " supera il limite dei numeri in precisione singola";
     case FieldError::NotAnInteger:
         return "il campo " + n + " non è un numero intero";
     case FieldError::None:
@@ -90,6 +99,13 @@ public:
         if (e != FieldError::None) {
             error_ = describe(e, fields_.fieldNumber());
             return false;
+        }
+        if constexpr (std::is_same_v<T, float>) {
+            // A single-precision field beyond 3.4E+38 would read as infinity.
+            if (!std::isfinite(static_cast<float>(value))) {
+                error_ = describe(FieldError::BeyondSingle, fields_.fieldNumber());
+                return false;
+            }
         }
         target = static_cast<T>(value);
         return true;
@@ -307,7 +323,111 @@ mode_t permissionsFor(const std::string& path) {
     return 0666 & ~mask;
 }
 
+// Closes a file descriptor when it goes out of scope.
+class OpenFile {
+public:
+    explicit OpenFile(int fd) : fd_(fd) {}
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+    ~OpenFile() {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
+    int fd() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// Why a path cannot be read as a project: not a regular file, or larger than any project.
+std::string refusalOf(const struct stat& info) {
+    if (S_ISDIR(info.st_mode))
+        return "il nome indica una cartella, non un file";
+    if (S_ISFIFO(info.st_mode))
+        return "il nome indica una coda (FIFO), non un file ordinario";
+    if (!S_ISREG(info.st_mode))
+        return "il nome indica un dispositivo, non un file ordinario";
+    if (info.st_size > largestProjectFileBytes())
+        return "il file (" + std::to_string(info.st_size) +
+               " byte) è più grande del più grande progetto che il programma può scrivere (" +
+               std::to_string(largestProjectFileBytes()) + " byte)";
+    return {};
+}
+
+// Reads a whole project file into text; returns the reason when it cannot.
+std::string readWholeProjectFile(const std::string& path, std::string& text) {
+    // Not blocking, so that a FIFO given as the project is refused instead of waited on.
+    const OpenFile file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (file.fd() < 0)
+        return errno == ENOENT ? "il file non esiste"
+                               : "il file non può essere letto: " + systemReason(errno);
+    struct stat info {};
+    if (::fstat(file.fd(), &info) != 0)
+        return "il file non può essere letto: " + systemReason(errno);
+    if (std::string refusal = refusalOf(info); !refusal.empty())
+        return refusal;
+    text.assign(static_cast<std::size_t>(info.st_size), '\0');
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t got = ::read(file.fd(), text.data() + done, text.size() - done);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return "il file non può essere letto: " + systemReason(errno);
+        if (got == 0)
+            break;
+        done += static_cast<std::size_t>(got);
+    }
+    text.resize(done); // a file that shrank while it was read ends where it ends
+    return {};
+}
+
+// Writes a model that passed checkWritable. Everything that allocates happens before the
+// temporary file is created, so running out of memory leaves nothing behind.
+std::string writeCheckedProject(const Model& model, const std::string& path) {
+    std::string temporary = folderOf(path) + "/." + leafOf(path) + ".salvataggio-XXXXXX";
+    int fd = -1;
+    int error = 0;
+    TextWriter out([&fd, &error](std::string_view chunk) {
+        while (!chunk.empty()) {
+            const ssize_t written = ::write(fd, chunk.data(), chunk.size());
+            if (written < 0) {
+                if (errno == EINTR)
+                    continue;
+                error = errno;
+                return false;
+            }
+            chunk.remove_prefix(static_cast<std::size_t>(written));
+        }
+        return true;
+    });
+    fd = ::mkstemp(temporary.data());
+    if (fd < 0)
+        return "impossibile creare il file: " + systemReason(errno);
+
+    bool ok = writeProject(model, out);
+    if (ok && ::fchmod(fd, permissionsFor(path)) != 0)
+        error = errno, ok = false;
+    if (ok && ::fsync(fd) != 0)
+        error = errno, ok = false;
+    if (::close(fd) != 0 && ok)
+        error = errno, ok = false;
+    if (ok && std::rename(temporary.c_str(), path.c_str()) != 0)
+        error = errno, ok = false;
+    if (!ok) {
+        ::unlink(temporary.c_str());
+        return "impossibile scrivere il file: " + systemReason(error);
+    }
+    return {};
+}
+
 } // namespace
+
+long long largestProjectFileBytes() {
+    const Counts& c = largestCounts;
+    // Each field is at most the longest number text followed by a comma or a line end (CR LF).
+    return fieldCount(c, *deriveSizes(c).sizes) * (number_text::longestText + 2);
+}
 
 ProjectReadResult parseProject(std::string_view text) {
     RecordReader in(text);
@@ -323,6 +443,8 @@ ProjectReadResult parseProject(std::string_view text) {
     const SizeCheck check = deriveSizes(counts);
     if (!check.sizes)
         return {std::nullopt, check.error};
+    if (std::string beyond = beyondEditorLimits(counts); !beyond.empty())
+        return {std::nullopt, std::move(beyond)};
     const long long fields = fieldCount(counts, *check.sizes);
     if (static_cast<long long>(text.size()) < 2 * fields - 1)
         return {std::nullopt, "il file è troppo corto per le dimensioni dichiarate (servono " +
@@ -342,24 +464,16 @@ ProjectReadResult parseProject(std::string_view text) {
 }
 
 ProjectReadResult readProjectFile(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return {std::nullopt, errno == ENOENT
-                                  ? "il file non esiste"
-                                  : "il file non può essere letto: " + systemReason(errno)};
-    std::string text;
-    bool ok = std::fseek(file, 0, SEEK_END) == 0;
-    const long size = ok ? std::ftell(file) : -1;
-    ok = ok && size >= 0 && std::fseek(file, 0, SEEK_SET) == 0;
-    if (ok) {
-        text.resize(static_cast<std::size_t>(size));
-        ok = std::fread(text.data(), 1, text.size(), file) == text.size();
+    try {
+        std::string text;
+        if (std::string refusal = readWholeProjectFile(path, text); !refusal.empty())
+            return {std::nullopt, std::move(refusal)};
+        return parseProject(text);
+    } catch (const std::bad_alloc&) {
+        return {std::nullopt, outOfMemoryReason};
+    } catch (const std::length_error&) {
+        return {std::nullopt, outOfMemoryReason};
     }
-    const int readError = errno;
-    std::fclose(file);
-    if (!ok)
-        return {std::nullopt, "il file non può essere letto: " + systemReason(readError)};
-    return parseProject(text);
 }
 
 std::string projectText(const Model& model) {
@@ -375,40 +489,11 @@ std::string projectText(const Model& model) {
 std::string writeProjectFile(const Model& model, const std::string& path) {
     if (std::string problem = checkWritable(model); !problem.empty())
         return problem;
-
-    std::string temporary = folderOf(path) + "/." + leafOf(path) + ".salvataggio-XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0)
-        return "impossibile creare il file: " + systemReason(errno);
-
-    int error = 0;
-    TextWriter out([fd, &error](std::string_view chunk) {
-        while (!chunk.empty()) {
-            const ssize_t written = ::write(fd, chunk.data(), chunk.size());
-            if (written < 0) {
-                if (errno == EINTR)
-                    continue;
-                error = errno;
-                return false;
-            }
-            chunk.remove_prefix(static_cast<std::size_t>(written));
-        }
-        return true;
-    });
-    bool ok = writeProject(model, out);
-    if (ok && ::fchmod(fd, permissionsFor(path)) != 0)
-        error = errno, ok = false;
-    if (ok && ::fsync(fd) != 0)
-        error = errno, ok = false;
-    if (::close(fd) != 0 && ok)
-        error = errno, ok = false;
-    if (ok && std::rename(temporary.c_str(), path.c_str()) != 0)
-        error = errno, ok = false;
-    if (!ok) {
-        ::unlink(temporary.c_str());
-        return "impossibile scrivere il file: " + systemReason(error);
+    try {
+        return writeCheckedProject(model, path);
+    } catch (const std::bad_alloc&) {
+        return outOfMemoryReason;
     }
-    return {};
 }
 
 } // namespace orvanta

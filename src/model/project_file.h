@@ -29,10 +29,19 @@ struct ProjectReadResult {
     std::string error;          // otherwise the reason, in Italian, for the user
 };
 
+// The reason given when memory runs out while a project is read or written.
+inline constexpr const char* outOfMemoryReason = "memoria insufficiente";
+
+// The size in bytes of the largest project file the program can write: the largest building
+// the editors make, every number at its longest. Larger files are refused before they are read.
+long long largestProjectFileBytes();
+
 // Reads a project from its text. Checks the counts before allocating anything.
 ProjectReadResult parseProject(std::string_view text);
 
-// Reads a project file.
+// Reads a project file. Only a regular file is read (a folder, a FIFO or a device is refused
+// with the reason) and only up to largestProjectFileBytes(); running out of memory is reported
+// as a reason like any other.
 ProjectReadResult readProjectFile(const std::string& path);
 
 // The text of a project file.

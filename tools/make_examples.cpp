@@ -113,7 +113,7 @@ Model residentialBlock() {
             const bool facade = iy == 1 || iy == c.nY;
             for (int ix = 1; ix <= c.nX; ++ix) {
                 const ColumnSection& s = facade ? (upper ? column40x30 : column50x30)
-                                          : (upper ? column30x40 : column30x50);
+                                                : (upper ? column30x40 : column30x50);
                 placeColumn(m, k, gridNode(c, ix, iy), s);
             }
         }

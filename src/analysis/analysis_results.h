@@ -8,76 +8,75 @@
 
 #include "bounded_array.h"
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace orvanta {
 
-struct AnalysisResults {
+// The two sets of ritti, named by the floor translation they resist.
+//
+//   alongX  the ritti orthogonal to Y: plane frames parallel to X, built from the columns and the
+//           beams along X. They resist X translations (they make up Kxx) and their partial
+//           centres of stiffness are Y coordinates. Exposed under the letter Y: ritElementsY,
+//           ritMatrixY, familyY, stiffnessCentreY, frmFamiglieY.
+//   alongY  the ritti orthogonal to X: frames parallel to Y with the beams along Y. They resist Y
+//           translations (Kyy), their centres are X coordinates, and they are exposed under the
+//           letter X: ritMatrixX, familyX, stiffnessCentreX, frmFamiglieX.
+enum class Direction { alongX, alongY };
+
+// Both sets in the order the program treats them: the ritti orthogonal to X first.
+inline constexpr Direction bothDirections[] = {Direction::alongY, Direction::alongX};
+
+// The letter under which the arrays, windows and file keys of a set of ritti are known: the axis
+// its ritti are orthogonal to ("X" for the ritti resisting along Y).
+inline const char* orthogonalAxis(Direction d) {
+    return d == Direction::alongY ? "X" : "Y";
+}
+
+// Everything computed for one set of ritti.
+struct RittiResults {
     // Element tables: (ritto, row 1..3·nStoreys, property 1..5). Rows 1..m are the columns of
     // storeys 1..m, m+1..2m the half-beams on the lower side, 2m+1..3m those on the upper side,
     // with m = ritStoreys(i). Properties: present, length, area, inertia, shear parameter.
-    // The X table holds the ritti orthogonal to X (beams along Y), the Y table those orthogonal
-    // to Y (beams along X).
-    Array3<double> ritElementsX;
-    Array3<double> ritElementsY;
+    Array3<double> ritElements;
+    // Condensed translational stiffness of each ritto: (ritto, r, c).
+    Array3<double> ritMatrix;
+
+    // Families: the family of each ritto and their number.
+    Array1<std::int16_t> family;
+    std::int16_t familyCount = 0;
+
+    // Partial centres of stiffness and what they are built from.
+    Array1<double> stiffnessCentre;  // (family): coordinate across the ritti's planes, mm
+    Array1<double> stiffnessWeight;  // (ritto): share in its family
+    Array1<std::int16_t> familySize; // (family)
+    Array3<double> familyMeanMatrix; // (family, r, c), term (1, 1) = 1000
+
+    // Inverse of the block of the global matrix for translations in this direction (Kxx⁻¹ for
+    // alongX), filled by the deformed shape.
+    Array2<double> flexibility;
+
+    bool operator==(const RittiResults&) const = default;
+};
+
+struct AnalysisResults {
     // Highest storey with a column at each node; 0 = no ritto there.
     Array1<std::int16_t> ritStoreys;
-    // Condensed translational stiffness of each ritto: (ritto, r, c).
-    Array3<double> ritMatrixX;
-    Array3<double> ritMatrixY;
     // Roto-translational stiffness of the building, (1..3·nStoreys)²: X translations, Y
     // translations, rotations about each storey's centre of mass scaled by its radius of gyration.
     Array2<double> globalStiffness;
+    // Deformed shape under the storey forces: (1..2, 0..nStoreys), X then Y; column 0 the base.
+    Array2<double> deformedShape;
 
-    // Families of ritti, per direction.
-    Array1<std::int16_t> familyX;
-    Array1<std::int16_t> familyY;
-    std::int16_t familyCountX = 0;
-    std::int16_t familyCountY = 0;
+    RittiResults& operator[](Direction d) { return ritti_[index(d)]; }
+    const RittiResults& operator[](Direction d) const { return ritti_[index(d)]; }
 
-    // Partial centres of stiffness and what they are built from.
-    Array1<double> stiffnessCentreX;  // (family): X of each X family's centre, mm
-    Array1<double> stiffnessCentreY;  // (family): Y of each Y family's centre, mm
-    Array1<double> stiffnessWeightX;  // (ritto): share in its X family
-    Array1<double> stiffnessWeightY;  // (ritto): share in its Y family
-    Array1<std::int16_t> familySizeX; // (family)
-    Array1<std::int16_t> familySizeY; // (family)
-    Array3<double> familyMeanMatrixX; // (family, r, c), term (1, 1) = 1000
-    Array3<double> familyMeanMatrixY;
+    bool operator==(const AnalysisResults&) const = default;
 
-    // Deformed shape under the storey forces.
-    Array2<double> flexibilityX;  // inverse of the Kxx block
-    Array2<double> flexibilityY;  // inverse of the Kyy block
-    Array2<double> deformedShape; // (1..2, 0..nStoreys): X then Y; column 0 the base
+private:
+    static std::size_t index(Direction d) { return d == Direction::alongX ? 0 : 1; }
+    std::array<RittiResults, 2> ritti_;
 };
-
-// The two directions of ritti: orthogonal to X (in a plane parallel to Y, beams along Y, giving
-// stiffness against Y translations) and orthogonal to Y (beams along X, stiffness along X).
-enum class Direction { X, Y };
-
-inline Array3<double>& ritElements(AnalysisResults& r, Direction d) {
-    return d == Direction::X ? r.ritElementsX : r.ritElementsY;
-}
-inline const Array3<double>& ritElements(const AnalysisResults& r, Direction d) {
-    return d == Direction::X ? r.ritElementsX : r.ritElementsY;
-}
-inline Array3<double>& ritMatrix(AnalysisResults& r, Direction d) {
-    return d == Direction::X ? r.ritMatrixX : r.ritMatrixY;
-}
-inline const Array3<double>& ritMatrix(const AnalysisResults& r, Direction d) {
-    return d == Direction::X ? r.ritMatrixX : r.ritMatrixY;
-}
-inline Array1<std::int16_t>& family(AnalysisResults& r, Direction d) {
-    return d == Direction::X ? r.familyX : r.familyY;
-}
-inline const Array1<std::int16_t>& family(const AnalysisResults& r, Direction d) {
-    return d == Direction::X ? r.familyX : r.familyY;
-}
-inline std::int16_t& familyCount(AnalysisResults& r, Direction d) {
-    return d == Direction::X ? r.familyCountX : r.familyCountY;
-}
-inline std::int16_t familyCount(const AnalysisResults& r, Direction d) {
-    return d == Direction::X ? r.familyCountX : r.familyCountY;
-}
 
 } // namespace orvanta

@@ -7,10 +7,32 @@
 #include "model.h"
 #include "user_interaction.h"
 
+#include <vector>
+
 namespace orvanta {
 
+// The stages of the calculation, in the order they run.
+enum class CalculationStage {
+    elementTables,   // a half-beam of zero length was left out
+    rittiAlongY,     // the ritti orthogonal to X stopped on a zero pivot
+    rittiAlongX,     // the ritti orthogonal to Y stopped on a zero pivot
+    globalStiffness, // a storey without radius of gyration has no rotation
+};
+
+// What a run of the calculation achieved, beside the messages it showed.
+struct CalculationReport {
+    // The stages that did not complete, in the order they ran.
+    std::vector<CalculationStage> incomplete;
+
+    bool complete() const { return incomplete.empty(); }
+};
+
+// Italian name of a stage, for messages and the batch tool: "tabelle degli elementi dei ritti".
+const char* stageName(CalculationStage stage);
+
 // Runs the whole engine on the model, replacing every result. Messages of the stages go
-// through the asker; a stage that stops on an error does not stop the later ones.
-void runCalculation(const Model& model, AnalysisResults& results, Asker& asker);
+// through the asker; a stage that stops on an error does not stop the later ones, and the report
+// says which stages did not complete.
+CalculationReport runCalculation(const Model& model, AnalysisResults& results, Asker& asker);
 
 } // namespace orvanta

@@ -35,16 +35,18 @@ bool invertInPlace(Array2<double>& a) {
 
 void computeDeformedShape(const Model& m, AnalysisResults& r, Asker& asker) {
     const int n = m.counts.nStoreys;
-    r.flexibilityX = Array2<double>(1, n, 1, n);
-    r.flexibilityY = Array2<double>(1, n, 1, n);
+    Array2<double>& flexibilityX = r[Direction::alongX].flexibility;
+    Array2<double>& flexibilityY = r[Direction::alongY].flexibility;
+    flexibilityX = Array2<double>(1, n, 1, n);
+    flexibilityY = Array2<double>(1, n, 1, n);
     r.deformedShape = Array2<double>(1, 2, 0, n);
     for (int i = 1; i <= n; ++i) {
         for (int j = 1; j <= n; ++j) {
-            r.flexibilityX(i, j) = r.globalStiffness(i, j);
-            r.flexibilityY(i, j) = r.globalStiffness(n + i, n + j);
+            flexibilityX(i, j) = r.globalStiffness(i, j);
+            flexibilityY(i, j) = r.globalStiffness(n + i, n + j);
         }
     }
-    if (!invertInPlace(r.flexibilityX) || !invertInPlace(r.flexibilityY)) {
+    if (!invertInPlace(flexibilityX) || !invertInPlace(flexibilityY)) {
         asker.tell({"Attenzione: la matrice di rigidezza risulta non essere",
                     "            definita positiva e non è pertanto invertibile."},
                    "Errore di Inversione della Matrice", MessageIcon::Critical);
@@ -52,8 +54,8 @@ void computeDeformedShape(const Model& m, AnalysisResults& r, Asker& asker) {
     }
     for (int i = 1; i <= n; ++i) {
         for (int j = 1; j <= n; ++j) {
-            r.deformedShape(1, i) += m.storeyForce(j) * r.flexibilityX(i, j);
-            r.deformedShape(2, i) += m.storeyForce(j) * r.flexibilityY(i, j);
+            r.deformedShape(1, i) += m.storeyForce(j) * flexibilityX(i, j);
+            r.deformedShape(2, i) += m.storeyForce(j) * flexibilityY(i, j);
         }
     }
     // One factor for both directions, the larger top displacement drawn 2000 long (ties: Y).

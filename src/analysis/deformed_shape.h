@@ -14,9 +14,9 @@
 
 namespace orvanta {
 
-// Reallocates and fills flexibilityX, flexibilityY and deformedShape (1..2, 0..nStoreys; column 0,
-// the base, stays 0). A zero pivot in either inversion is reported ("Errore di Inversione della
-// Matrice", critical icon) and ends the computation with the shape still zero.
+// Reallocates and fills the flexibility of both directions and deformedShape (1..2, 0..nStoreys;
+// column 0, the base, stays 0). A zero pivot in either inversion is reported ("Errore di Inversione
+// della Matrice", critical icon) and ends the computation with the shape still zero.
 void computeDeformedShape(const Model& model, AnalysisResults& results, Asker& asker);
 
 // Inverts a square matrix in place by Gauss–Jordan elimination on the diagonal, without

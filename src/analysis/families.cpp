@@ -21,7 +21,7 @@ void reportCannotAssign(Asker& asker, std::string firstLine) {
 
 // The reasons why no ritto can be compared with the others, in the order they are checked.
 bool familiesComparable(const Model& m, const AnalysisResults& r, Direction d, Asker& asker) {
-    const Array3<double>& k = ritMatrix(r, d);
+    const Array3<double>& k = r[d].ritMatrix;
     bool fullHeight = false;
     for (int i = r.ritStoreys.lower(); i <= r.ritStoreys.upper(); ++i) {
         if (r.ritStoreys(i) == 0)
@@ -110,8 +110,8 @@ int setFamilyCount(const Model& m, AnalysisResults& r, Direction d, long long re
                    "Nodo Inesistente", MessageIcon::Critical);
     }
     const auto adopted = static_cast<std::int16_t>(count);
-    familyCount(r, d) = adopted;
-    Array1<std::int16_t>& families = family(r, d);
+    r[d].familyCount = adopted;
+    Array1<std::int16_t>& families = r[d].family;
     for (std::int16_t& f : families.values()) {
         if (f > adopted)
             f = adopted;
@@ -122,8 +122,8 @@ int setFamilyCount(const Model& m, AnalysisResults& r, Direction d, long long re
 bool assignFamilies(const Model& m, AnalysisResults& r, Direction d, int familyCount,
                     Asker& asker) {
     const int storeys = m.counts.nStoreys;
-    const Array3<double>& k = ritMatrix(r, d);
-    Array1<std::int16_t>& families = family(r, d);
+    const Array3<double>& k = r[d].ritMatrix;
+    Array1<std::int16_t>& families = r[d].family;
     const int slots = static_cast<int>(r.ritStoreys.size());
 
     if (familyCount <= 1) {

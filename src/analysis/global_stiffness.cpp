@@ -35,7 +35,7 @@ void addRow(int n, const double* __restrict kx, const double* __restrict ky,
 
 } // namespace
 
-void assembleGlobalStiffness(const Model& m, AnalysisResults& r, Asker& asker) {
+bool assembleGlobalStiffness(const Model& m, AnalysisResults& r, Asker& asker) {
     const int s = m.counts.nStoreys;
     const int nodes = static_cast<int>(r.ritStoreys.size());
     r.globalStiffness = Array2<double>(1, 3 * s, 1, 3 * s);
@@ -43,10 +43,13 @@ void assembleGlobalStiffness(const Model& m, AnalysisResults& r, Asker& asker) {
 
     // Storeys whose rotation can be scaled.
     std::vector<bool> rotates(static_cast<std::size_t>(s + 1), false);
+    bool everyStoreyRotates = true;
     for (int storey = 1; storey <= s; ++storey) {
         rotates[static_cast<std::size_t>(storey)] = m.gyrationRadius(storey) > 0;
-        if (!rotates[static_cast<std::size_t>(storey)])
+        if (!rotates[static_cast<std::size_t>(storey)]) {
             reportNoGyrationRadius(asker, storey);
+            everyStoreyRotates = false;
+        }
     }
 
     // Lever arms of the ritto about each storey's centre, over its radius of gyration:
@@ -66,8 +69,8 @@ void assembleGlobalStiffness(const Model& m, AnalysisResults& r, Asker& asker) {
         }
         const double* ax = armX.data() + 1; // ax[c − 1] for storey c
         const double* ay = armY.data() + 1;
-        const double* blockX = r.ritMatrixY.block(i).data(); // resists X translations
-        const double* blockY = r.ritMatrixX.block(i).data();
+        const double* blockX = r[Direction::alongX].ritMatrix.block(i).data();
+        const double* blockY = r[Direction::alongY].ritMatrix.block(i).data();
         for (int row = 1; row <= n; ++row) {
             addRow(n, blockX + (row - 1) * s, blockY + (row - 1) * s, ax, ay, ax[row - 1],
                    ay[row - 1], &k(row, 1), &k(row, 2 * s + 1), &k(s + row, s + 1),
@@ -80,6 +83,7 @@ void assembleGlobalStiffness(const Model& m, AnalysisResults& r, Asker& asker) {
         for (int c = 1; c <= 2 * s; ++c)
             k(row, c) = k(c, row);
     }
+    return everyStoreyRotates;
 }
 
 } // namespace orvanta

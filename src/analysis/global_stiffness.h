@@ -5,8 +5,8 @@
 // by its radius of gyration ρ (θ·ρ, a length), so every term is a stiffness per unit E (mm).
 //
 // With s = nStoreys, rows and columns 1..s are X, s+1..2s are Y, 2s+1..3s the rotations. A ritto
-// at (x, y) adds, for storeys r and c, with KX its matrix orthogonal to Y (it resists X) and KY
-// its matrix orthogonal to X, and (xG, yG, ρ) of storey c (or r):
+// at (x, y) adds, for storeys r and c, with KX its matrix resisting X (the ritto orthogonal to Y)
+// and KY its matrix resisting Y, and (xG, yG, ρ) of storey c (or r):
 //   Kxx(r, c) += KX                    Kxθ(r, c) −= (y − yG_c)·KX/ρ_c
 //   Kyy(r, c) += KY                    Kyθ(r, c) += (x − xG_c)·KY/ρ_c
 //   Kθθ(r, c) += (y − yG_r)(y − yG_c)/(ρ_r ρ_c)·KX + (x − xG_r)(x − xG_c)/(ρ_r ρ_c)·KY
@@ -23,7 +23,7 @@ namespace orvanta {
 
 // Allocates globalStiffness and sums every ritto into it. A storey whose gyrationRadius is not
 // positive has no scaled rotation: it is reported, one message per storey (exclamation icon), and
-// its rotation row and column stay 0.
-void assembleGlobalStiffness(const Model& model, AnalysisResults& results, Asker& asker);
+// its rotation row and column stay 0, and the result is false.
+bool assembleGlobalStiffness(const Model& model, AnalysisResults& results, Asker& asker);
 
 } // namespace orvanta

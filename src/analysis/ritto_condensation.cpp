@@ -245,11 +245,13 @@ void reportNotInvertible(Asker& asker) {
                "Errore di Inversione della Matrice", MessageIcon::Critical);
 }
 
-void computeRitMatrices(const Model& m, AnalysisResults& r, Direction direction, Asker& asker) {
+} // namespace
+
+bool computeRitMatrices(const Model& m, AnalysisResults& r, Direction direction, Asker& asker) {
     const int storeys = m.counts.nStoreys;
-    const Array3<double>& table = ritElements(r, direction);
+    const Array3<double>& table = r[direction].ritElements;
     const int nodes = static_cast<int>(r.ritStoreys.size());
-    Array3<double>& result = ritMatrix(r, direction);
+    Array3<double>& result = r[direction].ritMatrix;
     result = Array3<double>{}; // release an earlier result before allocating the new one
     result = Array3<double>(uninitialized, 1, nodes, 1, storeys, 1, storeys);
 
@@ -268,16 +270,7 @@ void computeRitMatrices(const Model& m, AnalysisResults& r, Direction direction,
         std::fill(block, block + storeys * storeys, 0.0);
     }
     condenser.finishOutput();
-}
-
-} // namespace
-
-void computeRitMatricesX(const Model& m, AnalysisResults& r, Asker& asker) {
-    computeRitMatrices(m, r, Direction::X, asker);
-}
-
-void computeRitMatricesY(const Model& m, AnalysisResults& r, Asker& asker) {
-    computeRitMatrices(m, r, Direction::Y, asker);
+    return !stopped;
 }
 
 } // namespace orvanta

@@ -35,14 +35,12 @@
 
 namespace orvanta {
 
-// ritMatrixX from ritElementsX (ritti orthogonal to X). Allocates ritMatrixX and fills every term:
-// for ritto i the n × n block with n = ritStoreys(i), zeros elsewhere. On a zero pivot it shows
-// "Errore di Inversione della Matrice" (critical icon) and stops: that ritto and every later one
-// keep zero matrices.
-void computeRitMatricesX(const Model& model, AnalysisResults& results, Asker& asker);
-
-// The same for the ritti orthogonal to Y: ritMatrixY from ritElementsY.
-void computeRitMatricesY(const Model& model, AnalysisResults& results, Asker& asker);
+// The ritMatrix of one set of ritti from its ritElements. Allocates the matrices and fills every
+// term: for ritto i the n × n block with n = ritStoreys(i), zeros elsewhere. On a zero pivot it
+// shows "Errore di Inversione della Matrice" (critical icon) and stops: that ritto and every
+// later one keep zero matrices, and the result is false.
+bool computeRitMatrices(const Model& model, AnalysisResults& results, Direction direction,
+                        Asker& asker);
 
 namespace detail {
 

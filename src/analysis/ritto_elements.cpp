@@ -105,8 +105,9 @@ struct ZeroLengths {
 void writeStorey(const Model& m, AnalysisResults& r, int i, int j, ZeroLengths& zero) {
     const Counts& c = m.counts;
     const int height = r.ritStoreys(i);
-    double* rowsX = r.ritElementsX.block(i).data();
-    double* rowsY = r.ritElementsY.block(i).data();
+    // Rows of the ritto orthogonal to X (beams along Y) and of the one orthogonal to Y.
+    double* rowsX = r[Direction::alongY].ritElements.block(i).data();
+    double* rowsY = r[Direction::alongX].ritElements.block(i).data();
     const auto at = [&](double* rows, int row) { return rows + (row - 1) * bar::values; };
 
     const int slot = columnSlot(c, i);
@@ -142,7 +143,7 @@ void writeStorey(const Model& m, AnalysisResults& r, int i, int j, ZeroLengths& 
 
 } // namespace
 
-void buildRitElements(const Model& m, AnalysisResults& r, Asker& asker) {
+bool buildRitElements(const Model& m, AnalysisResults& r, Asker& asker) {
     const Counts& c = m.counts;
     const int storeys = c.nStoreys;
     const int nodes = m.sizes().nodes;
@@ -150,8 +151,8 @@ void buildRitElements(const Model& m, AnalysisResults& r, Asker& asker) {
 
     // Release every earlier result before the large tables are allocated again.
     r = AnalysisResults{};
-    r.ritElementsX = Array3<double>(uninitialized, 1, nodes, 1, rows, 1, bar::values);
-    r.ritElementsY = Array3<double>(uninitialized, 1, nodes, 1, rows, 1, bar::values);
+    for (const Direction d : bothDirections)
+        r[d].ritElements = Array3<double>(uninitialized, 1, nodes, 1, rows, 1, bar::values);
     r.ritStoreys = Array1<std::int16_t>(1, nodes);
 
     // The height of each ritto is its highest storey with a column (a storey without column
@@ -169,8 +170,10 @@ void buildRitElements(const Model& m, AnalysisResults& r, Asker& asker) {
     const auto fill = [&](int first, int last) {
         for (int i = first; i <= last; ++i) {
             const int height = r.ritStoreys(i);
-            for (double* table : {r.ritElementsX.block(i).data(), r.ritElementsY.block(i).data()})
+            for (const Direction d : bothDirections) {
+                double* table = r[d].ritElements.block(i).data();
                 clearRows(table + 3 * height * bar::values, rows - 3 * height);
+            }
         }
         for (int j = 1; j <= storeys; ++j) {
             for (int i = first; i <= last; ++i) {
@@ -188,6 +191,7 @@ void buildRitElements(const Model& m, AnalysisResults& r, Asker& asker) {
         reportZeroLength(asker, true);
     for (int k = 0; k < zero.alongY; ++k)
         reportZeroLength(asker, false);
+    return zero.alongX == 0 && zero.alongY == 0;
 }
 
 } // namespace orvanta

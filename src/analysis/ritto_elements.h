@@ -31,9 +31,10 @@ inline constexpr int shear = 5;
 inline constexpr int values = 5;
 } // namespace bar
 
-// Builds ritElementsX, ritElementsY and ritStoreys from the model. Every other result is released
-// first, so nothing of an earlier analysis survives; each later stage allocates what it fills. A
-// half-beam of zero length is reported ("Attenzione", critical icon) and left out of the ritto.
-void buildRitElements(const Model& model, AnalysisResults& results, Asker& asker);
+// Builds the element tables of both sets of ritti and ritStoreys from the model. Every other
+// result is released first, so nothing of an earlier analysis survives; each later stage
+// allocates what it fills. A half-beam of zero length is reported ("Attenzione", critical icon)
+// and left out of the ritto; the result is then false.
+bool buildRitElements(const Model& model, AnalysisResults& results, Asker& asker);
 
 } // namespace orvanta

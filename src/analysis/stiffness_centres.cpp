@@ -11,24 +11,18 @@ namespace orvanta {
 
 namespace {
 
-struct FamilyResults {
-    Array1<double>& centre;
-    Array1<double>& weight;
-    Array1<std::int16_t>& size;
-    Array3<double>& mean;
-};
-
-void computeDirection(const Model& m, const AnalysisResults& r, Direction d, FamilyResults out) {
+void computeDirection(const Model& m, AnalysisResults& r, Direction d) {
     const int storeys = m.counts.nStoreys;
     const int nodes = static_cast<int>(r.ritStoreys.size());
-    const int count = familyCount(r, d);
-    const Array3<double>& k = ritMatrix(r, d);
-    const Array1<std::int16_t>& families = family(r, d);
+    RittiResults& out = r[d];
+    const int count = out.familyCount;
+    const Array3<double>& k = out.ritMatrix;
+    const Array1<std::int16_t>& families = out.family;
 
-    out.centre = Array1<double>(1, count);
-    out.weight = Array1<double>(1, nodes);
-    out.size = Array1<std::int16_t>(1, count);
-    out.mean = Array3<double>(1, count, 1, storeys, 1, storeys);
+    out.stiffnessCentre = Array1<double>(1, count);
+    out.stiffnessWeight = Array1<double>(1, nodes);
+    out.familySize = Array1<std::int16_t>(1, count);
+    out.familyMeanMatrix = Array3<double>(1, count, 1, storeys, 1, storeys);
 
     // The family of a ritto that takes part, or 0.
     const auto member = [&](int i) {
@@ -48,8 +42,8 @@ void computeDirection(const Model& m, const AnalysisResults& r, Direction d, Fam
         if (f == 0 || sum == 0)
             continue;
         const numbering::PlanPoint at = numbering::nodePosition(m, i);
-        out.weight(i) = k(i, 1, 1) / sum;
-        out.centre(f) += out.weight(i) * (d == Direction::X ? at.x : at.y);
+        out.stiffnessWeight(i) = k(i, 1, 1) / sum;
+        out.stiffnessCentre(f) += out.stiffnessWeight(i) * (d == Direction::alongY ? at.x : at.y);
     }
 
     const std::size_t terms = static_cast<std::size_t>(storeys) * static_cast<std::size_t>(storeys);
@@ -57,18 +51,18 @@ void computeDirection(const Model& m, const AnalysisResults& r, Direction d, Fam
         const int f = member(i);
         if (f == 0)
             continue;
-        ++out.size(f);
+        ++out.familySize(f);
         const double first = k(i, 1, 1);
         const double* from = k.block(i).data();
-        double* to = out.mean.block(f).data();
+        double* to = out.familyMeanMatrix.block(f).data();
         for (std::size_t j = 0; j < terms; ++j)
             to[j] += normalisedTerm(from[j], first);
     }
     for (int f = 1; f <= count; ++f) {
-        if (out.size(f) == 0)
+        if (out.familySize(f) == 0)
             continue;
-        const double members = out.size(f);
-        for (double& term : out.mean.block(f))
+        const double members = out.familySize(f);
+        for (double& term : out.familyMeanMatrix.block(f))
             term /= members;
     }
 }
@@ -76,10 +70,8 @@ void computeDirection(const Model& m, const AnalysisResults& r, Direction d, Fam
 } // namespace
 
 void computeStiffnessCentres(const Model& m, AnalysisResults& r) {
-    computeDirection(m, r, Direction::X,
-                     {r.stiffnessCentreX, r.stiffnessWeightX, r.familySizeX, r.familyMeanMatrixX});
-    computeDirection(m, r, Direction::Y,
-                     {r.stiffnessCentreY, r.stiffnessWeightY, r.familySizeY, r.familyMeanMatrixY});
+    for (const Direction d : bothDirections)
+        computeDirection(m, r, d);
 }
 
 } // namespace orvanta

@@ -17,8 +17,8 @@
 
 namespace orvanta {
 
-// Reallocates and fills stiffnessCentreX/Y, stiffnessWeightX/Y, familySizeX/Y and
-// familyMeanMatrixX/Y from the ritto matrices and the families.
+// Reallocates and fills, for both sets of ritti, stiffnessCentre, stiffnessWeight, familySize and
+// familyMeanMatrix from the ritto matrices and the families.
 void computeStiffnessCentres(const Model& model, AnalysisResults& results);
 
 } // namespace orvanta

@@ -24,6 +24,7 @@ void writeMessages(JsonWriter& json, const std::vector<Message>& messages) {
 } // namespace
 
 std::string analysisJson(const Model& model, const AnalysisResults& results,
+                         const CalculationReport& calculation,
                          const std::vector<Message>& messages) {
     JsonWriter json;
     json.beginObject();
@@ -55,42 +56,42 @@ std::string analysisJson(const Model& model, const AnalysisResults& results,
 
     json.key("ritStoreys");
     json.values(results.ritStoreys);
-    json.key("ritElementsX");
-    json.values(results.ritElementsX);
-    json.key("ritElementsY");
-    json.values(results.ritElementsY);
-    json.key("ritMatrixX");
-    json.values(results.ritMatrixX);
-    json.key("ritMatrixY");
-    json.values(results.ritMatrixY);
+    // Each result of the two sets of ritti under its name with the axis the ritti are orthogonal
+    // to: ritMatrixX, then ritMatrixY.
+    const auto both = [&](std::string_view name, const auto& field) {
+        for (const Direction d : bothDirections) {
+            json.key(std::string(name) + orthogonalAxis(d));
+            json.values(field(results[d]));
+        }
+    };
+    both(
+        "ritElements", [](const RittiResults& r) -> const auto& { return r.ritElements; });
+    both(
+        "ritMatrix", [](const RittiResults& r) -> const auto& { return r.ritMatrix; });
     json.key("globalStiffness");
     json.values(results.globalStiffness);
-    json.key("familyCountX");
-    json.value(results.familyCountX);
-    json.key("familyCountY");
-    json.value(results.familyCountY);
-    json.key("familyX");
-    json.values(results.familyX);
-    json.key("familyY");
-    json.values(results.familyY);
-    json.key("stiffnessCentreX");
-    json.values(results.stiffnessCentreX);
-    json.key("stiffnessCentreY");
-    json.values(results.stiffnessCentreY);
-    json.key("stiffnessWeightX");
-    json.values(results.stiffnessWeightX);
-    json.key("stiffnessWeightY");
-    json.values(results.stiffnessWeightY);
-    json.key("familySizeX");
-    json.values(results.familySizeX);
-    json.key("familySizeY");
-    json.values(results.familySizeY);
-    json.key("familyMeanMatrixX");
-    json.values(results.familyMeanMatrixX);
-    json.key("familyMeanMatrixY");
-    json.values(results.familyMeanMatrixY);
+    for (const Direction d : bothDirections) {
+        json.key(std::string("familyCount") + orthogonalAxis(d));
+        json.value(results[d].familyCount);
+    }
+    both(
+        "family", [](const RittiResults& r) -> const auto& { return r.family; });
+    both(
+        "stiffnessCentre", [](const RittiResults& r) -> const auto& { return r.stiffnessCentre; });
+    both(
+        "stiffnessWeight", [](const RittiResults& r) -> const auto& { return r.stiffnessWeight; });
+    both(
+        "familySize", [](const RittiResults& r) -> const auto& { return r.familySize; });
+    both(
+        "familyMeanMatrix",
+        [](const RittiResults& r) -> const auto& { return r.familyMeanMatrix; });
     json.key("deformedShape");
     json.values(results.deformedShape);
+    json.key("incompleteStages");
+    json.beginArray();
+    for (const CalculationStage stage : calculation.incomplete)
+        json.value(stageName(stage));
+    json.endArray();
     json.key("messages");
     writeMessages(json, messages);
     json.endObject();

@@ -1,10 +1,12 @@
 #pragma once
 
 // The JSON document of `orvanta-cli analyse`: the model's counts, coordinates and load results,
-// every result of the stiffness analysis, and every message shown, in order. Arrays keep their
-// first element first (deformedShape its column 0, the base).
+// every result of the stiffness analysis, the stages of the calculation that did not complete
+// ("incompleteStages", by their Italian names), and every message shown, in order. Arrays keep
+// their first element first (deformedShape its column 0, the base).
 
 #include "analysis_results.h"
+#include "calculation.h"
 #include "model.h"
 #include "user_interaction.h"
 
@@ -14,6 +16,7 @@
 namespace orvanta::cli {
 
 std::string analysisJson(const Model& model, const AnalysisResults& results,
+                         const CalculationReport& calculation,
                          const std::vector<Message>& messages);
 
 } // namespace orvanta::cli

@@ -10,7 +10,8 @@
 //
 // Exit status: 0 done, 1 wrong usage or a failed save, 2 a project file that cannot be read
 // (one line on standard error says why), 3 a model that fails the check before the calculation
-// (the message on standard error), 5 memory ran out after the project was read (one line).
+// (the message on standard error), 4 a calculation that did not complete (the JSON is written
+// all the same), 5 memory ran out after the project was read (one line).
 
 #include "analysis_json.h"
 #include "batch_interaction.h"
@@ -38,6 +39,7 @@ using namespace orvanta::cli;
 constexpr int exitUsage = 1;
 constexpr int exitUnreadable = 2;
 constexpr int exitRefused = 3;
+constexpr int exitIncomplete = 4;
 constexpr int exitOutOfMemory = 5;
 
 int usage() {
@@ -139,24 +141,35 @@ int analyse(const std::vector<std::string>& arguments) {
     if (options->redistribute)
         distributeLoads(model, asker);
     AnalysisResults results;
-    runCalculation(model, results, asker);
+    const CalculationReport calculation = runCalculation(model, results, asker);
     if (options->familiesX)
-        assignRequestedFamilies(model, results, Direction::X, *options->familiesX, asker);
+        assignRequestedFamilies(model, results, Direction::alongY, *options->familiesX, asker);
     if (options->familiesY)
-        assignRequestedFamilies(model, results, Direction::Y, *options->familiesY, asker);
+        assignRequestedFamilies(model, results, Direction::alongX, *options->familiesY, asker);
     computeStiffnessCentres(model, results);
     computeDeformedShape(model, results, asker);
 
-    const std::string json = analysisJson(model, results, asker.messages());
+    const std::string json = analysisJson(model, results, calculation, asker.messages());
     if (options->jsonPath.empty()) {
         std::cout << json;
-        return 0;
+    } else {
+        std::ofstream file(options->jsonPath, std::ios::binary);
+        file << json;
+        if (!file.flush()) {
+            std::cerr << "orvanta-cli: impossibile scrivere " << printable(options->jsonPath)
+                      << '\n';
+            return exitUsage;
+        }
     }
-    std::ofstream file(options->jsonPath, std::ios::binary);
-    file << json;
-    if (!file.flush()) {
-        std::cerr << "orvanta-cli: impossibile scrivere " << printable(options->jsonPath) << '\n';
-        return exitUsage;
+    if (!calculation.complete()) {
+        std::cerr << "orvanta-cli: calcolo non completato:";
+        const char* separator = " ";
+        for (const CalculationStage stage : calculation.incomplete) {
+            std::cerr << separator << stageName(stage);
+            separator = ", ";
+        }
+        std::cerr << '\n';
+        return exitIncomplete;
     }
     return 0;
 }

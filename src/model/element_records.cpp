@@ -47,8 +47,8 @@ BeamSection beamSection(const Model& model, int storey, int slot) {
 }
 
 void setColumnSection(Model& model, int storey, int slot, const ColumnSection& s) {
-    writeSection(model, storey, slot, static_cast<double>(s.shape), s.base, s.height,
-                 s.wallsAlongX, s.wallsAlongY);
+    writeSection(model, storey, slot, static_cast<double>(s.shape), s.base, s.height, s.wallsAlongX,
+                 s.wallsAlongY);
 }
 
 void setBeamSection(Model& model, int storey, int slot, const BeamSection& s) {
@@ -70,7 +70,7 @@ Slab slabAt(const Model& model, int storey, int bay) {
     const auto value = [&](int k) { return model.slabs(storey, bay, k); };
     return {value(slab::present) == 1.0,
             value(slab::direction) == static_cast<double>(SlabSpan::alongY) ? SlabSpan::alongY
-                                                                             : SlabSpan::alongX,
+                                                                            : SlabSpan::alongX,
             value(slab::permanent),
             value(slab::variable),
             value(slab::share),

@@ -7,8 +7,10 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <functional>
 #include <new>
+#include <random>
 #include <stdexcept>
 #include <sys/stat.h>
 #include <type_traits>
@@ -301,26 +303,39 @@ std::string systemReason(int error) {
     }
 }
 
-std::string folderOf(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string leafOf(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-// The permissions a newly created file would get, or those of the file being replaced.
-mode_t permissionsFor(const std::string& path) {
+// A temporary file beside the target, created exclusively under a fresh name: ".casa.orv.
+// salvataggio-" and six random letters. It gets the permissions of the file it will replace, or,
+// for a new project, those the system gives any new file (0666 less the user's umask, applied by
+// the kernel at creation). Returns the descriptor, or −1 with errno set.
+int createTemporaryBeside(const std::filesystem::path& target, std::string& temporary) {
     struct stat existing {};
-    if (::stat(path.c_str(), &existing) == 0)
-        return existing.st_mode & 07777;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
+    const bool replacing = ::stat(target.c_str(), &existing) == 0;
+    const mode_t mode = replacing ? existing.st_mode & 07777 : 0666;
+    const std::string stem = "." + target.filename().string() + ".salvataggio-";
+    std::random_device random;
+    std::uniform_int_distribution<int> letter(0, 25);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::string leaf = stem;
+        for (int k = 0; k < 6; ++k)
+            leaf += static_cast<char>('a' + letter(random));
+        temporary = (target.parent_path() / leaf).string();
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0) {
+            // The umask may have taken bits off the replaced file's permissions: put them back.
+            if (replacing && ::fchmod(fd, mode) != 0) {
+                const int error = errno;
+                ::close(fd);
+                ::unlink(temporary.c_str());
+                errno = error;
+                return -1;
+            }
+            return fd;
+        }
+        if (errno != EEXIST)
+            return -1;
+    }
+    errno = EEXIST;
+    return -1;
 }
 
 // Closes a file descriptor when it goes out of scope.
@@ -385,7 +400,7 @@ std::string readWholeProjectFile(const std::string& path, std::string& text) {
 // Writes a model that passed checkWritable. Everything that allocates happens before the
 // temporary file is created, so running out of memory leaves nothing behind.
 std::string writeCheckedProject(const Model& model, const std::string& path) {
-    std::string temporary = folderOf(path) + "/." + leafOf(path) + ".salvataggio-XXXXXX";
+    std::string temporary;
     int fd = -1;
     int error = 0;
     TextWriter out([&fd, &error](std::string_view chunk) {
@@ -401,13 +416,11 @@ std::string writeCheckedProject(const Model& model, const std::string& path) {
         }
         return true;
     });
-    fd = ::mkstemp(temporary.data());
+    fd = createTemporaryBeside(path, temporary);
     if (fd < 0)
         return "impossibile creare il file: " + systemReason(errno);
 
     bool ok = writeProject(model, out);
-    if (ok && ::fchmod(fd, permissionsFor(path)) != 0)
-        error = errno, ok = false;
     if (ok && ::fsync(fd) != 0)
         error = errno, ok = false;
     if (::close(fd) != 0 && ok)

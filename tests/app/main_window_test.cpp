@@ -195,8 +195,8 @@ private slots:
         click("mnuCalcola");
 
         QCOMPARE(enabledResultItems(), resultItems);
-        QCOMPARE(window->results().familyCountX, std::int16_t{1});
-        QCOMPARE(window->results().familyY.size(), std::size_t{6});
+        QCOMPARE(window->results()[Direction::alongY].familyCount, std::int16_t{1});
+        QCOMPARE(window->results()[Direction::alongX].family.size(), std::size_t{6});
         QVERIFY(asker->messages.empty());
     }
 

@@ -163,6 +163,28 @@ TEST(ProjectFile, SaveReplacesTheFileWholeAndLeavesNoTemporaryFile) {
     EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
 }
 
+TEST(ProjectFile, ANewFileTakesTheUsersUmaskAndAReplacedOneKeepsItsPermissions) {
+    const fs::path folder = testing::outputFolder("project-file-permissions");
+    const auto mode = [](const fs::path& p) {
+        return fs::status(p).permissions() & fs::perms::all;
+    };
+    using fs::perms;
+    const mode_t saved = ::umask(027);
+    EXPECT_EQ(writeProjectFile(oneBayBlock(), (folder / "nuovo.orv").string()), "");
+    EXPECT_EQ(mode(folder / "nuovo.orv"),
+              perms::owner_read | perms::owner_write | perms::group_read);
+
+    // A file shared with the group stays writable by it, whatever this user's umask says.
+    fs::permissions(folder / "nuovo.orv", perms::owner_read | perms::owner_write |
+                                              perms::group_read | perms::group_write);
+    ::umask(077);
+    EXPECT_EQ(writeProjectFile(oneBayBlock(), (folder / "nuovo.orv").string()), "");
+    EXPECT_EQ(mode(folder / "nuovo.orv"),
+              perms::owner_read | perms::owner_write | perms::group_read | perms::group_write);
+    ::umask(saved);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+}
+
 TEST(ProjectFile, SaveIntoAMissingFolderFailsWithAReason) {
     const std::string error = writeProjectFile(oneBayBlock(), "/nonexistent/folder/casa.orv");
     EXPECT_NE(error.find("non esiste"), std::string::npos) << error;

@@ -67,8 +67,8 @@ Model regularBuilding(std::int16_t nX, std::int16_t nY, std::int16_t storeys) {
         for (int iy = 1; iy < nY; ++iy) {
             for (int ix = 1; ix < nX; ++ix) {
                 orvanta::setSlab(m, k, numbering::bay(c, ix, iy),
-                                 {true, (ix + iy) % 2 ? SlabSpan::alongX : SlabSpan::alongY,
-                                  0.005, 0.002, 0.3, m.coordX(ix + 1) - m.coordX(ix),
+                                 {true, (ix + iy) % 2 ? SlabSpan::alongX : SlabSpan::alongY, 0.005,
+                                  0.002, 0.3, m.coordX(ix + 1) - m.coordX(ix),
                                   m.coordY(iy + 1) - m.coordY(iy)});
             }
         }

@@ -30,14 +30,14 @@ bool isOneLine(std::string_view text) {
 std::string calculatedJson(const Model& model) {
     cli::RecordingAsker asker;
     AnalysisResults results;
-    runCalculation(model, results, asker);
-    for (const Direction direction : {Direction::X, Direction::Y}) {
+    const CalculationReport calculation = runCalculation(model, results, asker);
+    for (const Direction direction : bothDirections) {
         const int count = setFamilyCount(model, results, direction, 2, asker);
         assignFamilies(model, results, direction, count, asker);
     }
     computeStiffnessCentres(model, results);
     computeDeformedShape(model, results, asker);
-    return cli::analysisJson(model, results, asker.messages());
+    return cli::analysisJson(model, results, calculation, asker.messages());
 }
 
 } // namespace

@@ -41,8 +41,8 @@ inline void setRectangle(Model& m, int storey, int slot, double base, double hei
 inline void setSlab(Model& m, int storey, int ix, int iy, SlabSpan span, double g, double q,
                     double share) {
     orvanta::setSlab(m, storey, numbering::bay(m.counts, ix, iy),
-                     {true, span, g, q, share,
-                      m.coordX(ix + 1) - m.coordX(ix), m.coordY(iy + 1) - m.coordY(iy)});
+                     {true, span, g, q, share, m.coordX(ix + 1) - m.coordX(ix),
+                      m.coordY(iy + 1) - m.coordY(iy)});
 }
 
 // A frame of nX × nY lines and the given storeys with every column (300 × 500) and every beam

@@ -4,6 +4,7 @@
 #include "application_info.h"
 #include "calculation.h"
 #include "child_windows.h"
+#include "finite_results.h"
 #include "model_check.h"
 #include "model_fingerprint.h"
 
@@ -165,6 +166,8 @@ void MainWindow::calculate() {
         item->setEnabled(true);
     try {
         runCalculation(session_.model(), results_, asker_);
+        if (const std::optional<Message> invalid = nonFiniteResultMessage(results_))
+            asker_.ask(*invalid);
     } catch (const std::bad_alloc&) {
         // Nothing half-computed is left to show.
         results_ = AnalysisResults{};
@@ -174,10 +177,16 @@ void MainWindow::calculate() {
     }
 }
 
+// A result view opens only on finite results: after its preparation (the centres are
+// recomputed there) a term that is not finite is reported and the view stays closed.
 void MainWindow::openView(const QString& name) {
     const auto registered = registry_.find(name);
     if (registered != registry_.end() && registered->second.prepare)
         registered->second.prepare(*this);
+    if (const std::optional<Message> invalid = nonFiniteResultMessage(results_)) {
+        asker_.ask(*invalid);
+        return;
+    }
     openChild(name);
 }
 

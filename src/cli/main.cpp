@@ -10,14 +10,16 @@
 //
 // Exit status: 0 done, 1 wrong usage or a failed save, 2 a project file that cannot be read
 // (one line on standard error says why), 3 a model that fails the check before the calculation
-// (the message on standard error), 4 a calculation that did not complete (the JSON is written
-// all the same), 5 memory ran out after the project was read (one line).
+// (the message on standard error), 4 a calculation that did not complete or gave a result that
+// is not a finite number (the JSON is written all the same, one line on standard error says
+// which), 5 memory ran out after the project was read (one line).
 
 #include "analysis_json.h"
 #include "batch_interaction.h"
 #include "calculation.h"
 #include "deformed_shape.h"
 #include "families.h"
+#include "finite_results.h"
 #include "load_distribution.h"
 #include "model_check.h"
 #include "project_session.h"
@@ -161,6 +163,9 @@ int analyse(const std::vector<std::string>& arguments) {
             return exitUsage;
         }
     }
+    const std::optional<Message> invalid = nonFiniteResultMessage(results);
+    if (invalid)
+        std::cerr << "orvanta-cli: " << oneLine(*invalid) << '\n';
     if (!calculation.complete()) {
         std::cerr << "orvanta-cli: calcolo non completato:";
         const char* separator = " ";
@@ -171,7 +176,7 @@ int analyse(const std::vector<std::string>& arguments) {
         std::cerr << '\n';
         return exitIncomplete;
     }
-    return 0;
+    return invalid ? exitIncomplete : 0;
 }
 
 } // namespace

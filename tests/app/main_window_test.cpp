@@ -19,6 +19,7 @@
 #include <QStatusBar>
 #include <QtTest>
 #include <fstream>
+#include <limits>
 #include <memory>
 
 namespace orvanta {
@@ -362,6 +363,24 @@ private slots:
         click("mnuStampa");
         QVERIFY(window->statusBar()->currentMessage().contains("Stampa Relazione"));
         QVERIFY(asker->messages.empty());
+    }
+
+    // A result that is not a finite number keeps every result view closed, with the reason.
+    void resultViewsRefuseResultsThatAreNotFinite() {
+        bool created = false;
+        window->registerChild(childWindow::matrix, [&created](ChildHost&) {
+            created = true;
+            return std::make_unique<QWidget>();
+        });
+        openFromDialog(project("casa.orv"));
+        click("mnuCalcola");
+        window->results().globalStiffness(1, 1) = std::numeric_limits<double>::infinity();
+        click("mnuMatrice");
+        QVERIFY(!created);
+        QCOMPARE(lastMessage().title, std::string("Risultati non validi"));
+        QCOMPARE(lastMessage().lines.at(1),
+                 std::string("matrice di rigidezza globale, termine (1, 1) (traslazione X del "
+                             "piano 1, traslazione X del piano 1)."));
     }
 
     void childWindowsOpenOnceInsideTheMainWindow() {

@@ -5,6 +5,7 @@
 #include "section_properties.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
 
 namespace orvanta {
@@ -149,10 +150,25 @@ bool buildRitElements(const Model& m, AnalysisResults& r, Asker& asker) {
     const int nodes = m.sizes().nodes;
     const int rows = 3 * storeys;
 
-    // Release every earlier result before the large tables are allocated again.
+    // Release every earlier result before the large tables are allocated again, except the large
+    // arrays of a run on a building of the same sizes (a second "Calcola Matrici"): their pages
+    // are already provided, and every term of them is written again.
+    std::array<Array3<double>, 2> elements, matrices;
+    for (const Direction d : bothDirections) {
+        const auto at = static_cast<std::size_t>(d == Direction::alongX);
+        if (r[d].ritElements.hasBounds(1, nodes, 1, rows, 1, bar::values))
+            elements[at] = std::move(r[d].ritElements);
+        if (r[d].ritMatrix.hasBounds(1, nodes, 1, storeys, 1, storeys))
+            matrices[at] = std::move(r[d].ritMatrix);
+    }
     r = AnalysisResults{};
-    for (const Direction d : bothDirections)
-        r[d].ritElements = Array3<double>(uninitialized, 1, nodes, 1, rows, 1, bar::values);
+    for (const Direction d : bothDirections) {
+        const auto at = static_cast<std::size_t>(d == Direction::alongX);
+        r[d].ritElements = elements[at].empty()
+                               ? Array3<double>(uninitialized, 1, nodes, 1, rows, 1, bar::values)
+                               : std::move(elements[at]);
+        r[d].ritMatrix = std::move(matrices[at]); // reused by the condensation
+    }
     r.ritStoreys = Array1<std::int16_t>(1, nodes);
 
     // The height of each ritto is its highest storey with a column (a storey without column

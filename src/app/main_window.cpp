@@ -7,6 +7,7 @@
 #include "finite_results.h"
 #include "model_check.h"
 #include "model_fingerprint.h"
+#include "progress_feedback.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -107,13 +108,23 @@ void MainWindow::newProject() {
         startedProject();
 }
 
+// Runs a File command with progress feedback for Open and Save.
+template <class Command> bool MainWindow::withFileProgress(const char* title, Command command) {
+    ProgressFeedback feedback(this, QString::fromUtf8(title));
+    session_.setProgress(feedback.callback());
+    const bool done = command();
+    session_.setProgress({});
+    return done;
+}
+
 void MainWindow::openProject() {
-    if (session_.open())
+    if (withFileProgress(openDialogTitle, [this] { return session_.open(); }))
         startedProject();
 }
 
 bool MainWindow::openProjectFile(const QString& path) {
-    if (!session_.openFile(path.toStdString()))
+    const std::string name = path.toStdString();
+    if (!withFileProgress(openDialogTitle, [&] { return session_.openFile(name); }))
         return false;
     startedProject();
     return true;
@@ -134,7 +145,7 @@ void MainWindow::closeProject() {
 }
 
 bool MainWindow::saveProject() {
-    const bool saved = session_.save();
+    const bool saved = withFileProgress(saveDialogTitle, [this] { return session_.save(); });
     if (saved)
         markSaved();
     showProjectName();
@@ -142,7 +153,7 @@ bool MainWindow::saveProject() {
 }
 
 void MainWindow::saveProjectAs() {
-    if (session_.saveAs())
+    if (withFileProgress(saveDialogTitle, [this] { return session_.saveAs(); }))
         markSaved();
     showProjectName();
 }
@@ -165,7 +176,10 @@ void MainWindow::calculate() {
     for (QAction* item : menu_.resultItems())
         item->setEnabled(true);
     try {
-        runCalculation(session_.model(), results_, asker_);
+        {
+            ProgressFeedback feedback(this, QStringLiteral("Calcola Matrici"));
+            runCalculation(session_.model(), results_, asker_, feedback.callback());
+        }
         if (const std::optional<Message> invalid = nonFiniteResultMessage(results_))
             asker_.ask(*invalid);
     } catch (const std::bad_alloc&) {

@@ -58,6 +58,7 @@ private:
     };
 
     void connectMenu();
+    template <class Command> bool withFileProgress(const char* title, Command command);
     void newProject();
     void openProject();
     void closeProject();

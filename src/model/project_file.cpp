@@ -93,6 +93,12 @@ class RecordReader {
 public:
     explicit RecordReader(std::string_view text) : fields_(text) {}
 
+    // Reports the fields read against `fields` in all, every 16 384 fields.
+    void reportTo(ProgressStage& progress, long long fields) {
+        progress_ = &progress;
+        fields_total_ = static_cast<double>(fields);
+    }
+
     template <class T> bool read(T& target) {
         if (!error_.empty())
             return false;
@@ -136,6 +142,8 @@ public:
         for (T& target : targets) {
             if (!read(target))
                 return false;
+            if (progress_ && (fields_.fieldNumber() & 0x3FFF) == 0)
+                progress_->report(static_cast<double>(fields_.fieldNumber()) / fields_total_);
         }
         return true;
     }
@@ -145,6 +153,8 @@ public:
 private:
     FieldReader fields_;
     std::string error_;
+    ProgressStage* progress_ = nullptr;
+    double fields_total_ = 1;
 };
 
 // Every field of the file, counted from the sizes; each one takes at least a character and a
@@ -218,7 +228,7 @@ template <class T, class Write> void writeRecord(std::span<const T> values, Writ
         write(values[i], i + 1 < values.size() ? ',' : '\n');
 }
 
-bool writeProject(const Model& m, TextWriter& out) {
+bool writeProject(const Model& m, TextWriter& out, ProgressStage& progress) {
     const Counts& c = m.counts;
     const int storeys = c.nStoreys;
     const auto number = [&out](double v, char after) { out.number(v, after); };
@@ -237,13 +247,16 @@ bool writeProject(const Model& m, TextWriter& out) {
     }
     out.single(m.planScale, '\n');
 
+    // The element records are two thirds of a large file, the slabs a quarter.
     for (int k = 1; k <= storeys; ++k) {
         for (int s = m.members.lower(2); s <= m.members.upper(2); ++s)
             writeRecord<double>(std::span(&m.members(k, s, 1), member::values), number);
+        progress.report(0.65 * k / storeys);
     }
     for (int k = 1; k <= storeys; ++k) {
         for (int b = m.slabs.lower(2); b <= m.slabs.upper(2); ++b)
             writeRecord<double>(std::span(&m.slabs(k, b, 1), slab::values), number);
+        progress.report(0.65 + 0.25 * k / storeys);
     }
     for (int k = 1; k <= storeys; ++k)
         writeRecord<double>(m.beamLoads.row(k), number);
@@ -253,7 +266,9 @@ bool writeProject(const Model& m, TextWriter& out) {
         out.number(m.gyrationRadius(k), '\n');
     for (int k = 1; k <= storeys; ++k)
         out.number(m.storeyForce(k), ',');
-    return out.close();
+    const bool written = out.close();
+    progress.report(1);
+    return written;
 }
 
 // A model whose arrays do not match its counts, or that holds a value the file cannot carry,
@@ -399,7 +414,8 @@ std::string readWholeProjectFile(const std::string& path, std::string& text) {
 
 // Writes a model that passed checkWritable. Everything that allocates happens before the
 // temporary file is created, so running out of memory leaves nothing behind.
-std::string writeCheckedProject(const Model& model, const std::string& path) {
+std::string writeCheckedProject(const Model& model, const std::string& path,
+                                ProgressStage& progress) {
     std::string temporary;
     int fd = -1;
     int error = 0;
@@ -420,7 +436,7 @@ std::string writeCheckedProject(const Model& model, const std::string& path) {
     if (fd < 0)
         return "impossibile creare il file: " + systemReason(errno);
 
-    bool ok = writeProject(model, out);
+    bool ok = writeProject(model, out, progress);
     if (ok && ::fsync(fd) != 0)
         error = errno, ok = false;
     if (::close(fd) != 0 && ok)
@@ -442,8 +458,9 @@ long long largestProjectFileBytes() {
     return fieldCount(c, *deriveSizes(c).sizes) * (number_text::longestText + 2);
 }
 
-ProjectReadResult parseProject(std::string_view text) {
+ProjectReadResult parseProject(std::string_view text, const ProgressCallback& progress) {
     RecordReader in(text);
+    ProgressStage reading(progress, "Lettura del progetto", 0, 1);
     Model header;
     for (int i = 0; i <= 2; ++i)
         in.read(header.drawMax(i));
@@ -465,6 +482,7 @@ ProjectReadResult parseProject(std::string_view text) {
 
     std::optional<Model> model = Model::allocate(counts);
     Model& m = *model;
+    in.reportTo(reading, fields);
     m.drawMax = header.drawMax;
     in.readAll(m.coordX.values()) && in.readAll(m.coordY.values()) &&
         in.readAll(m.levelZ.values()) && in.read(m.planScale) && in.readAll(m.members.values()) &&
@@ -473,15 +491,16 @@ ProjectReadResult parseProject(std::string_view text) {
         in.readAll(m.storeyForce.values());
     if (!in.error().empty())
         return {std::nullopt, in.error()};
+    reading.report(1);
     return {std::move(model), {}};
 }
 
-ProjectReadResult readProjectFile(const std::string& path) {
+ProjectReadResult readProjectFile(const std::string& path, const ProgressCallback& progress) {
     try {
         std::string text;
         if (std::string refusal = readWholeProjectFile(path, text); !refusal.empty())
             return {std::nullopt, std::move(refusal)};
-        return parseProject(text);
+        return parseProject(text, progress);
     } catch (const std::bad_alloc&) {
         return {std::nullopt, outOfMemoryReason};
     } catch (const std::length_error&) {
@@ -495,15 +514,18 @@ std::string projectText(const Model& model) {
         text += chunk;
         return true;
     });
-    writeProject(model, out);
+    ProgressStage none;
+    writeProject(model, out, none);
     return text;
 }
 
-std::string writeProjectFile(const Model& model, const std::string& path) {
+std::string writeProjectFile(const Model& model, const std::string& path,
+                             const ProgressCallback& progress) {
     if (std::string problem = checkWritable(model); !problem.empty())
         return problem;
     try {
-        return writeCheckedProject(model, path);
+        ProgressStage writing(progress, "Scrittura del progetto", 0, 1);
+        return writeCheckedProject(model, path, writing);
     } catch (const std::bad_alloc&) {
         return outOfMemoryReason;
     }

@@ -76,7 +76,7 @@ bool ProjectSession::openFile(const std::string& path) {
 }
 
 bool ProjectSession::readInto(const std::string& path) {
-    ProjectReadResult result = readProjectFile(path);
+    ProjectReadResult result = readProjectFile(path, progress_);
     if (!result.model) {
         asker_.tell({"Il file \"" + printable(path) + "\" non può essere aperto:", result.error},
                     "Impossibile aprire il progetto", MessageIcon::Information);
@@ -159,7 +159,7 @@ bool ProjectSession::saveAs() {
 }
 
 bool ProjectSession::writeTo(const std::string& path) {
-    const std::string error = writeProjectFile(model_, path);
+    const std::string error = writeProjectFile(model_, path, progress_);
     if (error.empty())
         return true;
     asker_.tell({"Il file \"" + printable(path) + "\" non è stato salvato:", error},

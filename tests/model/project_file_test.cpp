@@ -298,5 +298,25 @@ TEST(ProjectFile, TheLargestDoubleIsSavedAsAFileThatOpens) {
     EXPECT_EQ(reread.model->beamLoads(1, 1), 1.79769313486231e308);
 }
 
+// Open and Save report their progress by stage, ending at 1.
+TEST(ProjectFile, OpenAndSaveReportTheirProgress) {
+    const fs::path target = testing::outputFolder("project-file-progress") / "grande.orv";
+    std::vector<std::pair<std::string, double>> reports;
+    const ProgressCallback record = [&](const std::string& stage, double fraction) {
+        reports.emplace_back(stage, fraction);
+    };
+    ASSERT_EQ(writeProjectFile(testing::fullFrame(30, 30, 20), target.string(), record), "");
+    ASSERT_GT(reports.size(), 10u);
+    EXPECT_EQ(reports.front().first, "Scrittura del progetto");
+    EXPECT_EQ(reports.back().second, 1.0);
+    reports.clear();
+    ASSERT_TRUE(readProjectFile(target.string(), record).model);
+    ASSERT_GT(reports.size(), 10u);
+    EXPECT_EQ(reports.front().first, "Lettura del progetto");
+    EXPECT_TRUE(std::is_sorted(reports.begin(), reports.end(),
+                               [](const auto& a, const auto& b) { return a.second < b.second; }));
+    EXPECT_EQ(reports.back().second, 1.0);
+}
+
 } // namespace
 } // namespace orvanta

@@ -5,8 +5,9 @@
 // The benchmarks of one building run in the order of the analysis and share its state: Save
 // writes the project file that Open reads, "Calcola Matrici" leaves the results from which each
 // stage is then run again on its own, the family assignment (F = 5 in both directions) feeds the
-// centres. Every benchmark reports peak_rss_MB, the largest resident size of the process so far
-// (getrusage), so the figure after the largest building is the peak of the whole run.
+// centres; the torsional regularity and the modes are computed from the global matrix. Every
+// benchmark reports peak_rss_MB, the largest resident size of the process so far (getrusage), so
+// the figure after the largest building is the peak of the whole run.
 
 #include "calculation.h"
 #include "families.h"
@@ -16,7 +17,9 @@
 #include "project_file.h"
 #include "ritto_condensation.h"
 #include "ritto_elements.h"
+#include "seismic_response.h"
 #include "stiffness_centres.h"
+#include "vibration_modes.h"
 
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -223,6 +226,23 @@ void BM_StiffnessCentres(benchmark::State& state) {
     finish(state);
 }
 
+// Torsional regularity and vibration modes from the global matrix (3·storeys freedoms).
+void BM_SeismicResponse(benchmark::State& state) {
+    prepare(state);
+    ensureResults();
+    CountingAsker asker;
+    for (auto _ : state) {
+        const SeismicResults seismic = computeSeismicResponse(
+            bench().model, bench().results.globalStiffness, defaultConcreteClass, asker);
+        if (!seismic.hasModes())
+            state.SkipWithError("no modes computed");
+        benchmark::DoNotOptimize(seismic.modes.data());
+    }
+    if (asker.messages != 0)
+        state.SkipWithError("the seismic response showed a message");
+    finish(state);
+}
+
 // Production and literal condensation of the same sample of ritti (every `step`-th ritto
 // orthogonal to X), timed in the same run. Reports the time per ritto of each and their ratio.
 void BM_CondensationAgainstLiteral(benchmark::State& state) {
@@ -310,6 +330,7 @@ void registerBuilding(int x, int y, int z, int iterations) {
     add("AssembleGlobalStiffness", BM_Stage<assembleGlobalStiffness>);
     add("AssignFiveFamilies", BM_AssignFiveFamilies);
     add("ComputeStiffnessCentres", BM_StiffnessCentres);
+    add("SeismicResponse", BM_SeismicResponse);
 }
 
 } // namespace

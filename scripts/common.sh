@@ -8,8 +8,10 @@ ORVANTA_PACKAGES=(
     g++ cmake ninja-build pkg-config               # compiler and build
     qt6-base-dev qt6-base-dev-tools libgl-dev      # Qt 6 Widgets, Qt Test, moc
     qt6-qpa-plugins                                # offscreen and xcb platforms
+    qt6-translations-l10n                          # the toolkit's own dialogs in Italian
     libgtest-dev libgmock-dev                      # unit tests
     libbenchmark-dev                               # benchmarks
+    libeigen3-dev                                  # dense symmetric algebra (factorisations, modes)
     qpdf poppler-utils                             # PDF checks in the tests (qpdf, pdftotext, pdfimages)
     xvfb xauth                                     # windows under a virtual display
     fonts-dejavu-core fontconfig                   # text in windows drawn offscreen
@@ -40,4 +42,15 @@ orvanta_build() {
         cmake -S "$ORVANTA_ROOT" -B "$ORVANTA_BUILD" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
     fi
     cmake --build "$ORVANTA_BUILD"
+}
+
+# The core libraries, the batch tool and their tests alone, with the GUI switched off: proves
+# that nothing below the windows needs Qt.
+ORVANTA_BUILD_CORE="$ORVANTA_ROOT/build-core"
+orvanta_build_core() {
+    if [ ! -f "$ORVANTA_BUILD_CORE/build.ninja" ]; then
+        cmake -S "$ORVANTA_ROOT" -B "$ORVANTA_BUILD_CORE" -G Ninja \
+            -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVANTA_BUILD_GUI=OFF -DORVANTA_BUILD_BENCH=OFF
+    fi
+    cmake --build "$ORVANTA_BUILD_CORE"
 }

@@ -2,6 +2,7 @@
 
 #include "element_records.h"
 #include "numbering.h"
+#include "storey_loads.h"
 
 #include <cmath>
 #include <optional>
@@ -147,16 +148,11 @@ bool distributeLoads(Model& m, Asker& asker) {
     }
 
     // The load entering each column at storey s: its axial force less the one of the storey above.
-    const auto entering = [&](int s, int node) {
-        return s < storeys ? loads(s, node) - loads(s + 1, node) : loads(s, node);
-    };
-    Array1<double> storeyLoad(1, storeys);
+    const auto entering = [&](int s, int node) { return enteringLoad(loads, s, node); };
+    const Array1<double> storeyLoad = storeyLoads(loads, gridNodes);
     double weightedHeights = 0;
-    for (int s = 1; s <= storeys; ++s) {
-        for (int n = 1; n <= gridNodes; ++n)
-            storeyLoad(s) += entering(s, n);
+    for (int s = 1; s <= storeys; ++s)
         weightedHeights += (m.levelZ(s + 1) - m.levelZ(1)) * storeyLoad(s);
-    }
 
     const auto position = [&](int node) { return numbering::nodePosition(m, node); };
 

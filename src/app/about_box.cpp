@@ -1,5 +1,6 @@
 #include "about_box.h"
 
+#include "accessible_names.h"
 #include "application_info.h"
 #include "brand_pictures.h"
 #include "picture_box.h"
@@ -21,6 +22,7 @@ AboutBox::AboutBox(Asker& asker, QWidget* parent) : QDialog(parent), asker_(aske
 
     auto* icon = new PictureBox("picIcon", logoPicture().extent(), this);
     icon->setDrawing(logoPicture());
+    nameControl(*icon, QStringLiteral("Logo di Orvanta"));
     icon->setFixedSize(72, 72);
 
     QLabel* title =

@@ -1,38 +1,95 @@
 #include "child_windows.h"
 
-#include "child_host.h"
-#include "main_window.h"
-
-#include <array>
-#include <utility>
+#include "finite_results.h"
+#include "stiffness_centres.h"
 
 namespace orvanta {
 
-void registerChildWindows(MainWindow& /*window*/) {
-    // Each phase editor and result view adds its factory here, for example:
-    //     window.registerChild(childWindow::grid, [](ChildHost& host) {
-    //         return std::make_unique<GridEditor>(host);
-    //     });
+namespace {
+
+// A window built in the class it names, created with the host.
+template <class Window> ChildFactory make() {
+    return [](ChildHost& host) { return std::make_unique<Window>(host); };
 }
 
-QString childWindowDescription(const QString& name) {
-    static const std::array<std::pair<const char*, const char*>, 10> descriptions{{
-        {childWindow::grid, "Immissione della GRIGLIA"},
-        {childWindow::geometry, "Immissione della GEOMETRIA"},
-        {childWindow::loads, "Immissione dei CARICHI"},
-        {childWindow::sections, "Immissione delle SEZIONI"},
-        {childWindow::familiesX, "Matrici delle Famiglie di Ritti ortogonali a X"},
-        {childWindow::familiesY, "Matrici delle Famiglie di Ritti ortogonali a Y"},
-        {childWindow::centres, "Visualizzazione dei BARICENTRI e dei CENTRI PARZIALI di RIGIDEZZA"},
-        {childWindow::matrix, "Matrice Rigidezza Rototraslazionale Globale"},
-        {childWindow::elevation, "Deformata in Elevazione"},
-        {childWindow::report, "Stampa Relazione"},
-    }};
-    for (const auto& [windowName, description] : descriptions) {
-        if (name == QLatin1String(windowName))
-            return QString::fromUtf8(description);
+// A result view opens only on finite results: a term that is not a finite number is reported,
+// naming its ritto or storey, and the view stays closed.
+bool resultsAreFinite(ChildHost& host) {
+    if (const std::optional<Message> invalid = nonFiniteResultMessage(host.results())) {
+        host.asker().ask(*invalid);
+        return false;
     }
-    return name;
+    return true;
+}
+
+bool prepareCentres(ChildHost& host) {
+    computeStiffnessCentres(host.session().model(), host.results());
+    return resultsAreFinite(host);
+}
+
+} // namespace
+
+std::vector<ChildWindowEntry> childWindowTable() {
+    using enum MenuPlace;
+    using enum ItemEnabling;
+    return {
+        {childWindow::grid, phase::grid, "Immissione della GRIGLIA", {}, false, {}, {}},
+        {childWindow::geometry, phase::geometry, "Immissione della GEOMETRIA", {}, false, {}, {}},
+        {childWindow::loads, phase::loads, "Immissione dei CARICHI", {}, false, {}, {}},
+        {childWindow::sections,
+         phase::sections,
+         "Immissione delle SEZIONI",
+         {"mnuModifica", "Modifica Sezioni", analysisEditing, withMenu},
+         true,
+         {},
+         {}},
+        {childWindow::familiesX,
+         phase::familiesX,
+         "Matrici Traslazionali dei Ritti Strutturali ortogonali ad X",
+         {"mnuFamiglieX", "Matrici delle Famiglie di Ritti ortogonali a X", analysisMatrices,
+          untilSectionsEdited},
+         false,
+         {},
+         resultsAreFinite},
+        {childWindow::familiesY,
+         phase::familiesY,
+         "Matrici Traslazionali dei Ritti Strutturali ortogonali a Y",
+         {"mnuFamiglieY", "Matrici delle Famiglie di Ritti ortogonali a Y", analysisMatrices,
+          untilSectionsEdited},
+         false,
+         {},
+         resultsAreFinite},
+        {childWindow::matrix,
+         phase::matrix,
+         "Matrice di Rigidezza Rototraslazionale Globale",
+         {"mnuMatrice", "Matrice Rigidezza Rototraslazionale Globale", analysisMatrices,
+          untilSectionsEdited},
+         false,
+         {},
+         resultsAreFinite},
+        {childWindow::centres,
+         phase::centres,
+         "Visualizzazione dei BARICENTRI e dei CENTRI PARZIALI di RIGIDEZZA",
+         {"mnuCentri", "Visualizza Centri di Massa e di Rigidezza", analysisDrawings,
+          untilSectionsEdited},
+         false,
+         {},
+         prepareCentres},
+        {childWindow::elevation,
+         phase::elevation,
+         "Visualizzazione della DEFORMATA in ELEVAZIONE",
+         {"mnuElevazione", "Visualizza Deformata in Elevazione", analysisDrawings, untilClosed},
+         false,
+         {},
+         resultsAreFinite},
+        {childWindow::report,
+         nullptr,
+         "Stampa Relazione",
+         {"mnuStampa", "&Stampa Relazione", menuBar, untilClosed},
+         false,
+         {},
+         resultsAreFinite},
+    };
 }
 
 } // namespace orvanta

@@ -1,19 +1,15 @@
 #pragma once
 
-// The child windows the main window knows how to open, and how to describe one that this
-// version does not have yet.
+// The child windows of the main window: one entry each, in the order their menu items appear.
+
+#include "child_host.h"
 
 #include <QString>
+#include <vector>
 
 namespace orvanta {
 
-class MainWindow;
-
-// Registers the factory of every child window built so far with the main window.
-void registerChildWindows(MainWindow& window);
-
-// What the user calls a child window, for the status bar: "Immissione della GRIGLIA" for
-// frmGriglia; the name itself for a window that is not listed.
-QString childWindowDescription(const QString& name);
+// Every phase editor and result view of the program.
+std::vector<ChildWindowEntry> childWindowTable();
 
 } // namespace orvanta

@@ -26,9 +26,22 @@ void addSeparator(QMenu& menu, const char* name) {
     menu.addSeparator()->setObjectName(name);
 }
 
+// Adds the items of the windows that stand at one place, in the table's order.
+void addWindowItems(MainMenu& m, QMenuBar& bar, QMenu* menu,
+                    const std::vector<ChildWindowEntry>& windows, MenuPlace place) {
+    for (const ChildWindowEntry& w : windows) {
+        if (w.item.place != place)
+            continue;
+        const QString caption = QString::fromUtf8(w.item.caption);
+        QAction* action = menu ? menu->addAction(caption) : bar.addAction(caption);
+        action->setObjectName(w.item.name);
+        m.windowItems[QString::fromLatin1(w.name)] = action;
+    }
+}
+
 } // namespace
 
-MainMenu buildMainMenu(QMenuBar& bar) {
+MainMenu buildMainMenu(QMenuBar& bar, const std::vector<ChildWindowEntry>& windows) {
     MainMenu m;
 
     m.file = addMenu(bar, "mnuFile", QStringLiteral("&File"));
@@ -42,23 +55,14 @@ MainMenu buildMainMenu(QMenuBar& bar) {
     m.fileExit = addItem(*m.file, "mnuFileExit", QStringLiteral("&Esci"));
 
     m.analysis = addMenu(bar, "mnuAnalisi", QStringLiteral("&Analisi"));
-    m.editSections = addItem(*m.analysis, "mnuModifica", QStringLiteral("Modifica Sezioni"));
+    addWindowItems(m, bar, m.analysis, windows, MenuPlace::analysisEditing);
     m.calculate = addItem(*m.analysis, "mnuCalcola", QStringLiteral("Calcola Matrici"));
     addSeparator(*m.analysis, "mnuAnalisiBar0");
-    m.familiesX = addItem(*m.analysis, "mnuFamiglieX",
-                          QStringLiteral("Matrici delle Famiglie di Ritti ortogonali a X"));
-    m.familiesY = addItem(*m.analysis, "mnuFamiglieY",
-                          QStringLiteral("Matrici delle Famiglie di Ritti ortogonali a Y"));
-    m.matrix = addItem(*m.analysis, "mnuMatrice",
-                       QStringLiteral("Matrice Rigidezza Rototraslazionale Globale"));
+    addWindowItems(m, bar, m.analysis, windows, MenuPlace::analysisMatrices);
     addSeparator(*m.analysis, "mnuAnalisiBar1");
-    m.centres = addItem(*m.analysis, "mnuCentri",
-                        QStringLiteral("Visualizza Centri di Massa e di Rigidezza"));
-    m.elevation =
-        addItem(*m.analysis, "mnuElevazione", QStringLiteral("Visualizza Deformata in Elevazione"));
+    addWindowItems(m, bar, m.analysis, windows, MenuPlace::analysisDrawings);
 
-    m.report = bar.addAction(QStringLiteral("&Stampa Relazione"));
-    m.report->setObjectName("mnuStampa");
+    addWindowItems(m, bar, nullptr, windows, MenuPlace::menuBar);
 
     m.help = addMenu(bar, "mnuHelp", QStringLiteral("&?"));
     m.helpContents = addItem(*m.help, "mnuHelpContents", QStringLiteral("&Sommario"));

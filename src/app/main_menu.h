@@ -5,12 +5,17 @@
 // names too, so that the menu table can be checked item by item.
 //
 //   &File              Nu&ovo, &Apri..., &Chiudi, -, &Salva, Sal&va con nome..., -, &Esci
-//   &Analisi           Modifica Sezioni, Calcola Matrici, -, the two family views, the global
-//                      matrix, -, the centres view, the deformed shape
-//   &Stampa Relazione  a command of its own on the menu bar
+//   &Analisi           [editing windows], Calcola Matrici, -, [matrix views], -, [drawings]
+//   [windows opened from the menu bar itself: &Stampa Relazione]
 //   &?                 &Sommario, &Cerca argomento..., -, &Informazioni su Orvanta
+//
+// The items in brackets come from the child-window table, in its order.
+
+#include "child_host.h"
 
 #include <QList>
+#include <map>
+#include <vector>
 
 class QAction;
 class QMenu;
@@ -28,28 +33,18 @@ struct MainMenu {
     QAction* fileExit = nullptr;
 
     QMenu* analysis = nullptr;
-    QAction* editSections = nullptr;
     QAction* calculate = nullptr;
-    QAction* familiesX = nullptr;
-    QAction* familiesY = nullptr;
-    QAction* matrix = nullptr;
-    QAction* centres = nullptr;
-    QAction* elevation = nullptr;
-
-    QAction* report = nullptr;
 
     QMenu* help = nullptr;
     QAction* helpContents = nullptr;
     QAction* helpSearch = nullptr;
     QAction* helpAbout = nullptr;
 
-    // The items that need the results of "Calcola Matrici", in the order it enables them.
-    QList<QAction*> resultItems() const {
-        return {familiesX, familiesY, matrix, centres, elevation, report};
-    }
+    // The item that opens each child window that has one, by window name.
+    std::map<QString, QAction*> windowItems;
 };
 
 // Fills the menu bar, in the order of the table above.
-MainMenu buildMainMenu(QMenuBar& bar);
+MainMenu buildMainMenu(QMenuBar& bar, const std::vector<ChildWindowEntry>& windows);
 
 } // namespace orvanta

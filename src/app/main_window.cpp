@@ -3,8 +3,8 @@
 #include "about_box.h"
 #include "application_info.h"
 #include "calculation.h"
-#include "child_windows.h"
 #include "finite_results.h"
+#include "help_window.h"
 #include "model_check.h"
 #include "model_fingerprint.h"
 #include "progress_feedback.h"
@@ -21,6 +21,7 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QtAlgorithms>
+#include <algorithm>
 #include <new>
 
 namespace orvanta {
@@ -33,10 +34,11 @@ constexpr int statusNoteMilliseconds = 10000;
 
 } // namespace
 
-MainWindow::MainWindow(Asker& asker, FileChooser& chooser, SettingsStore settings, QWidget* parent)
+MainWindow::MainWindow(Asker& asker, FileChooser& chooser, SettingsStore settings,
+                       std::vector<ChildWindowEntry> windows, QWidget* parent)
     : QMainWindow(parent), asker_(asker), settings_(std::move(settings)),
       session_(asker, chooser, this), documents_(new QMdiArea(this)),
-      projectLabel_(new QLabel(this)) {
+      projectLabel_(new QLabel(this)), windows_(std::move(windows)), guide_(UserGuide::find()) {
     setObjectName("frmMain");
     setWindowTitle(QString::fromLatin1(app::applicationTitle));
 
@@ -49,16 +51,14 @@ MainWindow::MainWindow(Asker& asker, FileChooser& chooser, SettingsStore setting
     projectLabel_->setObjectName("lblProgetto");
     statusBar()->addPermanentWidget(projectLabel_);
 
-    menu_ = buildMainMenu(*menuBar());
+    menu_ = buildMainMenu(*menuBar(), windows_);
     connectMenu();
 
     // At load the Analisi menu and the report are unavailable; the result views wait for
     // "Calcola Matrici", which is the only command that enables them.
     menu_.analysis->menuAction()->setEnabled(false);
-    for (QAction* item : menu_.resultItems())
-        item->setEnabled(false);
+    enableItems({ItemEnabling::untilSectionsEdited, ItemEnabling::untilClosed}, false);
 
-    registerChildWindows(*this);
     showProjectName();
     restorePlacement();
 }
@@ -78,25 +78,49 @@ void MainWindow::connectMenu() {
     connect(menu_.fileSaveAs, &QAction::triggered, this, &MainWindow::saveProjectAs);
     connect(menu_.fileExit, &QAction::triggered, this, &QWidget::close);
 
-    connect(menu_.editSections, &QAction::triggered, this, &MainWindow::editSections);
     connect(menu_.calculate, &QAction::triggered, this, &MainWindow::calculate);
-    const std::pair<QAction*, const char*> views[] = {
-        {menu_.familiesX, childWindow::familiesX}, {menu_.familiesY, childWindow::familiesY},
-        {menu_.matrix, childWindow::matrix},       {menu_.centres, childWindow::centres},
-        {menu_.elevation, childWindow::elevation}, {menu_.report, childWindow::report},
-    };
-    for (const auto& [action, name] : views) {
-        const QString window = QString::fromLatin1(name);
-        connect(action, &QAction::triggered, this, [this, window] { openView(window); });
+    for (const auto& [name, action] : menu_.windowItems) {
+        const QString window = name;
+        connect(action, &QAction::triggered, this, [this, window] {
+            if (const ChildWindowEntry* e = entry(window))
+                openFromMenu(*e);
+        });
     }
 
-    connect(menu_.helpContents, &QAction::triggered, this, &MainWindow::showHelpMessage);
-    connect(menu_.helpSearch, &QAction::triggered, this, &MainWindow::showHelpMessage);
+    connect(menu_.helpContents, &QAction::triggered, this, [this] { showHelp(false); });
+    connect(menu_.helpSearch, &QAction::triggered, this, [this] { showHelp(true); });
     connect(menu_.helpAbout, &QAction::triggered, this, &MainWindow::showAbout);
 }
 
 void MainWindow::registerChild(const QString& name, ChildFactory create, ChildPreparation prepare) {
-    registry_[name] = Registration{std::move(create), std::move(prepare)};
+    for (ChildWindowEntry& w : windows_) {
+        if (name == QLatin1String(w.name)) {
+            w.create = std::move(create);
+            w.prepare = std::move(prepare);
+            return;
+        }
+    }
+    qFatal("no child window %s in the table", qPrintable(name));
+}
+
+const ChildWindowEntry* MainWindow::entry(const QString& name) const {
+    for (const ChildWindowEntry& w : windows_) {
+        if (name == QLatin1String(w.name))
+            return &w;
+    }
+    return nullptr;
+}
+
+void MainWindow::enableItems(std::initializer_list<ItemEnabling> rules, bool enabled) {
+    for (const ChildWindowEntry& w : windows_) {
+        const auto item = menu_.windowItems.find(QString::fromLatin1(w.name));
+        if (item == menu_.windowItems.end() ||
+            std::find(rules.begin(), rules.end(), w.item.enabling) == rules.end())
+            continue;
+        item->second->setEnabled(enabled);
+        if (!enabled)
+            closeChild(QString::fromLatin1(w.name));
+    }
 }
 
 // --- File menu -----------------------------------------------------------------------------
@@ -160,21 +184,15 @@ void MainWindow::saveProjectAs() {
 
 // --- Analisi menu --------------------------------------------------------------------------
 
-void MainWindow::editSections() {
-    for (QAction* item : {menu_.familiesX, menu_.familiesY, menu_.matrix, menu_.centres})
-        item->setEnabled(false);
-    openChild(QString::fromLatin1(childWindow::sections));
-}
-
 // The result items are enabled before the engine runs, so that they stay available even when a
-// stage reports an error; a model that is not complete is refused before anything changes.
+// stage reports an error; a model that is not complete is refused before anything changes. Open
+// views then follow the new results.
 void MainWindow::calculate() {
     if (const std::optional<Message> refusal = calculationRefusal(session_.model())) {
         asker_.ask(*refusal);
         return;
     }
-    for (QAction* item : menu_.resultItems())
-        item->setEnabled(true);
+    enableItems({ItemEnabling::untilSectionsEdited, ItemEnabling::untilClosed}, true);
     try {
         {
             ProgressFeedback feedback(this, QStringLiteral("Calcola Matrici"));
@@ -185,31 +203,43 @@ void MainWindow::calculate() {
     } catch (const std::bad_alloc&) {
         // Nothing half-computed is left to show.
         results_ = AnalysisResults{};
-        for (QAction* item : menu_.resultItems())
-            item->setEnabled(false);
+        enableItems({ItemEnabling::untilSectionsEdited, ItemEnabling::untilClosed}, false);
         asker_.ask(outOfMemoryMessage("calcolare le matrici"));
     }
+    projectChanged(ProjectChange::resultsRecomputed, nullptr);
 }
 
-// A result view opens only on finite results: after its preparation (the centres are
-// recomputed there) a term that is not finite is reported and the view stays closed.
-void MainWindow::openView(const QString& name) {
-    const auto registered = registry_.find(name);
-    if (registered != registry_.end() && registered->second.prepare)
-        registered->second.prepare(*this);
-    if (const std::optional<Message> invalid = nonFiniteResultMessage(results_)) {
-        asker_.ask(*invalid);
+// Editing the sections makes the families, the matrices and the centres stale: their items are
+// disabled, and their windows close, until "Calcola Matrici" runs again.
+void MainWindow::openFromMenu(const ChildWindowEntry& window) {
+    if (window.editsSections)
+        enableItems({ItemEnabling::untilSectionsEdited}, false);
+    if (window.prepare && window.create && !window.prepare(*this))
         return;
-    }
-    openChild(name);
+    openChild(QString::fromLatin1(window.name));
 }
 
 // --- Help menu -----------------------------------------------------------------------------
 
-void MainWindow::showHelpMessage() {
-    asker_.tell({"Impossibile visualizzare il Sommario della Guida. Nessun file della Guida "
-                 "associato al progetto."},
-                app::applicationTitle, MessageIcon::Information);
+// The guide opens in a window of its own beside the main window, once; a guide that cannot be
+// found is reported.
+void MainWindow::showHelp(bool search) {
+    if (guide_.empty()) {
+        asker_.tell({"Impossibile visualizzare il Sommario della Guida. Nessun file della Guida "
+                     "associato al progetto."},
+                    app::applicationTitle, MessageIcon::Information);
+        return;
+    }
+    auto* help = qobject_cast<HelpWindow*>(help_.data());
+    if (!help) {
+        help = new HelpWindow(guide_, this);
+        help->setAttribute(Qt::WA_DeleteOnClose);
+        help_ = help;
+    }
+    if (search)
+        help->showSearch();
+    else
+        help->showContents();
 }
 
 void MainWindow::showAbout() {
@@ -227,24 +257,42 @@ QWidget* MainWindow::openChild(const QString& name) {
         documents_->setActiveSubWindow(open->second);
         return open->second->widget();
     }
-    const auto registered = registry_.find(name);
-    if (registered == registry_.end()) {
+    const ChildWindowEntry* window = entry(name);
+    if (!window || !window->create) {
         statusBar()->showMessage(QStringLiteral("«%1» non è ancora disponibile in questa versione.")
-                                     .arg(childWindowDescription(name)),
+                                     .arg(window ? QString::fromUtf8(window->caption) : name),
                                  statusNoteMilliseconds);
         return nullptr;
     }
-    std::unique_ptr<QWidget> widget = registered->second.create(*this);
+    // The window records its phase as it loads.
+    if (window->phase)
+        session_.setCurrentPhase(window->phase);
+    std::unique_ptr<QWidget> widget = window->create(*this);
     if (!widget)
         return nullptr;
     if (widget->objectName().isEmpty())
         widget->setObjectName(name);
+    if (widget->windowTitle().isEmpty())
+        widget->setWindowTitle(QString::fromUtf8(window->caption));
     QMdiSubWindow* frame = documents_->addSubWindow(widget.release());
     frame->setAttribute(Qt::WA_DeleteOnClose);
     openChildren_[name] = frame;
     frame->show();
     documents_->setActiveSubWindow(frame);
     return frame->widget();
+}
+
+void MainWindow::projectChanged(ProjectChange change, const QWidget* origin) {
+    QStringList closing;
+    for (const auto& [name, frame] : openChildren_) {
+        if (!frame || frame->widget() == origin)
+            continue;
+        if (auto* follower = dynamic_cast<ChildWindow*>(frame->widget());
+            follower && follower->follow(change) == Following::close)
+            closing << name;
+    }
+    for (const QString& name : closing)
+        closeChild(name);
 }
 
 void MainWindow::closeChild(const QString& name) {
@@ -272,9 +320,7 @@ void MainWindow::enableAnalysisMenu() {
 // view is disabled with the other result views for the same reason.
 void MainWindow::projectClosed(const std::string& /*phase*/) {
     menu_.analysis->menuAction()->setEnabled(false);
-    for (QAction* item : {menu_.report, menu_.familiesX, menu_.familiesY, menu_.matrix,
-                          menu_.centres, menu_.elevation})
-        item->setEnabled(false);
+    enableItems({ItemEnabling::untilSectionsEdited, ItemEnabling::untilClosed}, false);
     openChildren_.clear();
     documents_->closeAllSubWindows();
     results_ = AnalysisResults{};

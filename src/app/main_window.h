@@ -9,7 +9,9 @@
 // file dialogs in the program, scripted answers in the tests, so no test waits on a dialog.
 
 #include "child_host.h"
+#include "child_windows.h"
 #include "main_menu.h"
+#include "user_guide.h"
 #include "window_settings.h"
 
 #include <QMainWindow>
@@ -27,11 +29,14 @@ class MainWindow : public QMainWindow, public ChildHost, private SessionObserver
     Q_OBJECT
 
 public:
+    // The child windows are those of the table given, the program's own by default.
     MainWindow(Asker& asker, FileChooser& chooser, SettingsStore settings,
+               std::vector<ChildWindowEntry> windows = childWindowTable(),
                QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // Makes a child window available under its name (see child_windows.cpp).
+    // Gives the named window of the table another factory and preparation (the tests stand in
+    // for windows with it).
     void registerChild(const QString& name, ChildFactory create, ChildPreparation prepare = {});
 
     // Opens the project named on the command line, as Open does after its dialog.
@@ -40,6 +45,9 @@ public:
     // Whether the model differs from what was last opened, created or saved.
     bool hasUnsavedChanges() const;
 
+    // The guide shown by the Help menu (the installed one by default).
+    void setUserGuide(UserGuide guide) { guide_ = std::move(guide); }
+
     // ChildHost
     ProjectSession& session() override { return session_; }
     AnalysisResults& results() override { return results_; }
@@ -47,26 +55,25 @@ public:
     QWidget* openChild(const QString& name) override;
     void closeChild(const QString& name) override;
     bool saveProject() override;
+    void projectChanged(ProjectChange change, const QWidget* origin) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    struct Registration {
-        ChildFactory create;
-        ChildPreparation prepare;
-    };
-
     void connectMenu();
     template <class Command> bool withFileProgress(const char* title, Command command);
     void newProject();
     void openProject();
     void closeProject();
     void saveProjectAs();
-    void editSections();
     void calculate();
-    void openView(const QString& name);
-    void showHelpMessage();
+    void openFromMenu(const ChildWindowEntry& window);
+    // Enables or disables the items of the windows with one of these rules; a window whose item
+    // is disabled closes.
+    void enableItems(std::initializer_list<ItemEnabling> rules, bool enabled);
+    const ChildWindowEntry* entry(const QString& name) const;
+    void showHelp(bool search);
     void showAbout();
 
     // SessionObserver
@@ -89,8 +96,10 @@ private:
 
     QMdiArea* documents_;
     QLabel* projectLabel_;
+    std::vector<ChildWindowEntry> windows_;
     MainMenu menu_;
-    std::map<QString, Registration> registry_;
+    UserGuide guide_;
+    QPointer<QWidget> help_;
     std::map<QString, QPointer<QMdiSubWindow>> openChildren_;
 };
 

@@ -1,5 +1,6 @@
 #include "splash_screen.h"
 
+#include "accessible_names.h"
 #include "application_info.h"
 #include "brand_pictures.h"
 #include "picture_box.h"
@@ -28,6 +29,7 @@ SplashScreen::SplashScreen(QWidget* parent)
 
     auto* logo = new PictureBox("picLogo", logoPicture().extent(), frame);
     logo->setDrawing(logoPicture());
+    nameControl(*logo, QStringLiteral("Logo di Orvanta"));
     logo->setFixedSize(120, 120);
 
     const QString title = QString::fromLatin1(app::applicationTitle);

@@ -1,5 +1,6 @@
 #include "startup_screen.h"
 
+#include "accessible_names.h"
 #include "application_info.h"
 #include "brand_pictures.h"
 #include "picture_box.h"
@@ -33,6 +34,7 @@ StartupScreen::StartupScreen(QWidget* parent) : QWidget(parent) {
 
     auto* picture = new PictureBox("Image2", startupPicture().extent(), this);
     picture->setDrawing(startupPicture());
+    nameControl(*picture, QStringLiteral("Telaio di quattro piani deformato dalle forze di piano"));
     picture->setMinimumSize(432, 360);
 
     auto* text = new QVBoxLayout;

@@ -1,6 +1,7 @@
 #include "analysis_json.h"
 
 #include "json_writer.h"
+#include "seismic_json.h"
 
 namespace orvanta::cli {
 
@@ -24,8 +25,8 @@ void writeMessages(JsonWriter& json, const std::vector<Message>& messages) {
 } // namespace
 
 std::string analysisJson(const Model& model, const AnalysisResults& results,
-                         const CalculationReport& calculation,
-                         const std::vector<Message>& messages) {
+                         const CalculationReport& calculation, const std::vector<Message>& messages,
+                         const SeismicResults* seismic) {
     JsonWriter json;
     json.beginObject();
     json.key("counts");
@@ -92,6 +93,10 @@ std::string analysisJson(const Model& model, const AnalysisResults& results,
     for (const CalculationStage stage : calculation.incomplete)
         json.value(stageName(stage));
     json.endArray();
+    if (seismic) {
+        json.key("seismic");
+        writeSeismic(json, *seismic);
+    }
     json.key("messages");
     writeMessages(json, messages);
     json.endObject();

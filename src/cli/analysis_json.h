@@ -8,6 +8,7 @@
 #include "analysis_results.h"
 #include "calculation.h"
 #include "model.h"
+#include "seismic_results.h"
 #include "user_interaction.h"
 
 #include <string>
@@ -15,8 +16,9 @@
 
 namespace orvanta::cli {
 
+// With `seismic` the document gets one more key, "seismic", before the messages.
 std::string analysisJson(const Model& model, const AnalysisResults& results,
-                         const CalculationReport& calculation,
-                         const std::vector<Message>& messages);
+                         const CalculationReport& calculation, const std::vector<Message>& messages,
+                         const SeismicResults* seismic = nullptr);
 
 } // namespace orvanta::cli

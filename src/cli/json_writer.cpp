@@ -73,6 +73,16 @@ void JsonWriter::value(std::string_view text) {
     writeString(text);
 }
 
+void JsonWriter::boolean(bool truth) {
+    separate();
+    out_ += truth ? "true" : "false";
+}
+
+void JsonWriter::null() {
+    separate();
+    out_ += "null";
+}
+
 void JsonWriter::writeString(std::string_view text) {
     out_ += '"';
     for (const char ch : text) {

@@ -1,8 +1,8 @@
 #pragma once
 
-// A small JSON writer for the batch tool's output: objects, arrays, strings, integers and
-// doubles. Doubles are written with 17 significant digits, so they read back to the same value;
-// a value that is not finite is written as null.
+// A small JSON writer for the batch tool's output: objects, arrays, strings, integers, doubles,
+// booleans and null. Doubles are written with 17 significant digits, so they read back to the same
+// value; a value that is not finite is written as null.
 
 #include "bounded_array.h"
 
@@ -22,6 +22,8 @@ public:
     void value(double number);
     void value(int number);
     void value(std::string_view text);
+    void boolean(bool truth);
+    void null();
 
     // Arrays of the model, written with their first element first.
     void values(const Array1<double>& array);

@@ -1,12 +1,16 @@
 // orvanta-cli: the batch tool.
 //
 //   orvanta-cli resave IN.orv OUT.orv       open a project and save it under another name
-//   orvanta-cli analyse FILE.orv [--families-x N] [--families-y N] [--redistribute] [--json OUT]
+//   orvanta-cli analyse FILE.orv [--families-x N] [--families-y N] [--redistribute]
+//                                [--seismic] [--rck R] [--json OUT]
 //                                           open a project, analyse it and print the results
 //                                           as JSON: with --redistribute the slab loads are
 //                                           distributed again first; --families-x/-y set the
 //                                           family count of a direction (under the same rules
-//                                           as the family window) and assign the families
+//                                           as the family window) and assign the families;
+//                                           --seismic adds the torsional regularity and the
+//                                           vibration modes, with the concrete class Rck R in
+//                                           N/mm² (30 unless given; --rck implies --seismic)
 //
 // Exit status: 0 done, 1 wrong usage or a failed save, 2 a project file that cannot be read
 // (one line on standard error says why), 3 a model that fails the check before the calculation
@@ -22,8 +26,11 @@
 #include "finite_results.h"
 #include "load_distribution.h"
 #include "model_check.h"
+#include "number_text.h"
 #include "project_session.h"
+#include "seismic_response.h"
 #include "stiffness_centres.h"
+#include "vibration_modes.h"
 
 #include <cstdio>
 #include <fstream>
@@ -47,7 +54,7 @@ constexpr int exitOutOfMemory = 5;
 int usage() {
     std::cerr << "uso: orvanta-cli resave IN.orv OUT.orv\n"
                  "     orvanta-cli analyse FILE.orv [--families-x N] [--families-y N]\n"
-                 "                         [--redistribute] [--json OUT]\n";
+                 "                         [--redistribute] [--seismic] [--rck R] [--json OUT]\n";
     return exitUsage;
 }
 
@@ -86,7 +93,21 @@ struct AnalyseOptions {
     std::optional<std::string> familiesX; // the count as typed: the count rules read it
     std::optional<std::string> familiesY;
     bool redistribute = false;
+    bool seismic = false;
+    double concreteClass = defaultConcreteClass; // Rck, N/mm²
 };
+
+// A concrete class as typed: a positive number, with a point or a comma for decimals.
+std::optional<double> readConcreteClass(std::string text) {
+    for (char& c : text) {
+        if (c == ',')
+            c = '.';
+    }
+    const std::optional<double> value = number_text::parse(text);
+    if (!value || !(*value > 0))
+        return std::nullopt;
+    return value;
+}
 
 std::optional<AnalyseOptions> parseAnalyse(const std::vector<std::string>& arguments) {
     AnalyseOptions options;
@@ -101,7 +122,19 @@ std::optional<AnalyseOptions> parseAnalyse(const std::vector<std::string>& argum
             options.familiesY = arguments[++i];
         else if (a == "--redistribute")
             options.redistribute = true;
-        else if (options.path.empty() && a.rfind("--", 0) != 0)
+        else if (a == "--seismic")
+            options.seismic = true;
+        else if (a == "--rck" && hasValue) {
+            const std::optional<double> rck = readConcreteClass(arguments[++i]);
+            if (!rck) {
+                std::cerr << "orvanta-cli: la classe del calcestruzzo Rck deve essere un numero "
+                             "positivo (N/mm², per esempio 30): "
+                          << arguments[i] << '\n';
+                return std::nullopt;
+            }
+            options.concreteClass = *rck;
+            options.seismic = true;
+        } else if (options.path.empty() && a.rfind("--", 0) != 0)
             options.path = a;
         else
             return std::nullopt;
@@ -150,8 +183,13 @@ int analyse(const std::vector<std::string>& arguments) {
         assignRequestedFamilies(model, results, Direction::alongX, *options->familiesY, asker);
     computeStiffnessCentres(model, results);
     computeDeformedShape(model, results, asker);
+    std::optional<SeismicResults> seismic;
+    if (options->seismic)
+        seismic =
+            computeSeismicResponse(model, results.globalStiffness, options->concreteClass, asker);
 
-    const std::string json = analysisJson(model, results, calculation, asker.messages());
+    const std::string json =
+        analysisJson(model, results, calculation, asker.messages(), seismic ? &*seismic : nullptr);
     if (options->jsonPath.empty()) {
         std::cout << json;
     } else {

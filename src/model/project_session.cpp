@@ -3,6 +3,7 @@
 #include "project_file.h"
 
 #include <cctype>
+#include <filesystem>
 
 namespace orvanta {
 
@@ -29,6 +30,12 @@ void splitProjectPath(const std::string& path, std::string& folder, std::string&
     name = path.substr(separator + 1);
     if (endsWithProjectExtension(name))
         name.resize(name.size() - 4);
+}
+
+std::string ProjectSession::siblingFile(const std::string& extension) const {
+    if (!projectHasFile_)
+        return {};
+    return (std::filesystem::path(projectFolder_) / (projectName_ + extension)).string();
 }
 
 ProjectSession::ProjectSession(Asker& asker, FileChooser& chooser, SessionObserver* observer)

@@ -76,6 +76,9 @@ public:
     // The file name the dialogs last chose: Save writes there.
     const std::string& fileName() const { return fileName_; }
     const std::string& currentPhase() const { return currentPhase_; }
+    // The file beside the project file with the project's name and another extension:
+    // projectFolder/projectName.bmp for ".bmp". Empty while the project has no file.
+    std::string siblingFile(const std::string& extension) const;
     void setCurrentPhase(std::string name) { currentPhase_ = std::move(name); }
 
 private:

@@ -1,7 +1,10 @@
 // The main window: the menu table, the enabling of the menus through a project's life, the
 // File commands and their messages, "Calcola Matrici", and the way child windows plug in.
 
+#include "accessibility_check.h"
 #include "child_host.h"
+#include "child_windows.h"
+#include "help_window.h"
 #include "main_window.h"
 #include "model_fingerprint.h"
 #include "sample_projects.h"
@@ -11,12 +14,15 @@
 #include <QAction>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTextBrowser>
 #include <QtTest>
 #include <fstream>
 #include <limits>
@@ -60,6 +66,19 @@ const std::vector<MenuRow> helpMenu{
 
 const QStringList resultItems{"mnuFamiglieX", "mnuFamiglieY",  "mnuMatrice",
                               "mnuCentri",    "mnuElevazione", "mnuStampa"};
+
+// A result view that records what it is told, and asks to be closed when the model is edited.
+class FakeView : public QWidget, public ChildWindow {
+public:
+    explicit FakeView(std::vector<ProjectChange>& heard) : heard_(heard) {}
+    Following follow(ProjectChange change) override {
+        heard_.push_back(change);
+        return change == ProjectChange::modelEdited ? Following::close : Following::stayOpen;
+    }
+
+private:
+    std::vector<ProjectChange>& heard_;
+};
 
 } // namespace
 
@@ -354,33 +373,41 @@ private slots:
         QVERIFY(!window->isVisible());
     }
 
-    void resultViewsNotYetBuiltLeaveANote() {
+    void aWindowWithoutAFactoryLeavesANote() {
+        window->registerChild(childWindow::familiesY, {});
         openFromDialog(project("casa.orv"));
         click("mnuCalcola");
         click("mnuFamiglieY");
         QVERIFY(window->statusBar()->currentMessage().contains(
-            "Matrici delle Famiglie di Ritti ortogonali a Y"));
-        click("mnuStampa");
-        QVERIFY(window->statusBar()->currentMessage().contains("Stampa Relazione"));
+            "Matrici Traslazionali dei Ritti Strutturali ortogonali a Y"));
         QVERIFY(asker->messages.empty());
     }
 
-    // A result that is not a finite number keeps every result view closed, with the reason.
+    // A result that is not a finite number keeps every result view closed, with the reason: the
+    // preparation of each result view in the table refuses to open it.
     void resultViewsRefuseResultsThatAreNotFinite() {
-        bool created = false;
-        window->registerChild(childWindow::matrix, [&created](ChildHost&) {
-            created = true;
-            return std::make_unique<QWidget>();
-        });
         openFromDialog(project("casa.orv"));
         click("mnuCalcola");
         window->results().globalStiffness(1, 1) = std::numeric_limits<double>::infinity();
-        click("mnuMatrice");
-        QVERIFY(!created);
-        QCOMPARE(lastMessage().title, std::string("Risultati non validi"));
+        int refused = 0;
+        for (const ChildWindowEntry& entry : childWindowTable()) {
+            const QString name = QString::fromLatin1(entry.name);
+            if (!resultItems.contains(entry.item.name))
+                continue;
+            QVERIFY2(entry.prepare, entry.name);
+            QVERIFY2(!entry.prepare(*window), entry.name);
+            QCOMPARE(lastMessage().title, std::string("Risultati non validi"));
+            ++refused;
+        }
+        QCOMPARE(refused, 6);
         QCOMPARE(lastMessage().lines.at(1),
                  std::string("matrice di rigidezza globale, termine (1, 1) (traslazione X del "
                              "piano 1, traslazione X del piano 1)."));
+        click("mnuCalcola"); // finite again
+        for (const ChildWindowEntry& entry : childWindowTable()) {
+            if (resultItems.contains(entry.item.name))
+                QVERIFY2(entry.prepare(*window), entry.name);
+        }
     }
 
     void childWindowsOpenOnceInsideTheMainWindow() {
@@ -393,7 +420,10 @@ private slots:
                 host.session().setCurrentPhase(phase::centres);
                 return std::make_unique<QWidget>();
             },
-            [&prepared](ChildHost&) { ++prepared; });
+            [&prepared](ChildHost&) {
+                ++prepared;
+                return true;
+            });
         openFromDialog(project("casa.orv"));
         click("mnuCalcola");
 
@@ -448,6 +478,7 @@ private slots:
     }
 
     void helpCommandsSayThereIsNoHelpFile() {
+        window->setUserGuide(UserGuide(QString::fromStdString((folder / "nessuna").string())));
         click("mnuHelpContents");
         click("mnuHelpSearchForHelpOn");
         QCOMPARE(asker->messages.size(), std::size_t{2});
@@ -457,6 +488,142 @@ private slots:
             QCOMPARE(m.text(), std::string("Impossibile visualizzare il Sommario della Guida. "
                                            "Nessun file della Guida associato al progetto."));
         }
+    }
+
+    void openViewsFollowTheProject() {
+        std::vector<ProjectChange> matrixHeard, centresHeard;
+        window->registerChild(childWindow::matrix, [&matrixHeard](ChildHost&) {
+            return std::make_unique<FakeView>(matrixHeard);
+        });
+        window->registerChild(childWindow::centres, [&centresHeard](ChildHost&) {
+            return std::make_unique<FakeView>(centresHeard);
+        });
+        openFromDialog(project("casa.orv"));
+        click("mnuCalcola");
+        click("mnuMatrice");
+        QWidget* centres = window->openChild(childWindow::centres);
+        click("mnuCalcola");
+        QCOMPARE(matrixHeard, std::vector{ProjectChange::resultsRecomputed});
+
+        // The window that made the change is not told of it.
+        window->projectChanged(ProjectChange::familiesReassigned, centres);
+        QCOMPARE(matrixHeard.back(), ProjectChange::familiesReassigned);
+        QCOMPARE(centresHeard.size(), std::size_t{1});
+
+        // A view that cannot follow an edited model closes.
+        window->projectChanged(ProjectChange::modelEdited, centres);
+        auto* documents = window->findChild<QMdiArea*>();
+        QTRY_COMPARE(documents->subWindowList().size(), 1);
+        QCOMPARE(documents->subWindowList().at(0)->widget(), centres);
+    }
+
+    // The views of the families, the matrix and the centres close with their items when the
+    // sections are edited; the elevation stays, as its item does.
+    void modificaSezioniClosesTheViewsItDisables() {
+        window->registerChild(childWindow::familiesX,
+                              [](ChildHost&) { return std::make_unique<QWidget>(); });
+        window->registerChild(childWindow::elevation,
+                              [](ChildHost&) { return std::make_unique<QWidget>(); });
+        window->registerChild(childWindow::sections,
+                              [](ChildHost&) { return std::make_unique<QWidget>(); });
+        openFromDialog(project("casa.orv"));
+        click("mnuCalcola");
+        click("mnuFamiglieX");
+        click("mnuElevazione");
+        click("mnuModifica");
+        auto* documents = window->findChild<QMdiArea*>();
+        QTRY_COMPARE(documents->subWindowList().size(), 2);
+        QStringList open;
+        for (const QMdiSubWindow* frame : documents->subWindowList())
+            open << frame->widget()->objectName();
+        open.sort();
+        QCOMPARE(open, (QStringList{"frmElevazione", "frmSezioni"}));
+        QCOMPARE(window->session().currentPhase(), std::string(phase::sections));
+    }
+
+    void aPreparationThatRefusesKeepsTheWindowShut() {
+        int created = 0;
+        window->registerChild(
+            childWindow::centres,
+            [&created](ChildHost&) {
+                ++created;
+                return std::make_unique<QWidget>();
+            },
+            [](ChildHost&) { return false; });
+        openFromDialog(project("casa.orv"));
+        click("mnuCalcola");
+        click("mnuCentri");
+        QCOMPARE(created, 0);
+        QVERIFY(window->findChild<QMdiArea*>()->subWindowList().isEmpty());
+    }
+
+    // A window is one entry of the table: its item takes its place in the menu and follows its
+    // enabling rule, and it opens with its caption and phase.
+    void oneTableEntryAddsAWindow() {
+        std::vector<ChildWindowEntry> table = childWindowTable();
+        table.push_back(
+            {"frmProva",
+             "Prova",
+             "Finestra di prova",
+             {"mnuProva", "Prova", MenuPlace::analysisDrawings, ItemEnabling::untilSectionsEdited},
+             false,
+             [](ChildHost&) { return std::make_unique<QWidget>(); },
+             {}});
+        window = std::make_unique<MainWindow>(
+            *asker, *chooser,
+            SettingsStore::file(QString::fromStdString((folder / "settings.ini").string())),
+            std::move(table));
+        const QList<QAction*> analysis = window->findChild<QMenu*>("mnuAnalisi")->actions();
+        QCOMPARE(analysis.back()->objectName(), QString("mnuProva"));
+        QVERIFY(!item("mnuProva")->isEnabled());
+        openFromDialog(project("casa.orv"));
+        click("mnuCalcola");
+        QVERIFY(item("mnuProva")->isEnabled());
+        click("mnuProva");
+        const QList<QMdiSubWindow*> open = window->findChild<QMdiArea*>()->subWindowList();
+        QCOMPARE(open.size(), 1);
+        QCOMPARE(open.at(0)->widget()->objectName(), QString("frmProva"));
+        QCOMPARE(open.at(0)->widget()->windowTitle(), QString("Finestra di prova"));
+        QCOMPARE(window->session().currentPhase(), std::string("Prova"));
+    }
+
+    // The guide opens beside the main window on its first chapter; the search lists the
+    // chapters with every word typed, accents or not, most occurrences first.
+    void helpShowsAndSearchesTheGuide() {
+        const auto chapter = [&](const char* name, const char* title, const char* body) {
+            std::ofstream(folder / name) << "<html><head><title>" << title
+                                         << "</title></head><body>" << body << "</body></html>";
+        };
+        chapter("01-avvio.html", "Installazione e avvio", "<p>Come si avvia il programma.</p>");
+        chapter("02-risultati.html", "I risultati",
+                "<p>La rigidezza dei ritti e il centro di rigidezza; perché conta.</p>");
+        chapter("03-famiglie.html", "Le famiglie", "<p>Famiglie di ritti di rigidezza simile.</p>");
+        window->setUserGuide(UserGuide(QString::fromStdString(folder.string())));
+
+        click("mnuHelpContents");
+        auto* help = window->findChild<HelpWindow*>("frmGuida");
+        QVERIFY(help);
+        QVERIFY(help->isVisible());
+        const auto* contents = help->findChild<QListWidget*>("lstSommario");
+        QCOMPARE(contents->count(), 3);
+        QCOMPARE(contents->item(1)->text(), QString("I risultati"));
+        QVERIFY(help->findChild<QTextBrowser*>("txtGuida")->toPlainText().contains("avvia"));
+        QVERIFY2(testing::unnamedControls(*help).isEmpty(),
+                 qPrintable(testing::unnamedControls(*help).join(", ")));
+
+        click("mnuHelpSearchForHelpOn");
+        QCOMPARE(window->findChildren<HelpWindow*>().size(), 1);
+        auto* query = help->findChild<QLineEdit*>("txtCerca");
+        QTest::keyClicks(query, "RIGIDEZZA perche");
+        auto* results = help->findChild<QListWidget*>("lstRisultati");
+        QCOMPARE(results->count(), 1);
+        QCOMPARE(results->item(0)->text(), QString("I risultati"));
+        query->setText("rigidezza");
+        QCOMPARE(results->count(), 2);
+        QCOMPARE(results->item(0)->text(), QString("I risultati")); // two occurrences, then one
+        results->setCurrentRow(1);
+        QVERIFY(help->findChild<QTextBrowser*>("txtGuida")->toPlainText().contains("simile"));
+        QVERIFY(asker->messages.empty());
     }
 
     void aboutOpensAsAModalBox() {

@@ -2,6 +2,7 @@
 // open the main window.
 
 #include "about_box.h"
+#include "accessibility_check.h"
 #include "main_window.h"
 #include "picture_box.h"
 #include "sample_projects.h"
@@ -150,6 +151,19 @@ private slots:
         QTest::mouseClick(about.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
         QVERIFY(!about.isVisible());
         QCOMPARE(about.result(), int(QDialog::Accepted));
+    }
+
+    // A screen reader finds every picture and button of the screens by its name.
+    void everyControlOfTheScreensHasAnAccessibleName() {
+        StartupScreen screen;
+        SplashScreen splash;
+        AboutBox about(asker);
+        MainWindow window(asker, chooser, settings());
+        for (QWidget* w : std::initializer_list<QWidget*>{&screen, &splash, &about, &window}) {
+            w->show();
+            const QStringList unnamed = testing::unnamedControls(*w);
+            QVERIFY2(unnamed.isEmpty(), qPrintable(w->objectName() + ": " + unnamed.join(", ")));
+        }
     }
 };
 

@@ -7,6 +7,7 @@
 #include "sample_models.h"
 #include "test_paths.h"
 
+#include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -111,6 +112,38 @@ void expectContract(const Json& j, const std::string& name) {
     }
 }
 
+// The "seismic" object of a building whose regularity and modes were computed, with its shapes.
+void expectSeismic(const Json& j, const std::string& name) {
+    ASSERT_TRUE(j.has("seismic")) << name;
+    const Json& seismic = j["seismic"];
+    ASSERT_EQ(seismic.kind, Json::Kind::Object) << name;
+    const auto storeys = static_cast<std::size_t>(j["counts"]["nStoreys"].number);
+    for (const char* key : {"storeyMass", "torsionalStiffness", "storeyChecks"})
+        EXPECT_EQ(seismic[key].size(), storeys) << name << ": " << key;
+    for (const char* key :
+         {"rigidityCentre", "lateralStiffness", "torsionalRadius", "eccentricity"}) {
+        ASSERT_EQ(seismic[key].size(), storeys) << name << ": " << key;
+        EXPECT_EQ(seismic[key][0].size(), 2u) << name << ": " << key;
+    }
+    for (const char* key : {"eccentricityX", "eccentricityY", "radiusX", "radiusY"})
+        EXPECT_EQ(seismic["storeyChecks"][0][key].kind, Json::Kind::Boolean) << name << key;
+    EXPECT_EQ(seismic["regularInPlan"].kind, Json::Kind::Boolean) << name;
+    EXPECT_EQ(seismic["torsionallyFlexible"].kind, Json::Kind::Boolean) << name;
+    EXPECT_GT(seismic["youngModulus"].number, 0) << name;
+    ASSERT_EQ(seismic["periods"].size(), 3 * storeys) << name;
+    ASSERT_EQ(seismic["massRatio"].size(), 3 * storeys) << name;
+    EXPECT_EQ(seismic["rotationalShare"].size(), 3 * storeys) << name;
+    double x = 0;
+    for (std::size_t i = 0; i < 3 * storeys; ++i) {
+        EXPECT_EQ(seismic["massRatio"][i].size(), 3u) << name;
+        x += seismic["massRatio"][i][0].number;
+        if (i > 0) {
+            EXPECT_LE(seismic["periods"][i].number, seismic["periods"][i - 1].number) << name;
+        }
+    }
+    EXPECT_NEAR(x, 1, 1e-9) << name;
+}
+
 TEST(AnalyseCommand, GivesEveryKeyOfTheContract) {
     const std::filesystem::path folder = testing::outputFolder("analyse_contract");
     const CliRun run = analyse(save(testing::regularBuilding(4, 3, 5), folder, "frame.orv"),
@@ -121,6 +154,7 @@ TEST(AnalyseCommand, GivesEveryKeyOfTheContract) {
     EXPECT_EQ(run.json["familyCountY"].number, 2);
     EXPECT_EQ(run.json["messages"].size(), 0u);
     EXPECT_EQ(run.json["familyMeanMatrixX"][0][0][0].number, 1000);
+    EXPECT_FALSE(run.json.has("seismic")); // only when asked for
     // The largest top displacement is drawn 2000 long.
     const double topX = run.json["deformedShape"][0][5].number;
     const double topY = run.json["deformedShape"][1][5].number;
@@ -134,9 +168,12 @@ TEST(AnalyseCommand, GivesEveryKeyOnEveryExample) {
         for (const auto& entry : std::filesystem::directory_iterator(testing::example(""))) {
             if (entry.path().extension() != ".orv")
                 continue;
-            const CliRun run = analyse(entry.path(), "--families-x 2 --families-y 2", folder);
+            const CliRun run =
+                analyse(entry.path(), "--families-x 2 --families-y 2 --seismic", folder);
             ASSERT_EQ(run.status, 0) << entry.path();
             expectContract(run.json, entry.path().filename().string());
+            expectSeismic(run.json, entry.path().filename().string());
+            EXPECT_EQ(run.json["messages"].size(), 0u) << entry.path();
             ++examples;
         }
     }
@@ -185,6 +222,48 @@ TEST(AnalyseCommand, RedistributionThatStopsKeepsTheStoredLoads) {
     ASSERT_EQ(again.status, 0);
     EXPECT_EQ(again.json["messages"].size(), 0u);
     EXPECT_EQ(again.json["beamLoads"][0][0].number, stored);
+}
+
+TEST(AnalyseCommand, SeismicKeysSayWhatCouldNotBeComputed) {
+    const std::filesystem::path folder = testing::outputFolder("analyse_seismic");
+    // The concrete class sets E = 5700·√Rck; a comma reads as a decimal point.
+    const Model sound = testing::regularBuilding(3, 3, 2);
+    const CliRun rck = analyse(save(sound, folder, "sound.orv"), "--rck 25", folder);
+    ASSERT_EQ(rck.status, 0);
+    expectSeismic(rck.json, "rck");
+    EXPECT_DOUBLE_EQ(rck.json["seismic"]["youngModulus"].number, 28500);
+    const CliRun decimal = analyse(folder / "sound.orv", "--seismic --rck 30,25", folder);
+    EXPECT_DOUBLE_EQ(decimal.json["seismic"]["youngModulus"].number, 5700 * std::sqrt(30.25));
+    EXPECT_EQ(analyse(folder / "sound.orv", "--rck trenta", folder).status, 1);
+    EXPECT_EQ(analyse(folder / "sound.orv", "--rck -30", folder).status, 1);
+
+    // No load enters at storey 2: the regularity stands, the modes are null.
+    Model massless = sound;
+    for (int n = 1; n <= 9; ++n)
+        massless.beamLoads(2, n) = 0;
+    const CliRun noMass = analyse(save(massless, folder, "massless.orv"), "--seismic", folder);
+    ASSERT_EQ(noMass.status, 0);
+    const Json& seismic = noMass.json["seismic"];
+    ASSERT_EQ(seismic.kind, Json::Kind::Object);
+    EXPECT_EQ(seismic["storeyMass"][1].number, 0);
+    EXPECT_EQ(seismic["rigidityCentre"].size(), 2u);
+    for (const char* key : {"periods", "massRatio", "rotationalShare"})
+        EXPECT_EQ(seismic[key].kind, Json::Kind::Null) << key;
+    ASSERT_EQ(noMass.json["messages"].size(), 1u);
+    EXPECT_EQ(noMass.json["messages"][0]["title"].text, "Modi di Vibrare");
+
+    // A storey without radius of gyration has no rotation: the matrix is singular (and the
+    // calculation says it did not complete).
+    Model flat = sound;
+    flat.gyrationRadius(2) = 0;
+    const CliRun singular = analyse(save(flat, folder, "flat.orv"), "--seismic", folder);
+    ASSERT_EQ(singular.status, 4);
+    EXPECT_EQ(singular.json["seismic"].kind, Json::Kind::Null);
+    const Json& messages = singular.json["messages"];
+    ASSERT_GE(messages.size(), 1u);
+    EXPECT_EQ(messages[messages.size() - 1]["title"].text, "Regolarità Torsionale");
+    EXPECT_NE(messages[messages.size() - 1]["text"].text.find("del piano 2 alla rotazione"),
+              std::string::npos);
 }
 
 TEST(AnalyseCommand, CalculationThatDidNotCompleteWritesTheJsonAndExitsFour) {

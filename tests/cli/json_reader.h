@@ -1,7 +1,7 @@
 #pragma once
 
 // Just enough JSON reading for the batch tool's tests: objects, arrays, strings (with the escapes
-// the writer uses), numbers, null. Throws std::runtime_error on malformed text.
+// the writer uses), numbers, booleans, null. Throws std::runtime_error on malformed text.
 
 #include <cstdlib>
 #include <map>
@@ -14,8 +14,9 @@
 namespace orvanta::testing {
 
 struct Json {
-    enum class Kind { Null, Number, String, Array, Object } kind = Kind::Null;
+    enum class Kind { Null, Boolean, Number, String, Array, Object } kind = Kind::Null;
     double number = 0;
+    bool truth = false;
     std::string text;
     std::vector<Json> items;
     std::vector<std::pair<std::string, Json>> members; // in document order
@@ -135,6 +136,10 @@ private:
             v.text = string();
         } else if (s_.substr(pos_, 4) == "null") {
             pos_ += 4;
+        } else if (s_.substr(pos_, 4) == "true" || s_.substr(pos_, 5) == "false") {
+            v.kind = Json::Kind::Boolean;
+            v.truth = c == 't';
+            pos_ += v.truth ? 4 : 5;
         } else {
             const std::string rest(s_.substr(pos_, 40));
             char* end = nullptr;

@@ -221,6 +221,17 @@ TEST(ProjectPath, SplitsAtTheLastSeparatorAndDropsTheExtension) {
     EXPECT_EQ(name, "casa");
 }
 
+TEST(ProjectPath, SiblingFilesTakeTheProjectsFolderAndName) {
+    testing::ScriptedAsker asker;
+    testing::ScriptedFileChooser chooser;
+    ProjectSession session(asker, chooser);
+    EXPECT_EQ(session.siblingFile(".bmp"), "");
+    const fs::path folder = testing::outputFolder("project-sibling");
+    writeProjectFile(testing::fullFrame(2, 2, 1), (folder / "casa.orv").string());
+    ASSERT_TRUE(session.openFile((folder / "casa.orv").string()));
+    EXPECT_EQ(session.siblingFile(".bmp"), (folder / "casa.bmp").string());
+}
+
 TEST(ProjectPath, ANameWithoutSeparatorLeavesTheProjectNameUnchanged) {
     std::string folder = "x", name = "precedente";
     splitProjectPath("casa.orv", folder, name);

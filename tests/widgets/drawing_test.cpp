@@ -3,6 +3,8 @@
 
 #include "drawing.h"
 #include "drawing_geometry.h"
+#include "plan_view.h"
+#include "sample_models.h"
 #include "slot_stepping.h"
 
 #include <gtest/gtest.h>
@@ -111,6 +113,34 @@ TEST(DrawingGeometry, AxisSymbolLandsOnTheSketchCoordinates) {
     EXPECT_EQ(labels[0].topLeft, (TwipsPoint{1400, 3600}));
     EXPECT_EQ(labels[1].text, "Z");
     EXPECT_EQ(labels[1].topLeft, (TwipsPoint{275, 2500}));
+}
+
+TEST(PlanView, DrawsTheStoreyAtTheSketchCoordinatesWithItsSymbols) {
+    // 3 × 2 grid at 5000 × 4000 mm, every element; planScale 0.5: the column at (10000, 4000)
+    // is the square (5350, 7350)–(5650, 7650), grid line 3 along X runs from 9500 up to 7500.
+    const Model m = testing::fullFrame(3, 2, 1);
+    Drawing d;
+    drawStoreyPlan(d, storeyPlan(m, 1), 0.5);
+    EXPECT_EQ(d.background(), colours::black);
+    const std::vector<Line> lines = d.all<Line>();
+    ASSERT_EQ(lines.size(), 5u + 7u); // grid lines, then beams
+    EXPECT_EQ(lines[2], (Line{{5500, 9500}, {5500, 7500}, colours::cyan, 1}));
+    EXPECT_EQ(lines[5].colour, colours::red);
+    const std::vector<Box> columns = d.all<Box>();
+    ASSERT_EQ(columns.size(), 6u);
+    EXPECT_EQ(columns[5], (Box{{5350, 7350}, {5650, 7650}, colours::white, 1, true}));
+    const std::vector<Text> labels = d.all<Text>();
+    ASSERT_EQ(labels.size(), 5u);
+    EXPECT_EQ(labels[2].topLeft, (TwipsPoint{5500, 7200})); // 300 above the top end
+    EXPECT_EQ(labels[4].topLeft, (TwipsPoint{200, 7500}));  // 300 left of the first end
+
+    // The saved bitmap: white paper, black beams and labels, outlined columns.
+    Drawing bitmap;
+    drawStoreyPlan(bitmap, storeyPlan(m, 1), 0.5, bitmapPlanStyle());
+    EXPECT_EQ(bitmap.background(), colours::white);
+    EXPECT_EQ(bitmap.all<Box>().size(), 12u);
+    EXPECT_EQ(bitmap.all<Text>()[0].fontSize, 18);
+    EXPECT_EQ(bitmap.all<Line>()[5].penWidth, 2);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The picture box: primitives drawn in twips, painted scaled to fit with the aspect kept,
 // exported as images.
 
+#include "display_locale.h"
 #include "drawing_geometry.h"
 #include "picture_box.h"
 #include "twips.h"
@@ -36,6 +37,17 @@ class PictureBoxTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // Numbers follow the user's locale; the bare C locale reads as Italian.
+    void numbersFollowTheLocaleWithItalianForC() {
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(formatNumber(1234567.25, 2, numberFormatOf(displayLocale())),
+                 std::string("1.234.567,25"));
+        QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+        QCOMPARE(formatNumber(-1234.5, 1, numberFormatOf(displayLocale())),
+                 std::string("-1,234.5"));
+        QLocale::setDefault(QLocale::system());
+    }
+
     void fittingKeepsTheAspectAndCentres() {
         const DrawingViewport v = fitDrawing({12000, 10000}, QRectF(0, 0, 600, 300));
         QCOMPARE(v.scale, 0.03);

@@ -1,0 +1,28 @@
+#pragma once
+
+// Torsional regularity of every storey and the vibration modes of the building, from the global
+// matrix that "Calcola Matrici" assembles, as one SeismicResults (seismic_results.h).
+//
+// F = K⁻¹ comes from a Cholesky factorisation of K (symmetric_algebra.h); the centres of
+// rigidity, storey stiffnesses, torsional radii and checks from F (torsional_regularity.h); the
+// modes from E·K·ϕ = ω²·M·ϕ with the storey masses (vibration_modes.h). Units: K per unit E in
+// mm, lengths in mm, masses in N·s²/mm, E and Rck in N/mm², periods in s.
+//
+// What cannot be computed is said once through the asker, and the result keeps the same lines:
+//   - a global matrix of other sizes than the model's storeys, or one that is not positive
+//     definite (a floor held by a mechanism, a storey without radius of gyration): nothing is
+//     computed ("Regolarità Torsionale", critical icon);
+//   - a storey without mass, a concrete class that is not a positive number, or modes that do not
+//     converge: the regularity is computed, the modes are not ("Modi di Vibrare", exclamation).
+
+#include "model.h"
+#include "seismic_results.h"
+#include "user_interaction.h"
+
+namespace orvanta {
+
+// concreteClass is Rck in N/mm² (defaultConcreteClass, 30, when the user gives none).
+SeismicResults computeSeismicResponse(const Model& model, const Array2<double>& globalStiffness,
+                                      double concreteClass, Asker& asker);
+
+} // namespace orvanta

@@ -2,11 +2,13 @@
 
 #include "element_records.h"
 #include "numbering.h"
+#include "parallel_tasks.h"
 #include "section_properties.h"
 
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <vector>
 
 namespace orvanta {
 
@@ -181,9 +183,10 @@ bool buildRitElements(const Model& m, AnalysisResults& r, Asker& asker) {
     }
 
     // Grid row by grid row, storey by storey, so the members of one storey are read along the
-    // row they lie in; every row of every table is written once.
-    ZeroLengths zero;
-    const auto fill = [&](int first, int last) {
+    // row they lie in; every row of every table is written once. The grid rows (and the extra
+    // nodes, as one more task) are shared among the cores: each writes only its own ritti.
+    std::vector<ZeroLengths> zeros(static_cast<std::size_t>(c.nY) + 1);
+    const auto fill = [&](int first, int last, ZeroLengths& zero) {
         for (int i = first; i <= last; ++i) {
             const int height = r.ritStoreys(i);
             for (const Direction d : bothDirections) {
@@ -198,9 +201,18 @@ bool buildRitElements(const Model& m, AnalysisResults& r, Asker& asker) {
             }
         }
     };
-    for (int iy = 1; iy <= c.nY; ++iy)
-        fill(gridNode(c, 1, iy), gridNode(c, c.nX, iy));
-    fill(c.nX * c.nY + 1, nodes);
+    runOnAllCores(c.nY + 1, [&](int task) {
+        ZeroLengths& zero = zeros[static_cast<std::size_t>(task)];
+        if (task < c.nY)
+            fill(gridNode(c, 1, task + 1), gridNode(c, c.nX, task + 1), zero);
+        else
+            fill(c.nX * c.nY + 1, nodes, zero);
+    });
+    ZeroLengths zero;
+    for (const ZeroLengths& part : zeros) {
+        zero.alongX += part.alongX;
+        zero.alongY += part.alongY;
+    }
 
     // Every warning about beams along X comes before those about beams along Y.
     for (int k = 0; k < zero.alongX; ++k)

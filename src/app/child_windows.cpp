@@ -1,6 +1,8 @@
 #include "child_windows.h"
 
 #include "finite_results.h"
+#include "geometry_editor.h"
+#include "grid_editor.h"
 #include "stiffness_centres.h"
 
 namespace orvanta {
@@ -33,8 +35,20 @@ std::vector<ChildWindowEntry> childWindowTable() {
     using enum MenuPlace;
     using enum ItemEnabling;
     return {
-        {childWindow::grid, phase::grid, "Immissione della GRIGLIA", {}, false, {}, {}},
-        {childWindow::geometry, phase::geometry, "Immissione della GEOMETRIA", {}, false, {}, {}},
+        {childWindow::grid,
+         phase::grid,
+         "Immissione della GRIGLIA",
+         {},
+         false,
+         make<GridEditor>(),
+         {}},
+        {childWindow::geometry,
+         phase::geometry,
+         "Immissione della GEOMETRIA",
+         {},
+         false,
+         make<GeometryEditor>(),
+         {}},
         {childWindow::loads, phase::loads, "Immissione dei CARICHI", {}, false, {}, {}},
         {childWindow::sections,
          phase::sections,

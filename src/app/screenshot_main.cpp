@@ -4,8 +4,10 @@
 //
 // Writes avvio.png (start-up screen), splash.png, about.png, main-window.png (the main window
 // with the project open and its matrices computed), main-window-analisi.png (the same with
-// the Analisi menu open) and progress.png (the progress dialog of a long "Calcola Matrici"). Messages are printed instead of shown, and the user's settings are
-// left alone. Run it under a display, e.g. xvfb-run (scripts/screenshot-main-window).
+// the Analisi menu open), progress.png (the progress dialog of a long "Calcola Matrici"), and
+// griglia.png and geometria.png (the two first input phases of a new project with a building
+// half entered). Messages are printed instead of shown, and the user's settings are left alone.
+// Run it under a display, e.g. xvfb-run (scripts/screenshot-main-window).
 
 #include "about_box.h"
 #include "main_window.h"
@@ -15,12 +17,15 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
 #include <QProgressDialog>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QThread>
 #include <iostream>
@@ -88,6 +93,75 @@ QPixmap withMenuOpen(MainWindow& window, const char* menuName) {
     return picture;
 }
 
+// Types into a box of the named child window, as a user does.
+void typeInto(MainWindow& window, const char* child, const char* box, const QString& text) {
+    auto* owner = window.findChild<QWidget*>(child);
+    auto* edit = owner ? owner->findChild<QLineEdit*>(box) : nullptr;
+    if (!edit)
+        return;
+    edit->setText(text);
+    emit edit->editingFinished();
+}
+
+void press(MainWindow& window, const char* child, const char* button) {
+    auto* owner = window.findChild<QWidget*>(child);
+    if (auto* b = owner ? owner->findChild<QPushButton*>(button) : nullptr)
+        b->click();
+}
+
+// A new project with a building half entered: a 5 × 4 grid of four storeys with two extra nodes
+// (grid.png), then the columns of the lower storeys and the beams of the first (geometria.png).
+bool shootInputPhases(MainWindow& window, const QDir& folder) {
+    if (auto* close = window.findChild<QAction*>("mnuFileClose");
+        close && window.session().projectOpen())
+        close->trigger();
+    if (auto* newProject = window.findChild<QAction*>("mnuFileNew"))
+        newProject->trigger();
+    const char* grid = "frmGriglia";
+    typeInto(window, grid, "txtXmax", "22");
+    typeInto(window, grid, "txtYmax", "16");
+    typeInto(window, grid, "txtZmax", "13");
+    const auto add = [&](const char* box, const char* button,
+                         std::initializer_list<const char*> values) {
+        for (const char* v : values) {
+            typeInto(window, grid, box, QString::fromLatin1(v));
+            press(window, grid, button);
+        }
+    };
+    add("txtX", "cmdAggiungiX", {"0", "5000", "4500", "5000", "5500"});
+    add("txtY", "cmdAggiungiY", {"0", "4500", "5000", "4000"});
+    add("txtZ", "cmdAggiungiZ", {"0", "3200", "3000", "3000", "3000"});
+    typeInto(window, grid, "txtXnodo", "7000");
+    typeInto(window, grid, "txtYnodo", "15500");
+    press(window, grid, "cmdAggiungiNodo");
+    typeInto(window, grid, "txtXnodo", "21500");
+    typeInto(window, grid, "txtYnodo", "2000");
+    press(window, grid, "cmdAggiungiNodo");
+    settle();
+    bool ok = save(window.grab(), folder, QStringLiteral("griglia.png"));
+
+    press(window, grid, "cmdInserisciGeometria");
+    settle();
+    const char* geometry = "frmGeometria";
+    auto* editor = window.findChild<QWidget*>(geometry);
+    if (!editor)
+        return false;
+    if (auto* elevations = editor->findChild<QComboBox*>("cmbElevazionePil"))
+        elevations->setCurrentIndex(2);
+    press(window, geometry, "cmdPilastriTutti");
+    typeInto(window, geometry, "txtNodoPil", "21");
+    press(window, geometry, "cmdAggiungiPil");
+    if (auto* storey = editor->findChild<QComboBox*>("cmbElevazioneTra"))
+        storey->setCurrentIndex(0);
+    press(window, geometry, "cmdTraviTutte");
+    typeInto(window, geometry, "txtNodoiTra", "7");
+    press(window, geometry, "cmdEliminaTra");
+    typeInto(window, geometry, "txtNodoPil", "8");
+    settle();
+    ok = save(window.grab(), folder, QStringLiteral("geometria.png")) && ok;
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -144,5 +218,6 @@ int main(int argc, char* argv[]) {
         }
         ok = save(picture, folder, QStringLiteral("progress.png")) && ok;
     }
+    ok = shootInputPhases(window, folder) && ok;
     return ok ? 0 : 1;
 }

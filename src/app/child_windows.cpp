@@ -3,6 +3,7 @@
 #include "centres_window.h"
 #include "elevation_window.h"
 #include "family_window.h"
+#include "finite_results.h"
 #include "geometry_editor.h"
 #include "grid_editor.h"
 #include "matrix_window.h"
@@ -24,9 +25,19 @@ ChildFactory familyWindow(Direction direction) {
     return [direction](ChildHost& host) { return std::make_unique<FamilyWindow>(host, direction); };
 }
 
+// A result view opens only on finite results: a term that is not a finite number is reported,
+// naming its ritto or storey, and the view stays closed.
+bool resultsAreFinite(ChildHost& host) {
+    if (const std::optional<Message> invalid = nonFiniteResultMessage(host.results())) {
+        host.asker().ask(*invalid);
+        return false;
+    }
+    return true;
+}
+
 bool prepareCentres(ChildHost& host) {
     computeStiffnessCentres(host.session().model(), host.results());
-    return true;
+    return resultsAreFinite(host);
 }
 
 } // namespace
@@ -64,7 +75,7 @@ std::vector<ChildWindowEntry> childWindowTable() {
           untilSectionsEdited},
          false,
          familyWindow(Direction::alongY),
-         {}},
+         resultsAreFinite},
         {childWindow::familiesY,
          phase::familiesY,
          "Matrici Traslazionali dei Ritti Strutturali ortogonali a Y",
@@ -72,7 +83,7 @@ std::vector<ChildWindowEntry> childWindowTable() {
           untilSectionsEdited},
          false,
          familyWindow(Direction::alongX),
-         {}},
+         resultsAreFinite},
         {childWindow::matrix,
          phase::matrix,
          "Matrice di Rigidezza Rototraslazionale Globale",
@@ -80,7 +91,7 @@ std::vector<ChildWindowEntry> childWindowTable() {
           untilSectionsEdited},
          false,
          make<MatrixWindow>(),
-         {}},
+         resultsAreFinite},
         {childWindow::centres,
          phase::centres,
          "Visualizzazione dei BARICENTRI e dei CENTRI PARZIALI di RIGIDEZZA",
@@ -95,21 +106,21 @@ std::vector<ChildWindowEntry> childWindowTable() {
          {"mnuElevazione", "Visualizza Deformata in Elevazione", analysisDrawings, untilClosed},
          false,
          make<ElevationWindow>(),
-         {}},
+         resultsAreFinite},
         {childWindow::regularity,
          phase::regularity,
          "Regolarità Torsionale",
          {"mnuRegolarita", "Regolarità Torsionale", analysisDrawings, untilSectionsEdited},
          false,
          make<RegularityWindow>(),
-         {}},
+         resultsAreFinite},
         {childWindow::report,
          nullptr,
          "Stampa Relazione",
          {"mnuStampa", "&Stampa Relazione", menuBar, untilClosed},
          false,
          make<ReportWindow>(),
-         {}},
+         resultsAreFinite},
     };
 }
 

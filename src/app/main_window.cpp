@@ -1,11 +1,13 @@
 #include "main_window.h"
 
 #include "about_box.h"
-#include "analysis_readiness.h"
 #include "application_info.h"
 #include "calculation.h"
+#include "finite_results.h"
 #include "help_window.h"
+#include "model_check.h"
 #include "model_fingerprint.h"
+#include "progress_feedback.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -21,6 +23,7 @@
 #include <QStatusBar>
 #include <QtAlgorithms>
 #include <algorithm>
+#include <new>
 
 namespace orvanta {
 
@@ -138,13 +141,23 @@ void MainWindow::newProject() {
         startedProject();
 }
 
+// Runs a File command with progress feedback for Open and Save.
+template <class Command> bool MainWindow::withFileProgress(const char* title, Command command) {
+    ProgressFeedback feedback(this, QString::fromUtf8(title));
+    session_.setProgress(feedback.callback());
+    const bool done = command();
+    session_.setProgress({});
+    return done;
+}
+
 void MainWindow::openProject() {
-    if (session_.open())
+    if (withFileProgress(openDialogTitle, [this] { return session_.open(); }))
         startedProject();
 }
 
 bool MainWindow::openProjectFile(const QString& path) {
-    if (!session_.openFile(path.toStdString()))
+    const std::string name = path.toStdString();
+    if (!withFileProgress(openDialogTitle, [&] { return session_.openFile(name); }))
         return false;
     startedProject();
     return true;
@@ -165,7 +178,7 @@ void MainWindow::closeProject() {
 }
 
 bool MainWindow::saveProject() {
-    const bool saved = session_.save();
+    const bool saved = withFileProgress(saveDialogTitle, [this] { return session_.save(); });
     if (saved)
         markSaved();
     showProjectName();
@@ -173,7 +186,7 @@ bool MainWindow::saveProject() {
 }
 
 void MainWindow::saveProjectAs() {
-    if (session_.saveAs())
+    if (withFileProgress(saveDialogTitle, [this] { return session_.saveAs(); }))
         markSaved();
     showProjectName();
 }
@@ -189,7 +202,19 @@ void MainWindow::calculate() {
         return;
     }
     enableItems({ItemEnabling::untilSectionsEdited, ItemEnabling::untilClosed}, true);
-    runCalculation(session_.model(), results_, asker_);
+    try {
+        {
+            ProgressFeedback feedback(this, QStringLiteral("Calcola Matrici"));
+            runCalculation(session_.model(), results_, asker_, feedback.callback());
+        }
+        if (const std::optional<Message> invalid = nonFiniteResultMessage(results_))
+            asker_.ask(*invalid);
+    } catch (const std::bad_alloc&) {
+        // Nothing half-computed is left to show.
+        results_ = AnalysisResults{};
+        enableItems({ItemEnabling::untilSectionsEdited, ItemEnabling::untilClosed}, false);
+        asker_.ask(outOfMemoryMessage("calcolare le matrici"));
+    }
     projectChanged(ProjectChange::resultsRecomputed, nullptr);
 }
 

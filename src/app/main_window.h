@@ -72,6 +72,7 @@ protected:
 
 private:
     void connectMenu();
+    template <class Command> bool withFileProgress(const char* title, Command command);
     void newProject();
     void openProject();
     void closeProject();

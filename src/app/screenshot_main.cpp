@@ -3,19 +3,21 @@
 //   orvanta-screenshot OUTPUT-FOLDER [PROJECT.orv]
 //
 // Writes avvio.png (start-up screen), splash.png, about.png, main-window.png (the main window
-// with the project open and its matrices computed) and main-window-analisi.png (the same with
-// the Analisi menu open). With a project it then opens every result view from the menu at its
-// default size, with three families of ritti orthogonal to X and two orthogonal to Y assigned
-// automatically and every centre shown: famiglie-x.png, famiglie-y.png, matrice.png,
-// centri.png, elevazione.png, regolarita.png. Then stampa.png (the report window) and
-// stampa-scritta.png (the status bar after the report was written into the output folder).
-// Last come griglia.png and geometria.png (the two first input phases of a new project with a
-// building half entered). Messages are printed instead of shown, and the user's settings are
-// left alone. Run it under a display, e.g. xvfb-run (scripts/screenshot-main-window).
+// with the project open and its matrices computed), main-window-analisi.png (the same with the
+// Analisi menu open) and progress.png (the progress dialog of a long "Calcola Matrici"). With a
+// project it then opens every result view from the menu at its default size, with three
+// families of ritti orthogonal to X and two orthogonal to Y assigned automatically and every
+// centre shown: famiglie-x.png, famiglie-y.png, matrice.png, centri.png, elevazione.png,
+// regolarita.png. Then stampa.png (the report window) and stampa-scritta.png (the status bar
+// after the report was written into the output folder). Last come griglia.png and geometria.png
+// (the two first input phases of a new project with a building half entered). Messages are
+// printed instead of shown, and the user's settings are left alone. Run it under a display,
+// e.g. xvfb-run (scripts/screenshot-main-window).
 
 #include "about_box.h"
 #include "calculation_report.h"
 #include "main_window.h"
+#include "progress_feedback.h"
 #include "splash_screen.h"
 #include "startup_screen.h"
 
@@ -29,6 +31,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -302,6 +305,22 @@ int main(int argc, char* argv[]) {
     ok = save(withMenuOpen(window, "mnuAnalisi"), folder,
               QStringLiteral("main-window-analisi.png")) &&
          ok;
+
+    // The progress dialog as a "Calcola Matrici" of a large building shows it, over the window.
+    {
+        ProgressFeedback feedback(&window, QStringLiteral("Calcola Matrici"));
+        const ProgressCallback progress = feedback.callback();
+        progress("Tabelle degli elementi dei ritti", 0);
+        QThread::msleep(ProgressFeedback::delayMilliseconds + 100);
+        progress("Matrici dei ritti ortogonali ad X", 0.35);
+        settle();
+        QPixmap picture = window.grab();
+        if (auto* dialog = window.findChild<QProgressDialog*>("dlgAvanzamento")) {
+            QPainter painter(&picture);
+            painter.drawPixmap(dialog->mapTo(&window, QPoint(0, 0)), dialog->grab());
+        }
+        ok = save(picture, folder, QStringLiteral("progress.png")) && ok;
+    }
     if (arguments.size() > 2)
         ok = shootResultViews(window, folder) && ok;
     ok = shootReport(window, folder) && ok;

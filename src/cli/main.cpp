@@ -21,8 +21,11 @@
 //                                           is today's unless given, numbers are Italian
 //
 // Exit status: 0 done, 1 wrong usage, a failed save or a report that cannot be written, 2 a
-// project file that cannot be read, 4 a calculation that did not complete (the JSON or the
-// report is written all the same).
+// project file that cannot be read (one line on standard error says why), 3 a model that fails
+// the check before the calculation (the message on standard error), 4 a calculation that did not
+// complete or gave a result that is not a finite number (the JSON, or the report of a calculation
+// that did not complete, is written all the same; one line on standard error says which), 5
+// memory ran out after the project was read (one line).
 
 #include "analysis_json.h"
 #include "batch_interaction.h"
@@ -30,7 +33,9 @@
 #include "calculation_report.h"
 #include "deformed_shape.h"
 #include "families.h"
+#include "finite_results.h"
 #include "load_distribution.h"
+#include "model_check.h"
 #include "number_text.h"
 #include "project_session.h"
 #include "seismic_response.h"
@@ -40,6 +45,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <new>
 #include <optional>
 #include <string>
 #include <vector>
@@ -51,7 +57,9 @@ using namespace orvanta::cli;
 
 constexpr int exitUsage = 1;
 constexpr int exitUnreadable = 2;
+constexpr int exitRefused = 3;
 constexpr int exitIncomplete = 4;
+constexpr int exitOutOfMemory = 5;
 
 int usage() {
     std::cerr << "uso: orvanta-cli resave IN.orv OUT.orv\n"
@@ -74,8 +82,9 @@ public:
         chooser_.push(path);
         if (session_.open())
             return true;
-        const std::string reason = asker_.messages().empty() ? "impossibile aprire " + path
-                                                             : oneLine(asker_.messages().back());
+        const std::string reason = asker_.messages().empty()
+                                       ? "impossibile aprire " + printable(path)
+                                       : oneLine(asker_.messages().back());
         std::cerr << "orvanta-cli: " << reason << '\n';
         return false;
     }
@@ -267,6 +276,10 @@ int analyse(const std::vector<std::string>& arguments) {
         return exitUnreadable;
     Model& model = project.model();
     RecordingAsker& asker = project.asker();
+    if (const std::optional<Message> refusal = calculationRefusal(model)) {
+        std::cerr << "orvanta-cli: " << refusal->text() << '\n';
+        return exitRefused;
+    }
 
     // A distribution that stops on a missing beam or column keeps the stored loads, and the
     // analysis goes on with them.
@@ -290,13 +303,17 @@ int analyse(const std::vector<std::string>& arguments) {
         std::ofstream file(options->jsonPath, std::ios::binary);
         file << json;
         if (!file.flush()) {
-            std::cerr << "orvanta-cli: impossibile scrivere " << options->jsonPath << '\n';
+            std::cerr << "orvanta-cli: impossibile scrivere " << printable(options->jsonPath)
+                      << '\n';
             return exitUsage;
         }
     }
+    const std::optional<Message> invalid = nonFiniteResultMessage(results);
+    if (invalid)
+        std::cerr << "orvanta-cli: " << oneLine(*invalid) << '\n';
     if (!calculation.complete())
         return incompleteCalculation(calculation);
-    return 0;
+    return invalid ? exitIncomplete : 0;
 }
 
 int report(const std::vector<std::string>& arguments) {
@@ -309,10 +326,19 @@ int report(const std::vector<std::string>& arguments) {
         return exitUnreadable;
     const Model& model = project.model();
     ProjectSession& session = project.session();
+    if (const std::optional<Message> refusal = calculationRefusal(model)) {
+        std::cerr << "orvanta-cli: " << refusal->text() << '\n';
+        return exitRefused;
+    }
 
     AnalysisResults results;
     const CalculationReport calculation = runCalculation(model, results, project.asker());
     assignRequestedFamilies(model, results, options->families, project.asker());
+    // A result that is not a number has no place in a document handed in: nothing is written.
+    if (const std::optional<Message> invalid = nonFiniteResultMessage(results)) {
+        std::cerr << "orvanta-cli: " << oneLine(*invalid) << '\n';
+        return exitIncomplete;
+    }
 
     const std::string out =
         options->outPath.empty() ? session.siblingFile(".pdf") : options->outPath;
@@ -320,7 +346,7 @@ int report(const std::vector<std::string>& arguments) {
                                 session.projectName()};
     const ReportOutcome outcome = writeCalculationReport(out, model, results, request);
     if (!outcome.written) {
-        std::cerr << "orvanta-cli: impossibile scrivere la relazione " << out << ": "
+        std::cerr << "orvanta-cli: impossibile scrivere la relazione " << printable(out) << ": "
                   << outcome.error << '\n';
         return exitUsage;
     }
@@ -334,11 +360,19 @@ int report(const std::vector<std::string>& arguments) {
 
 int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
-    if (arguments.size() == 3 && arguments[0] == "resave")
-        return resave(arguments[1], arguments[2]);
-    if (!arguments.empty() && arguments[0] == "analyse")
-        return analyse({arguments.begin() + 1, arguments.end()});
-    if (!arguments.empty() && arguments[0] == "report")
-        return report({arguments.begin() + 1, arguments.end()});
+    try {
+        if (arguments.size() == 3 && arguments[0] == "resave")
+            return resave(arguments[1], arguments[2]);
+        if (!arguments.empty() && arguments[0] == "analyse")
+            return analyse({arguments.begin() + 1, arguments.end()});
+        if (!arguments.empty() && arguments[0] == "report")
+            return report({arguments.begin() + 1, arguments.end()});
+    } catch (const std::bad_alloc&) {
+        const char* task = arguments[0] == "resave"   ? "salvare il progetto"
+                           : arguments[0] == "report" ? "la relazione di calcolo"
+                                                      : "l'analisi";
+        std::cerr << "orvanta-cli: " << oneLine(outOfMemoryMessage(task)) << '\n';
+        return exitOutOfMemory;
+    }
     return usage();
 }

@@ -1,8 +1,8 @@
 // The Qt-free decisions of the shell: whether "Calcola Matrici" may run, whether the model
 // changed since it was last saved, and the extension the save dialog adds.
 
-#include "analysis_readiness.h"
 #include "load_distribution.h"
+#include "model_check.h"
 #include "model_fingerprint.h"
 #include "qt_interaction.h"
 #include "sample_models.h"

@@ -3,6 +3,7 @@
 
 #include "accessibility_check.h"
 #include "child_host.h"
+#include "child_windows.h"
 #include "help_window.h"
 #include "main_window.h"
 #include "model_fingerprint.h"
@@ -24,6 +25,7 @@
 #include <QTextBrowser>
 #include <QtTest>
 #include <fstream>
+#include <limits>
 #include <memory>
 
 namespace orvanta {
@@ -383,6 +385,33 @@ private slots:
         QVERIFY(window->statusBar()->currentMessage().contains(
             "Matrici Traslazionali dei Ritti Strutturali ortogonali a Y"));
         QVERIFY(asker->messages.empty());
+    }
+
+    // A result that is not a finite number keeps every result view closed, with the reason: the
+    // preparation of each result view in the table refuses to open it.
+    void resultViewsRefuseResultsThatAreNotFinite() {
+        openFromDialog(project("casa.orv"));
+        click("mnuCalcola");
+        window->results().globalStiffness(1, 1) = std::numeric_limits<double>::infinity();
+        int refused = 0;
+        for (const ChildWindowEntry& entry : childWindowTable()) {
+            const QString name = QString::fromLatin1(entry.name);
+            if (!resultItems.contains(entry.item.name))
+                continue;
+            QVERIFY2(entry.prepare, entry.name);
+            QVERIFY2(!entry.prepare(*window), entry.name);
+            QCOMPARE(lastMessage().title, std::string("Risultati non validi"));
+            ++refused;
+        }
+        QCOMPARE(refused, int(resultItems.size()));
+        QCOMPARE(lastMessage().lines.at(1),
+                 std::string("matrice di rigidezza globale, termine (1, 1) (traslazione X del "
+                             "piano 1, traslazione X del piano 1)."));
+        click("mnuCalcola"); // finite again
+        for (const ChildWindowEntry& entry : childWindowTable()) {
+            if (resultItems.contains(entry.item.name))
+                QVERIFY2(entry.prepare(*window), entry.name);
+        }
     }
 
     void childWindowsOpenOnceInsideTheMainWindow() {

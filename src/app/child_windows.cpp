@@ -1,5 +1,7 @@
 #include "child_windows.h"
 
+#include "loads_editor.h"
+#include "sections_editor.h"
 #include "stiffness_centres.h"
 
 namespace orvanta {
@@ -24,13 +26,19 @@ std::vector<ChildWindowEntry> childWindowTable() {
     return {
         {childWindow::grid, phase::grid, "Immissione della GRIGLIA", {}, false, {}, {}},
         {childWindow::geometry, phase::geometry, "Immissione della GEOMETRIA", {}, false, {}, {}},
-        {childWindow::loads, phase::loads, "Immissione dei CARICHI", {}, false, {}, {}},
+        {childWindow::loads,
+         phase::loads,
+         "Immissione dei CARICHI",
+         {},
+         false,
+         make<LoadsEditor>(),
+         {}},
         {childWindow::sections,
          phase::sections,
          "Immissione delle SEZIONI",
          {"mnuModifica", "Modifica Sezioni", analysisEditing, withMenu},
          true,
-         {},
+         make<SectionsEditor>(),
          {}},
         {childWindow::familiesX,
          phase::familiesX,

@@ -4,21 +4,29 @@
 //
 // Writes avvio.png (start-up screen), splash.png, about.png, main-window.png (the main window
 // with the project open and its matrices computed) and main-window-analisi.png (the same with
-// the Analisi menu open). Messages are printed instead of shown, and the user's settings are
-// left alone. Run it under a display, e.g. xvfb-run (scripts/screenshot-main-window).
+// the Analisi menu open), carichi.png and sezioni.png (the loads and sections editors with the
+// project's building entered). Messages are printed instead of shown, and the user's settings
+// are left alone. Run it under a display, e.g. xvfb-run (scripts/screenshot-main-window).
 
 #include "about_box.h"
+#include "element_records.h"
 #include "main_window.h"
+#include "project_file.h"
 #include "splash_screen.h"
 #include "startup_screen.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
+#include <QLineEdit>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
+#include <QPushButton>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QThread>
 #include <iostream>
@@ -86,6 +94,59 @@ QPixmap withMenuOpen(MainWindow& window, const char* menuName) {
     return picture;
 }
 
+// The loads and sections editors on the project's building: the loads window as the geometry
+// phase leaves it, then with the project's slabs, and the sections window after the hand-over,
+// on a hollow-box column where there is one.
+bool shootInputEditors(Asker& asker, FileChooser& chooser, const QString& settingsFile,
+                       const QString& project, const QDir& folder) {
+    const ProjectReadResult read = readProjectFile(project.toStdString());
+    if (!read.model) {
+        std::cerr << "orvanta-screenshot: " << read.error << '\n';
+        return false;
+    }
+    const Model building = *read.model;
+    MainWindow window(asker, chooser, SettingsStore::file(settingsFile));
+    window.resize(1200, 820);
+    window.show();
+    window.registerChild(childWindow::grid, [building](ChildHost& host) {
+        host.session().model() = building;
+        return std::make_unique<QWidget>();
+    });
+    window.findChild<QAction*>("mnuFileNew")->trigger();
+    window.closeChild(childWindow::grid);
+    if (!window.openChild(childWindow::loads))
+        return false;
+    window.session().model().slabs = building.slabs;
+    window.projectChanged(ProjectChange::modelEdited, nullptr);
+    const auto maximise = [&window] {
+        for (QMdiSubWindow* frame : window.findChildren<QMdiSubWindow*>())
+            frame->showMaximized();
+    };
+    maximise();
+    window.findChild<QScrollBar*>("hsbNodoSol")->setValue(2);
+    window.findChild<QLineEdit*>("txtPermanente")->setText(QStringLiteral("5,5"));
+    window.findChild<QLineEdit*>("txtAccidentale")->setText(QStringLiteral("2"));
+    window.findChild<QLineEdit*>("txtAliquota")->setText(QStringLiteral("30"));
+    settle();
+    bool ok = save(window.grab(), folder, QStringLiteral("carichi.png"));
+
+    window.findChild<QPushButton*>("cmdInserisciSezioni")->click();
+    maximise();
+    const Model& model = window.session().model();
+    for (int node = 1; node <= model.counts.nX * model.counts.nY; ++node) {
+        if (isPresent(model, 1, node) && columnSection(model, 1, node).shape == ColumnShape::box) {
+            window.findChild<QScrollBar*>("hsbNodoPil")->setValue(node);
+            break;
+        }
+    }
+    if (auto* direction = window.findChild<QComboBox*>("cmbDirezioneTravi"))
+        direction->setCurrentIndex(1);
+    settle();
+    ok = save(window.grab(), folder, QStringLiteral("sezioni.png")) && ok;
+    window.findChild<QAction*>("mnuFileClose")->trigger();
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -126,5 +187,9 @@ int main(int argc, char* argv[]) {
     ok = save(withMenuOpen(window, "mnuAnalisi"), folder,
               QStringLiteral("main-window-analisi.png")) &&
          ok;
+    if (arguments.size() > 2)
+        ok = shootInputEditors(asker, chooser, settingsFolder.filePath(QStringLiteral("e.ini")),
+                               arguments.at(2), folder) &&
+             ok;
     return ok ? 0 : 1;
 }

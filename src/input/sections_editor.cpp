@@ -1,0 +1,621 @@
+#include "sections_editor.h"
+
+#include "accessible_names.h"
+#include "column_predimensioning.h"
+#include "display_locale.h"
+#include "drawing_geometry.h"
+#include "editor_controls.h"
+#include "input_checks.h"
+#include "number_selector.h"
+#include "numbering.h"
+#include "picture_box.h"
+#include "plan_bitmap.h"
+#include "plan_view.h"
+#include "storey_plan.h"
+#include "typed_number.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace orvanta {
+
+namespace {
+
+constexpr Colour selectionColour = Colour::rgb(255, 255, 0); // yellow
+constexpr double columnMark = 250;                           // twips around the node
+constexpr double beamMark = 120;                             // twips either side of the beam
+
+const QStringList concreteClasses{"25", "30", "35", "40", "45", "50"};
+constexpr int startingConcreteClass = 1; // "30"
+
+// The storey that the plan picture saved beside the project shows: columns rise from the base,
+// so the first storey has every column (every ritto the later windows show).
+constexpr int bitmapStorey = 1;
+
+// Keeps the selector on an element that exists, or moves it to the nearest one above, then
+// below; false when the storey has none.
+bool settleOnExisting(NumberSelector& selector, const SlotPredicate& exists) {
+    const int current = selector.value();
+    if (exists(current))
+        return true;
+    for (int n = current + 1; n <= selector.maximum(); ++n) {
+        if (exists(n)) {
+            selector.setValue(n);
+            return true;
+        }
+    }
+    for (int n = current - 1; n >= selector.minimum(); --n) {
+        if (exists(n)) {
+            selector.setValue(n);
+            return true;
+        }
+    }
+    return false;
+}
+
+void enableThicknesses(QLineEdit* box1, QLineEdit* box2, QLabel* label1, QLabel* label2,
+                       bool enabled) {
+    for (QWidget* w : std::initializer_list<QWidget*>{box1, box2, label1, label2})
+        w->setEnabled(enabled);
+}
+
+} // namespace
+
+SectionsEditor::SectionsEditor(ChildHost& host, QWidget* parent) : QWidget(parent), host_(host) {
+    setObjectName(QString::fromLatin1(childWindow::sections));
+
+    plan_ = new PictureBox("pctPianta", Drawing::defaultExtent, this);
+    nameControl(*plan_, QStringLiteral("Pianta del piano con l'elemento selezionato"));
+
+    auto* frames = new QVBoxLayout;
+    frames->addWidget(buildColumnFrame());
+    frames->addWidget(buildBeamFrame());
+    frames->addStretch(1);
+    auto* right = new QVBoxLayout;
+    right->addWidget(buildGeneralFrame());
+    right->addWidget(plan_, 1);
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(frames);
+    layout->addLayout(right, 1);
+
+    const Counts& c = model().counts;
+    storey_->setRange(1, c.nStoreys);
+    column_->setRange(1, c.nX * c.nY + c.nExtra);
+    column_->setOccupied([this](int n) { return hasColumn(n); });
+    beam_->setOccupied([this](int i) { return hasBeam(i); });
+    chooseConcreteClass();
+    chooseBeamDirection();
+    showStorey();
+}
+
+SectionsEditor::SectionBoxes SectionsEditor::buildSectionBoxes(QWidget* frame, const char* suffix,
+                                                               const QStringList& shapes,
+                                                               const QString& thickness1Caption,
+                                                               const QString& thickness2Caption) {
+    const auto name = [suffix](const char* stem) { return std::string(stem) + suffix; };
+    SectionBoxes b;
+    b.shape = new QComboBox(frame);
+    b.shape->setObjectName(QString::fromLatin1(name("cmbTipo").c_str()));
+    b.shape->addItems(shapes);
+    b.base = makeBox(frame, name("txtBase").c_str());
+    b.height = makeBox(frame, name("txtAltezza").c_str());
+    b.thickness1 = makeBox(frame, name("txtSpessoreb").c_str());
+    b.thickness2 = makeBox(frame, name("txtSpessoreh").c_str());
+    b.thickness1Label = makeLabel(frame, name("lblSpessoreb").c_str(), thickness1Caption);
+    b.thickness2Label = makeLabel(frame, name("lblSpessoreh").c_str(), thickness2Caption);
+    b.state = makeLabel(frame, name("lblStato").c_str(), QString());
+    b.state->setWordWrap(true);
+    QLabel* shapeLabel = makeLabel(frame, name("lblTipo").c_str(), QStringLiteral("Sezione:"));
+    b.baseLabel =
+        makeLabel(frame, name("lblBase").c_str(), QStringLiteral("Base complessiva della sezione"));
+    b.heightLabel = makeLabel(frame, name("lblAltezza").c_str(),
+                              QStringLiteral("Altezza complessiva della sezione"));
+    QLabel* baseLabel = b.baseLabel;
+    QLabel* heightLabel = b.heightLabel;
+    nameAfterLabel(*shapeLabel, *b.shape);
+    nameAfterLabel(*baseLabel, *b.base);
+    nameAfterLabel(*heightLabel, *b.height);
+    nameAfterLabel(*b.thickness1Label, *b.thickness1);
+    nameAfterLabel(*b.thickness2Label, *b.thickness2);
+
+    auto* grid = new QGridLayout;
+    int row = 0;
+    grid->addWidget(shapeLabel, row, 0);
+    grid->addWidget(b.shape, row++, 1, 1, 2);
+    for (const auto& [label, box] :
+         {std::pair{baseLabel, b.base}, std::pair{heightLabel, b.height},
+          std::pair{b.thickness1Label, b.thickness1}, std::pair{b.thickness2Label, b.thickness2}}) {
+        grid->addWidget(label, row, 0);
+        grid->addWidget(box, row, 1);
+        grid->addWidget(new QLabel(QStringLiteral("mm"), frame), row++, 2);
+        box->setMaximumWidth(90);
+    }
+    grid->addWidget(b.state, row, 0, 1, 3);
+    static_cast<QVBoxLayout*>(frame->layout())->addLayout(grid);
+
+    const SectionBoxes boxes = b;
+    connect(b.shape, &QComboBox::currentIndexChanged, this, [boxes](int index) {
+        enableThicknesses(boxes.thickness1, boxes.thickness2, boxes.thickness1Label,
+                          boxes.thickness2Label, index != 0);
+    });
+    enableThicknesses(b.thickness1, b.thickness2, b.thickness1Label, b.thickness2Label, false);
+    return b;
+}
+
+QWidget* SectionsEditor::buildColumnFrame() {
+    QGroupBox* frame = makeFrame(this, "fraPilastri", QStringLiteral("Sezione Pilastri / Setti"));
+    auto* layout = new QVBoxLayout(frame);
+    QLabel* nodeLabel = makeLabel(frame, "lblNodoPil", QStringLiteral("Numero del Nodo"));
+    column_ =
+        new NumberSelector("txtNodoPil", "hsbNodoPil", rangeMessages::node(), host_.asker(), frame);
+    nameAfterLabel(*nodeLabel, *column_);
+    auto* nodeRow = new QHBoxLayout;
+    nodeRow->addWidget(nodeLabel);
+    nodeRow->addWidget(column_, 1);
+    layout->addLayout(nodeRow);
+
+    columnBoxes_ = buildSectionBoxes(frame, "Pil", {"Rettangolare", "Scatolare"},
+                                     QStringLiteral("Spessore pareti allineate ad X"),
+                                     QStringLiteral("Spessore pareti allineate ad Y"));
+
+    QPushButton* modify = makeButton(frame, "cmdModificaPil", QStringLiteral("Modifica Sezione"));
+    QPushButton* suggest =
+        makeButton(frame, "cmdVisualizzaPil", QStringLiteral("Sezione Minima Suggerita"));
+    QPushButton* wholeStorey =
+        makeButton(frame, "cmdApplicaPianoPil", QStringLiteral("Applica a tutto il piano"));
+    wholeStorey->setToolTip(
+        QStringLiteral("Assegna la sezione a tutti i pilastri e setti presenti nel piano"));
+    QPushButton* allStoreys =
+        makeButton(frame, "cmdApplicaTuttiPil", QStringLiteral("Applica a tutti i piani"));
+    allStoreys->setToolTip(
+        QStringLiteral("Assegna la sezione a tutti i pilastri e setti presenti in ogni piano"));
+    auto* buttons = new QGridLayout;
+    buttons->addWidget(modify, 0, 0);
+    buttons->addWidget(suggest, 0, 1);
+    buttons->addWidget(wholeStorey, 1, 0);
+    buttons->addWidget(allStoreys, 1, 1);
+    layout->addLayout(buttons);
+    columnActions_ = {modify, suggest};
+
+    connect(column_, &NumberSelector::valueChanged, this, [this] { showColumn(); });
+    connect(modify, &QPushButton::clicked, this, &SectionsEditor::modifyColumn);
+    connect(suggest, &QPushButton::clicked, this, &SectionsEditor::suggestColumnSection);
+    connect(wholeStorey, &QPushButton::clicked, this,
+            [this] { applyColumnSection(storey(), storey()); });
+    connect(allStoreys, &QPushButton::clicked, this,
+            [this] { applyColumnSection(1, model().counts.nStoreys); });
+    return frame;
+}
+
+QWidget* SectionsEditor::buildBeamFrame() {
+    QGroupBox* frame = makeFrame(this, "fraTravi", QStringLiteral("Sezione Travi"));
+    auto* layout = new QVBoxLayout(frame);
+    direction_ = new QComboBox(frame);
+    direction_->setObjectName("cmbDirezioneTravi");
+    direction_->addItems(
+        {QStringLiteral("Travi in direzione X"), QStringLiteral("Travi in direzione Y")});
+    nameControl(*direction_, QStringLiteral("Direzione delle travi"));
+    layout->addWidget(direction_);
+
+    QLabel* nodesLabel = makeLabel(frame, "lblNodoTra", QStringLiteral("Numero dei Nodi"));
+    beam_ = new NumberSelector("txtNodoiTra", "hsbNodoTra", rangeMessages::node(), host_.asker(),
+                               frame);
+    nameAfterLabel(*nodesLabel, *beam_);
+    beamEnd_ = makeBox(frame, "txtNodojTra", true);
+    beamEnd_->setMaximumWidth(90);
+    nameControl(*beamEnd_, QStringLiteral("Secondo nodo della trave"));
+    auto* nodesRow = new QHBoxLayout;
+    nodesRow->addWidget(nodesLabel);
+    nodesRow->addWidget(beam_, 1);
+    nodesRow->addWidget(beamEnd_);
+    layout->addLayout(nodesRow);
+
+    beamBoxes_ = buildSectionBoxes(frame, "Tra", {"Rettangolare", "a T"},
+                                   QStringLiteral("Spessore ali della trave"),
+                                   QStringLiteral("Spessore anima della trave"));
+
+    QPushButton* modify = makeButton(frame, "cmdModificaTra", QStringLiteral("Modifica Sezione"));
+    QPushButton* suggest =
+        makeButton(frame, "cmdVisualizzaTra", QStringLiteral("Sezione Minima Suggerita"));
+    QPushButton* wholeStorey =
+        makeButton(frame, "cmdApplicaPianoTra", QStringLiteral("Applica a tutto il piano"));
+    wholeStorey->setToolTip(QStringLiteral(
+        "Assegna la sezione a tutte le travi della direzione mostrata presenti nel piano"));
+    QPushButton* allStoreys =
+        makeButton(frame, "cmdApplicaTuttiTra", QStringLiteral("Applica a tutti i piani"));
+    allStoreys->setToolTip(QStringLiteral(
+        "Assegna la sezione a tutte le travi della direzione mostrata presenti in ogni piano"));
+    auto* buttons = new QGridLayout;
+    buttons->addWidget(modify, 0, 0);
+    buttons->addWidget(suggest, 0, 1);
+    buttons->addWidget(wholeStorey, 1, 0);
+    buttons->addWidget(allStoreys, 1, 1);
+    layout->addLayout(buttons);
+    beamActions_ = {modify, suggest};
+
+    connect(direction_, &QComboBox::currentIndexChanged, this, [this] { chooseBeamDirection(); });
+    connect(beam_, &NumberSelector::valueChanged, this, [this] { showBeam(); });
+    connect(modify, &QPushButton::clicked, this, &SectionsEditor::modifyBeam);
+    connect(suggest, &QPushButton::clicked, this, &SectionsEditor::suggestBeamSection);
+    connect(wholeStorey, &QPushButton::clicked, this,
+            [this] { applyBeamSection(storey(), storey()); });
+    connect(allStoreys, &QPushButton::clicked, this,
+            [this] { applyBeamSection(1, model().counts.nStoreys); });
+    return frame;
+}
+
+QWidget* SectionsEditor::buildGeneralFrame() {
+    QGroupBox* frame = makeFrame(this, "fraGenerale", QString());
+    QLabel* storeyLabel = makeLabel(frame, "lblPiano", QStringLiteral("PIANO"));
+    storey_ =
+        new NumberSelector("txtPiano", "hsbPiano", rangeMessages::storey(), host_.asker(), frame);
+    nameAfterLabel(*storeyLabel, *storey_);
+    QLabel* concreteLabel =
+        makeLabel(frame, "lblCalcestruzzo", QStringLiteral("Classe Calcestruzzo [MPa]"));
+    concrete_ = new QComboBox(frame);
+    concrete_->setObjectName("cmbCalcestruzzo");
+    concrete_->addItems(concreteClasses);
+    concrete_->setCurrentIndex(startingConcreteClass);
+    nameAfterLabel(*concreteLabel, *concrete_);
+    stress_ = makeLabel(frame, "lblTensione", QString());
+    QPushButton* finish = makeButton(frame, "cmdFine", QStringLiteral("FINE FASE DI INPUT"));
+
+    auto* layout = new QGridLayout(frame);
+    layout->addWidget(storeyLabel, 0, 0);
+    layout->addWidget(storey_, 0, 1);
+    layout->addWidget(concreteLabel, 0, 2);
+    layout->addWidget(concrete_, 0, 3);
+    layout->addWidget(stress_, 1, 2, 1, 2);
+    layout->addWidget(finish, 0, 4, 2, 1);
+    layout->setColumnStretch(1, 1);
+
+    connect(storey_, &NumberSelector::valueChanged, this, [this] { showStorey(); });
+    connect(concrete_, &QComboBox::currentIndexChanged, this, [this] { chooseConcreteClass(); });
+    connect(finish, &QPushButton::clicked, this, &SectionsEditor::finishInput);
+    return frame;
+}
+
+int SectionsEditor::storey() const {
+    return storey_->value();
+}
+
+BeamDirection SectionsEditor::beamDirection() const {
+    return direction_->currentIndex() == 1 ? BeamDirection::alongY : BeamDirection::alongX;
+}
+
+bool SectionsEditor::hasColumn(int node) const {
+    const Counts& c = model().counts;
+    return node >= 1 && node <= c.nX * c.nY + c.nExtra &&
+           isPresent(model(), storey(), numbering::columnSlot(c, node));
+}
+
+bool SectionsEditor::hasBeam(int firstNode) const {
+    const Counts& c = model().counts;
+    const BeamDirection direction = beamDirection();
+    return startsBeam(c, direction, firstNode) &&
+           isPresent(model(), storey(), beamSlot(c, direction, firstNode));
+}
+
+Following SectionsEditor::follow(ProjectChange /*change*/) {
+    showStorey();
+    return Following::stayOpen;
+}
+
+// --- what is shown ---------------------------------------------------------------------------
+
+void SectionsEditor::showStorey() {
+    settleOnExisting(*column_, [this](int n) { return hasColumn(n); });
+    settleOnExisting(*beam_, [this](int i) { return hasBeam(i); });
+    showColumn();
+    showBeam();
+}
+
+namespace {
+
+// Shows a stored section in the boxes. An element without any section yet leaves the boxes as
+// they are (the values typed last), and says so.
+void showSection(QComboBox* shape, QLineEdit* base, QLineEdit* height, QLineEdit* thickness1,
+                 QLineEdit* thickness2, QLabel* state, bool secondShape, double b, double h,
+                 double t1, double t2) {
+    if (!secondShape && b == 0 && h == 0 && t1 == 0 && t2 == 0) {
+        state->setText(QStringLiteral("Sezione non ancora assegnata: i valori mostrati sono gli "
+                                      "ultimi inseriti."));
+        return;
+    }
+    state->setText(QString());
+    shape->setCurrentIndex(secondShape ? 1 : 0);
+    base->setText(boxText(b));
+    height->setText(boxText(h));
+    thickness1->setText(secondShape ? boxText(t1) : QString());
+    thickness2->setText(secondShape ? boxText(t2) : QString());
+}
+
+} // namespace
+
+void SectionsEditor::showColumn() {
+    const int node = column_->value();
+    const bool exists = hasColumn(node);
+    for (QWidget* action : columnActions_)
+        action->setEnabled(exists);
+    const SectionBoxes& b = columnBoxes_;
+    if (!exists) {
+        b.state->setText(QStringLiteral("Nessun pilastro in questo piano."));
+    } else {
+        const ColumnSection s =
+            columnSection(model(), storey(), numbering::columnSlot(model().counts, node));
+        showSection(b.shape, b.base, b.height, b.thickness1, b.thickness2, b.state,
+                    s.shape == ColumnShape::box, s.base, s.height, s.wallsAlongX, s.wallsAlongY);
+    }
+    redraw();
+}
+
+void SectionsEditor::showBeam() {
+    const int first = beam_->value();
+    const bool exists = hasBeam(first);
+    for (QWidget* action : beamActions_)
+        action->setEnabled(exists);
+    beamEnd_->setText(QString::number(beamEndNode(model().counts, beamDirection(), first)));
+    const SectionBoxes& b = beamBoxes_;
+    if (!exists) {
+        b.state->setText(QStringLiteral("Nessuna trave in questa direzione nel piano."));
+    } else {
+        const BeamSection s =
+            beamSection(model(), storey(), beamSlot(model().counts, beamDirection(), first));
+        showSection(b.shape, b.base, b.height, b.thickness1, b.thickness2, b.state,
+                    s.shape == BeamShape::tee, s.base, s.height, s.flange, s.web);
+    }
+    redraw();
+}
+
+// A new direction starts again from the first beam of that direction in the storey.
+void SectionsEditor::chooseBeamDirection() {
+    beam_->setRange(1, lastBeamStart(model().counts, beamDirection()));
+    beam_->setValue(1);
+    settleOnExisting(*beam_, [this](int i) { return hasBeam(i); });
+    showBeam();
+}
+
+void SectionsEditor::chooseConcreteClass() {
+    allowableStress_ = allowableConcreteStress(concrete_->currentText().toDouble());
+    stress_->setText(QStringLiteral("Tensione ammissibile: %1 N/mm²")
+                         .arg(displayLocale().toString(allowableStress_, 'g', 6)));
+}
+
+void SectionsEditor::redraw() {
+    const Model& m = model();
+    Drawing& d = plan_->edit();
+    d.clear();
+    drawStoreyPlan(d, storeyPlan(m, storey()), m.planScale);
+    const double scale = m.planScale;
+    if (hasColumn(column_->value())) {
+        const numbering::PlanPoint p = numbering::nodePosition(m, column_->value());
+        const TwipsPoint c = planPoint(p.x, p.y, scale);
+        d.box({c.x - columnMark, c.y - columnMark}, {c.x + columnMark, c.y + columnMark},
+              selectionColour);
+    }
+    if (hasBeam(beam_->value())) {
+        const int first = beam_->value();
+        const numbering::PlanPoint p = numbering::nodePosition(m, first);
+        const numbering::PlanPoint q =
+            numbering::nodePosition(m, beamEndNode(m.counts, beamDirection(), first));
+        const TwipsPoint a = planPoint(p.x, p.y, scale);
+        const TwipsPoint b = planPoint(q.x, q.y, scale);
+        const bool alongX = beamDirection() == BeamDirection::alongX;
+        const double dx = alongX ? 0 : beamMark;
+        const double dy = alongX ? beamMark : 0;
+        d.box({std::min(a.x, b.x) - dx, std::min(a.y, b.y) - dy},
+              {std::max(a.x, b.x) + dx, std::max(a.y, b.y) + dy}, selectionColour);
+    }
+}
+
+// --- typed sections ----------------------------------------------------------------------------
+
+std::optional<double> SectionsEditor::readSize(QLineEdit* box, const QLabel* label) {
+    std::optional<double> value = readTypedNumber(*box, label->text(), host_.asker());
+    if (!value) {
+        box->setFocus();
+        box->selectAll();
+    }
+    return value;
+}
+
+namespace {
+
+void refuseSection(Asker& asker, const std::string& reason) {
+    asker.tell({"La sezione non può essere assegnata:", reason,
+                "Correggere il valore prima di procedere."},
+               "Valore non valido", MessageIcon::Critical);
+}
+
+} // namespace
+
+std::optional<ColumnSection> SectionsEditor::typedColumnSection() {
+    const SectionBoxes& b = columnBoxes_;
+    ColumnSection s;
+    s.shape = b.shape->currentIndex() == 1 ? ColumnShape::box : ColumnShape::rectangle;
+    const std::optional<double> base = readSize(b.base, b.baseLabel);
+    if (!base)
+        return std::nullopt;
+    const std::optional<double> height = readSize(b.height, b.heightLabel);
+    if (!height)
+        return std::nullopt;
+    s.base = *base;
+    s.height = *height;
+    if (s.shape == ColumnShape::box) {
+        const std::optional<double> walls1 = readSize(b.thickness1, b.thickness1Label);
+        if (!walls1)
+            return std::nullopt;
+        const std::optional<double> walls2 = readSize(b.thickness2, b.thickness2Label);
+        if (!walls2)
+            return std::nullopt;
+        s.wallsAlongX = *walls1;
+        s.wallsAlongY = *walls2;
+    }
+    if (const std::optional<std::string> refusal = columnSectionRefusal(s)) {
+        refuseSection(host_.asker(), *refusal);
+        return std::nullopt;
+    }
+    return s;
+}
+
+std::optional<BeamSection> SectionsEditor::typedBeamSection() {
+    const SectionBoxes& b = beamBoxes_;
+    BeamSection s;
+    s.shape = b.shape->currentIndex() == 1 ? BeamShape::tee : BeamShape::rectangle;
+    const std::optional<double> base = readSize(b.base, b.baseLabel);
+    if (!base)
+        return std::nullopt;
+    const std::optional<double> height = readSize(b.height, b.heightLabel);
+    if (!height)
+        return std::nullopt;
+    s.base = *base;
+    s.height = *height;
+    if (s.shape == BeamShape::tee) {
+        const std::optional<double> flange = readSize(b.thickness1, b.thickness1Label);
+        if (!flange)
+            return std::nullopt;
+        const std::optional<double> web = readSize(b.thickness2, b.thickness2Label);
+        if (!web)
+            return std::nullopt;
+        s.flange = *flange;
+        s.web = *web;
+    }
+    if (const std::optional<std::string> refusal = beamSectionRefusal(s)) {
+        refuseSection(host_.asker(), *refusal);
+        return std::nullopt;
+    }
+    return s;
+}
+
+// --- commands ----------------------------------------------------------------------------------
+
+void SectionsEditor::modifyColumn() {
+    const int node = column_->value();
+    if (!hasColumn(node))
+        return;
+    const std::optional<ColumnSection> section = typedColumnSection();
+    if (!section)
+        return;
+    setColumnSection(model(), storey(), numbering::columnSlot(model().counts, node), *section);
+    host_.projectChanged(ProjectChange::modelEdited, this);
+    showColumn();
+}
+
+void SectionsEditor::modifyBeam() {
+    const int first = beam_->value();
+    if (!hasBeam(first))
+        return;
+    const std::optional<BeamSection> section = typedBeamSection();
+    if (!section)
+        return;
+    setBeamSection(model(), storey(), beamSlot(model().counts, beamDirection(), first), *section);
+    host_.projectChanged(ProjectChange::modelEdited, this);
+    showBeam();
+}
+
+namespace {
+
+std::string storeysText(int first, int last) {
+    return first == last ? "del piano " + std::to_string(first) : "di tutti i piani";
+}
+
+} // namespace
+
+void SectionsEditor::applyColumnSection(int firstStorey, int lastStorey) {
+    const std::optional<ColumnSection> section = typedColumnSection();
+    if (!section)
+        return;
+    if (!host_.asker().confirm({"La sezione sarà assegnata a tutti i pilastri e setti presenti " +
+                                    storeysText(firstStorey, lastStorey) + ".",
+                                "Continuare?"},
+                               "Avviso", MessageIcon::Exclamation))
+        return;
+    for (int k = firstStorey; k <= lastStorey; ++k)
+        applyColumnSectionToStorey(model(), k, *section);
+    host_.projectChanged(ProjectChange::modelEdited, this);
+    showColumn();
+}
+
+void SectionsEditor::applyBeamSection(int firstStorey, int lastStorey) {
+    const std::optional<BeamSection> section = typedBeamSection();
+    if (!section)
+        return;
+    const char* direction = beamDirection() == BeamDirection::alongX ? "X" : "Y";
+    if (!host_.asker().confirm({std::string("La sezione sarà assegnata a tutte le travi in "
+                                            "direzione ") +
+                                    direction + " presenti " +
+                                    storeysText(firstStorey, lastStorey) + ".",
+                                "Continuare?"},
+                               "Avviso", MessageIcon::Exclamation))
+        return;
+    for (int k = firstStorey; k <= lastStorey; ++k)
+        applyBeamSectionToStorey(model(), k, beamDirection(), *section);
+    host_.projectChanged(ProjectChange::modelEdited, this);
+    showBeam();
+}
+
+void SectionsEditor::suggestColumnSection() {
+    const Model& m = model();
+    const int node = column_->value();
+    Asker& asker = host_.asker();
+    if (!hasColumn(node))
+        return;
+    if (!numbering::isGridNode(m.counts, node)) {
+        asker.tell({"Il predimensionamento dell'elemento strutturale",
+                    " è indipendente dai carichi verticali, in",
+                    "quanto su di esso non grava alcuna trave"},
+                   "Sezione Suggerita", MessageIcon::Exclamation);
+        return;
+    }
+    const int k = storey();
+    const bool hasLoads = m.beamLoads.upper(1) >= k && m.beamLoads.upper(2) >= node;
+    const double axialForce = hasLoads ? m.beamLoads(k, node) : 0;
+    const SuggestedColumnSection s = orvanta::suggestColumnSection(axialForce, allowableStress_);
+    asker.tell({"La sezione suggerita per il pilastro al",
+                "fine di contenere lo sforzo assiale è di:     ", "",
+                "- " + std::to_string(fixedRectangleSide) + " x " +
+                    std::to_string(s.rectangleSide) + " mmq per sezioni rettangolari",
+                "- " + std::to_string(s.squareSide) + " x " + std::to_string(s.squareSide) +
+                    " mmq per sezioni quadrate"},
+               "Sezione Suggerita", MessageIcon::Information);
+}
+
+void SectionsEditor::suggestBeamSection() {
+    host_.asker().tell({"La procedura per il predimensionamento dell'elemento",
+                        "trave è al momento da completarsi"},
+                       "Sezione Suggerita", MessageIcon::Exclamation);
+}
+
+// Warns about elements without a valid section, asks, saves through the main window, writes
+// the plan picture beside the project file and closes. A project that was not saved keeps the
+// window open: the input phases end only with the project on disk.
+void SectionsEditor::finishInput() {
+    Asker& asker = host_.asker();
+    if (const std::optional<Message> warning = endOfInputWarning(model());
+        warning && asker.ask(*warning) != Answer::Yes)
+        return;
+    if (!asker.confirm(
+            {"Prima di procedere i dati immessi in input", "verranno salvati su file. Continuare?"},
+            "Avviso", MessageIcon::Exclamation))
+        return;
+    if (!host_.saveProject()) {
+        asker.tell({"Il progetto non è stato salvato.",
+                    "La fase di input si concluderà quando il progetto sarà salvato."},
+                   "Avviso", MessageIcon::Exclamation);
+        return;
+    }
+    const std::string picture = host_.session().siblingFile(".bmp");
+    if (const std::string error = writePlanBitmap(model(), bitmapStorey, picture); !error.empty())
+        asker.tell({"Impossibile scrivere la pianta del progetto", picture + ": " + error,
+                    "Il progetto è stato salvato; la pianta non sarà mostrata."},
+                   "Avviso", MessageIcon::Exclamation);
+    host_.closeChild(QString::fromLatin1(childWindow::sections));
+}
+
+} // namespace orvanta

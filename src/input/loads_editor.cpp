@@ -1,13 +1,16 @@
 #include "loads_editor.h"
 
 #include "accessible_names.h"
+#include "box_values.h"
+#include "confirmations.h"
 #include "display_locale.h"
-#include "editor_controls.h"
 #include "input_checks.h"
 #include "load_distribution.h"
 #include "loads_plan.h"
+#include "named_controls.h"
 #include "number_selector.h"
 #include "picture_box.h"
+#include "storey_selector.h"
 #include "typed_number.h"
 
 #include <QGridLayout>
@@ -19,6 +22,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QVBoxLayout>
+#include <limits>
 
 namespace orvanta {
 
@@ -49,12 +53,12 @@ void LoadsEditor::buildControls() {
     Asker& asker = host_.asker();
 
     // --- the slab of one bay ---
-    QGroupBox* loads = makeFrame(this, "fraCarichi", QStringLiteral(" INSERIMENTO CARICHI "));
-    QLabel* nodesLabel = makeLabel(loads, "lblNodiSol", QStringLiteral("Nodi dell'Area di Carico"));
+    QGroupBox* loads = makeFrame("fraCarichi", QStringLiteral(" INSERIMENTO CARICHI "), this);
+    QLabel* nodesLabel = makeLabel("lblNodiSol", QStringLiteral("Nodi dell'Area di Carico"), loads);
     node_ = new NumberSelector("txtNodo1Sol", "hsbNodoSol", rangeMessages::node(), asker, loads);
-    corner2_ = makeBox(loads, "txtNodo2Sol", true);
-    corner3_ = makeBox(loads, "txtNodo3Sol", true);
-    corner4_ = makeBox(loads, "txtNodo4Sol", true);
+    corner2_ = makeReadOnlyBox("txtNodo2Sol", loads);
+    corner3_ = makeReadOnlyBox("txtNodo3Sol", loads);
+    corner4_ = makeReadOnlyBox("txtNodo4Sol", loads);
     nameAfterLabel(*nodesLabel, *node_);
     nameControl(*corner2_, QStringLiteral("Nodo in basso a destra dell'Area di Carico"));
     nameControl(*corner3_, QStringLiteral("Nodo in alto a sinistra dell'Area di Carico"));
@@ -71,27 +75,27 @@ void LoadsEditor::buildControls() {
     spanY_ = new QRadioButton(QStringLiteral("Solaio in direzione Y"), loads);
     spanY_->setObjectName("optSolaioY");
 
-    permanent_ = makeBox(loads, "txtPermanente");
-    variable_ = makeBox(loads, "txtAccidentale");
-    share_ = makeBox(loads, "txtAliquota");
-    QLabel* permanentLabel = makeLabel(loads, "lblPermanente", permanentCaption);
-    QLabel* variableLabel = makeLabel(loads, "lblAccidentale", variableCaption);
-    QLabel* shareLabel = makeLabel(loads, "lblAliquota", shareCaption);
+    permanent_ = makeNumberBox("txtPermanente", QString(), loads);
+    variable_ = makeNumberBox("txtAccidentale", QString(), loads);
+    share_ = makeNumberBox("txtAliquota", QString(), loads);
+    QLabel* permanentLabel = makeLabel("lblPermanente", permanentCaption, loads);
+    QLabel* variableLabel = makeLabel("lblAccidentale", variableCaption, loads);
+    QLabel* shareLabel = makeLabel("lblAliquota", shareCaption, loads);
     nameAfterLabel(*permanentLabel, *permanent_);
     nameAfterLabel(*variableLabel, *variable_);
     nameAfterLabel(*shareLabel, *share_);
 
-    QPushButton* add = makeButton(loads, "cmdAggiungiSol", QStringLiteral("Aggiungi / Modifica"));
-    QPushButton* remove = makeButton(loads, "cmdEliminaSol", QStringLiteral("Elimina"));
+    QPushButton* add = makeButton("cmdAggiungiSol", QStringLiteral("Aggiungi / Modifica"), loads);
+    QPushButton* remove = makeButton("cmdEliminaSol", QStringLiteral("Elimina"), loads);
     QPushButton* wholeStorey =
-        makeButton(loads, "cmdApplicaPiano", QStringLiteral("Applica a tutto il piano"));
+        makeButton("cmdApplicaPiano", QStringLiteral("Applica a tutto il piano"), loads);
     wholeStorey->setToolTip(QStringLiteral(
         "Assegna il solaio a tutte le campate del piano che hanno le due travi di appoggio"));
     QPushButton* allStoreys =
-        makeButton(loads, "cmdApplicaTuttiPiani", QStringLiteral("Applica a tutti i piani"));
+        makeButton("cmdApplicaTuttiPiani", QStringLiteral("Applica a tutti i piani"), loads);
     allStoreys->setToolTip(QStringLiteral(
         "Assegna il solaio a tutte le campate di ogni piano che hanno le due travi di appoggio"));
-    bayState_ = makeLabel(loads, "lblSolaio", QString());
+    bayState_ = makeLabel("lblSolaio", QString(), loads);
     bayState_->setWordWrap(true);
     bayState_->setMinimumHeight(bayState_->fontMetrics().lineSpacing() * 2);
 
@@ -117,14 +121,13 @@ void LoadsEditor::buildControls() {
     loadsLayout->addWidget(bayState_, 11, 0, 1, 2);
 
     // --- the storey, starting again, moving on ---
-    QGroupBox* general = makeFrame(this, "fraGenerale", QString());
-    QLabel* storeyLabel = makeLabel(general, "lblPiano", QStringLiteral("PIANO"));
-    storey_ = new NumberSelector("txtPiano", "hsbPiano", rangeMessages::storey(), asker, general);
-    nameAfterLabel(*storeyLabel, *storey_);
+    QGroupBox* general = makeFrame("fraGenerale", QString(), this);
+    QLabel* storeyLabel = makeLabel("lblPiano", QStringLiteral("PIANO"), general);
+    storey_ = makeStoreySelector(*storeyLabel, asker, model().counts.nStoreys, general);
     QPushButton* deleteAll =
-        makeButton(general, "cmdEliminaTutto", QStringLiteral("Elimina Tutto"));
-    QPushButton* handOver = makeButton(general, "cmdInserisciSezioni",
-                                       QStringLiteral("INSERISCI GEOMETRIA DELLE SEZIONI"));
+        makeButton("cmdEliminaTutto", QStringLiteral("Elimina Tutto"), general);
+    QPushButton* handOver = makeButton(
+        "cmdInserisciSezioni", QStringLiteral("INSERISCI GEOMETRIA DELLE SEZIONI"), general);
     auto* generalLayout = new QGridLayout(general);
     generalLayout->addWidget(storeyLabel, 0, 0);
     generalLayout->addWidget(storey_, 0, 1);
@@ -211,47 +214,38 @@ void LoadsEditor::redraw() {
 
 std::optional<TypedSlab> LoadsEditor::typedSlab() {
     Asker& asker = host_.asker();
-    const auto refuse = [&](QLineEdit* box, const QString& caption, const QString& reason) {
-        refuseTypedValue(caption, reason, asker);
-        box->setFocus();
-        box->selectAll();
-        return std::nullopt;
-    };
-    const auto read = [&](QLineEdit* box, const QString& caption) {
-        std::optional<double> value = readTypedNumber(*box, caption, asker);
+    // Reads one box; a text that is no number, or a value outside its range, is refused with a
+    // message naming the box, which takes the focus for the correction.
+    const auto read = [&](QLineEdit* box, double lowest, double highest,
+                          const char* outOfRange) -> std::optional<double> {
+        std::optional<double> value = readNumberBox(*box, asker);
+        if (value && (*value < lowest || *value > highest)) {
+            asker.ask(valueRefusalMessage(box->accessibleName(), outOfRange));
+            value.reset();
+        }
         if (!value) {
             box->setFocus();
             box->selectAll();
         }
         return value;
     };
-
-    const std::optional<double> permanent = read(permanent_, permanentCaption);
+    constexpr double noLimit = std::numeric_limits<double>::max();
+    constexpr const char* negativeLoad = "non può essere negativo";
+    const std::optional<double> permanent = read(permanent_, 0, noLimit, negativeLoad);
     if (!permanent)
         return std::nullopt;
-    if (*permanent < 0)
-        return refuse(permanent_, permanentCaption,
-                      QStringLiteral("un carico non può essere negativo"));
-    const std::optional<double> variable = read(variable_, variableCaption);
+    const std::optional<double> variable = read(variable_, 0, noLimit, negativeLoad);
     if (!variable)
         return std::nullopt;
-    if (*variable < 0)
-        return refuse(variable_, variableCaption,
-                      QStringLiteral("un carico non può essere negativo"));
-    const std::optional<double> share = read(share_, shareCaption);
+    const std::optional<double> share = read(share_, 0, 100, "deve essere compreso tra 0 e 100 %");
     if (!share)
         return std::nullopt;
-    if (*share < 0 || *share > 100)
-        return refuse(share_, shareCaption,
-                      QStringLiteral("l'aliquota deve essere compresa tra 0 e 100 %"));
 
     const TypedSlab typed{spanX_->isChecked() ? SlabSpan::alongX : SlabSpan::alongY, *permanent,
                           *variable, *share};
     if (const std::optional<std::string> refusal =
             slabRefusal(slabRecord(model(), node(), typed))) {
-        asker.tell({"Il solaio non può essere inserito:", *refusal,
-                    "Correggere il valore prima di procedere."},
-                   "Valore non valido", MessageIcon::Critical);
+        asker.ask(recordRefusalMessage("Il solaio non può essere inserito:", *refusal));
         return std::nullopt;
     }
     return typed;
@@ -319,9 +313,7 @@ void LoadsEditor::applyToStoreys(int first, int last, const QString& where) {
 }
 
 void LoadsEditor::deleteEverything() {
-    if (!host_.asker().confirm(
-            {"La presente operazione eliminerà", "tutti i dati immessi. Continuare?"}, "Avviso",
-            MessageIcon::Exclamation))
+    if (!confirmDeleteAll(host_.asker()))
         return;
     startAfresh();
     host_.projectChanged(ProjectChange::modelEdited, this);
@@ -332,9 +324,7 @@ void LoadsEditor::deleteEverything() {
 // earlier load results as they were.
 void LoadsEditor::handOver() {
     Asker& asker = host_.asker();
-    if (!asker.confirm({"Il passaggio alla fase successiva renderà impossibile",
-                        "modificare i carichi immessi. Continuare?"},
-                       "Avviso", MessageIcon::Exclamation))
+    if (!confirmNextPhase(asker, "modificare i carichi immessi. Continuare?"))
         return;
     if (!distributeLoads(model(), asker))
         return;

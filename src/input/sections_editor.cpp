@@ -1,17 +1,20 @@
 #include "sections_editor.h"
 
 #include "accessible_names.h"
+#include "box_values.h"
 #include "column_predimensioning.h"
+#include "confirmations.h"
 #include "display_locale.h"
 #include "drawing_geometry.h"
-#include "editor_controls.h"
 #include "input_checks.h"
+#include "named_controls.h"
 #include "number_selector.h"
 #include "numbering.h"
 #include "picture_box.h"
 #include "plan_bitmap.h"
 #include "plan_view.h"
 #include "storey_plan.h"
+#include "storey_selector.h"
 #include "typed_number.h"
 
 #include <QComboBox>
@@ -103,21 +106,19 @@ SectionsEditor::SectionBoxes SectionsEditor::buildSectionBoxes(QWidget* frame, c
     b.shape = new QComboBox(frame);
     b.shape->setObjectName(QString::fromLatin1(name("cmbTipo").c_str()));
     b.shape->addItems(shapes);
-    b.base = makeBox(frame, name("txtBase").c_str());
-    b.height = makeBox(frame, name("txtAltezza").c_str());
-    b.thickness1 = makeBox(frame, name("txtSpessoreb").c_str());
-    b.thickness2 = makeBox(frame, name("txtSpessoreh").c_str());
-    b.thickness1Label = makeLabel(frame, name("lblSpessoreb").c_str(), thickness1Caption);
-    b.thickness2Label = makeLabel(frame, name("lblSpessoreh").c_str(), thickness2Caption);
-    b.state = makeLabel(frame, name("lblStato").c_str(), QString());
+    b.base = makeNumberBox(name("txtBase").c_str(), QString(), frame);
+    b.height = makeNumberBox(name("txtAltezza").c_str(), QString(), frame);
+    b.thickness1 = makeNumberBox(name("txtSpessoreb").c_str(), QString(), frame);
+    b.thickness2 = makeNumberBox(name("txtSpessoreh").c_str(), QString(), frame);
+    b.thickness1Label = makeLabel(name("lblSpessoreb").c_str(), thickness1Caption, frame);
+    b.thickness2Label = makeLabel(name("lblSpessoreh").c_str(), thickness2Caption, frame);
+    b.state = makeLabel(name("lblStato").c_str(), QString(), frame);
     b.state->setWordWrap(true);
-    QLabel* shapeLabel = makeLabel(frame, name("lblTipo").c_str(), QStringLiteral("Sezione:"));
-    b.baseLabel =
-        makeLabel(frame, name("lblBase").c_str(), QStringLiteral("Base complessiva della sezione"));
-    b.heightLabel = makeLabel(frame, name("lblAltezza").c_str(),
-                              QStringLiteral("Altezza complessiva della sezione"));
-    QLabel* baseLabel = b.baseLabel;
-    QLabel* heightLabel = b.heightLabel;
+    QLabel* shapeLabel = makeLabel(name("lblTipo").c_str(), QStringLiteral("Sezione:"), frame);
+    QLabel* baseLabel =
+        makeLabel(name("lblBase").c_str(), QStringLiteral("Base complessiva della sezione"), frame);
+    QLabel* heightLabel = makeLabel(name("lblAltezza").c_str(),
+                                    QStringLiteral("Altezza complessiva della sezione"), frame);
     nameAfterLabel(*shapeLabel, *b.shape);
     nameAfterLabel(*baseLabel, *b.base);
     nameAfterLabel(*heightLabel, *b.height);
@@ -149,9 +150,9 @@ SectionsEditor::SectionBoxes SectionsEditor::buildSectionBoxes(QWidget* frame, c
 }
 
 QWidget* SectionsEditor::buildColumnFrame() {
-    QGroupBox* frame = makeFrame(this, "fraPilastri", QStringLiteral("Sezione Pilastri / Setti"));
+    QGroupBox* frame = makeFrame("fraPilastri", QStringLiteral("Sezione Pilastri / Setti"), this);
     auto* layout = new QVBoxLayout(frame);
-    QLabel* nodeLabel = makeLabel(frame, "lblNodoPil", QStringLiteral("Numero del Nodo"));
+    QLabel* nodeLabel = makeLabel("lblNodoPil", QStringLiteral("Numero del Nodo"), frame);
     column_ =
         new NumberSelector("txtNodoPil", "hsbNodoPil", rangeMessages::node(), host_.asker(), frame);
     nameAfterLabel(*nodeLabel, *column_);
@@ -164,15 +165,15 @@ QWidget* SectionsEditor::buildColumnFrame() {
                                      QStringLiteral("Spessore pareti allineate ad X"),
                                      QStringLiteral("Spessore pareti allineate ad Y"));
 
-    QPushButton* modify = makeButton(frame, "cmdModificaPil", QStringLiteral("Modifica Sezione"));
+    QPushButton* modify = makeButton("cmdModificaPil", QStringLiteral("Modifica Sezione"), frame);
     QPushButton* suggest =
-        makeButton(frame, "cmdVisualizzaPil", QStringLiteral("Sezione Minima Suggerita"));
+        makeButton("cmdVisualizzaPil", QStringLiteral("Sezione Minima Suggerita"), frame);
     QPushButton* wholeStorey =
-        makeButton(frame, "cmdApplicaPianoPil", QStringLiteral("Applica a tutto il piano"));
+        makeButton("cmdApplicaPianoPil", QStringLiteral("Applica a tutto il piano"), frame);
     wholeStorey->setToolTip(
         QStringLiteral("Assegna la sezione a tutti i pilastri e setti presenti nel piano"));
     QPushButton* allStoreys =
-        makeButton(frame, "cmdApplicaTuttiPil", QStringLiteral("Applica a tutti i piani"));
+        makeButton("cmdApplicaTuttiPil", QStringLiteral("Applica a tutti i piani"), frame);
     allStoreys->setToolTip(
         QStringLiteral("Assegna la sezione a tutti i pilastri e setti presenti in ogni piano"));
     auto* buttons = new QGridLayout;
@@ -194,7 +195,7 @@ QWidget* SectionsEditor::buildColumnFrame() {
 }
 
 QWidget* SectionsEditor::buildBeamFrame() {
-    QGroupBox* frame = makeFrame(this, "fraTravi", QStringLiteral("Sezione Travi"));
+    QGroupBox* frame = makeFrame("fraTravi", QStringLiteral("Sezione Travi"), this);
     auto* layout = new QVBoxLayout(frame);
     direction_ = new QComboBox(frame);
     direction_->setObjectName("cmbDirezioneTravi");
@@ -203,11 +204,11 @@ QWidget* SectionsEditor::buildBeamFrame() {
     nameControl(*direction_, QStringLiteral("Direzione delle travi"));
     layout->addWidget(direction_);
 
-    QLabel* nodesLabel = makeLabel(frame, "lblNodoTra", QStringLiteral("Numero dei Nodi"));
+    QLabel* nodesLabel = makeLabel("lblNodoTra", QStringLiteral("Numero dei Nodi"), frame);
     beam_ = new NumberSelector("txtNodoiTra", "hsbNodoTra", rangeMessages::node(), host_.asker(),
                                frame);
     nameAfterLabel(*nodesLabel, *beam_);
-    beamEnd_ = makeBox(frame, "txtNodojTra", true);
+    beamEnd_ = makeReadOnlyBox("txtNodojTra", frame);
     beamEnd_->setMaximumWidth(90);
     nameControl(*beamEnd_, QStringLiteral("Secondo nodo della trave"));
     auto* nodesRow = new QHBoxLayout;
@@ -220,15 +221,15 @@ QWidget* SectionsEditor::buildBeamFrame() {
                                    QStringLiteral("Spessore ali della trave"),
                                    QStringLiteral("Spessore anima della trave"));
 
-    QPushButton* modify = makeButton(frame, "cmdModificaTra", QStringLiteral("Modifica Sezione"));
+    QPushButton* modify = makeButton("cmdModificaTra", QStringLiteral("Modifica Sezione"), frame);
     QPushButton* suggest =
-        makeButton(frame, "cmdVisualizzaTra", QStringLiteral("Sezione Minima Suggerita"));
+        makeButton("cmdVisualizzaTra", QStringLiteral("Sezione Minima Suggerita"), frame);
     QPushButton* wholeStorey =
-        makeButton(frame, "cmdApplicaPianoTra", QStringLiteral("Applica a tutto il piano"));
+        makeButton("cmdApplicaPianoTra", QStringLiteral("Applica a tutto il piano"), frame);
     wholeStorey->setToolTip(QStringLiteral(
         "Assegna la sezione a tutte le travi della direzione mostrata presenti nel piano"));
     QPushButton* allStoreys =
-        makeButton(frame, "cmdApplicaTuttiTra", QStringLiteral("Applica a tutti i piani"));
+        makeButton("cmdApplicaTuttiTra", QStringLiteral("Applica a tutti i piani"), frame);
     allStoreys->setToolTip(QStringLiteral(
         "Assegna la sezione a tutte le travi della direzione mostrata presenti in ogni piano"));
     auto* buttons = new QGridLayout;
@@ -251,20 +252,20 @@ QWidget* SectionsEditor::buildBeamFrame() {
 }
 
 QWidget* SectionsEditor::buildGeneralFrame() {
-    QGroupBox* frame = makeFrame(this, "fraGenerale", QString());
-    QLabel* storeyLabel = makeLabel(frame, "lblPiano", QStringLiteral("PIANO"));
+    QGroupBox* frame = makeFrame("fraGenerale", QString(), this);
+    QLabel* storeyLabel = makeLabel("lblPiano", QStringLiteral("PIANO"), frame);
     storey_ =
         new NumberSelector("txtPiano", "hsbPiano", rangeMessages::storey(), host_.asker(), frame);
     nameAfterLabel(*storeyLabel, *storey_);
     QLabel* concreteLabel =
-        makeLabel(frame, "lblCalcestruzzo", QStringLiteral("Classe Calcestruzzo [MPa]"));
+        makeLabel("lblCalcestruzzo", QStringLiteral("Classe Calcestruzzo [MPa]"), frame);
     concrete_ = new QComboBox(frame);
     concrete_->setObjectName("cmbCalcestruzzo");
     concrete_->addItems(concreteClasses);
     concrete_->setCurrentIndex(startingConcreteClass);
     nameAfterLabel(*concreteLabel, *concrete_);
-    stress_ = makeLabel(frame, "lblTensione", QString());
-    QPushButton* finish = makeButton(frame, "cmdFine", QStringLiteral("FINE FASE DI INPUT"));
+    stress_ = makeLabel("lblTensione", QString(), frame);
+    QPushButton* finish = makeButton("cmdFine", QStringLiteral("FINE FASE DI INPUT"), frame);
 
     auto* layout = new QGridLayout(frame);
     layout->addWidget(storeyLabel, 0, 0);
@@ -298,7 +299,7 @@ bool SectionsEditor::hasColumn(int node) const {
 bool SectionsEditor::hasBeam(int firstNode) const {
     const Counts& c = model().counts;
     const BeamDirection direction = beamDirection();
-    return startsBeam(c, direction, firstNode) &&
+    return canStartBeam(c, direction, firstNode) &&
            isPresent(model(), storey(), beamSlot(c, direction, firstNode));
 }
 
@@ -360,7 +361,7 @@ void SectionsEditor::showBeam() {
     const bool exists = hasBeam(first);
     for (QWidget* action : beamActions_)
         action->setEnabled(exists);
-    beamEnd_->setText(QString::number(beamEndNode(model().counts, beamDirection(), first)));
+    beamEnd_->setText(QString::number(beamEnd(model().counts, beamDirection(), first)));
     const SectionBoxes& b = beamBoxes_;
     if (!exists) {
         b.state->setText(QStringLiteral("Nessuna trave in questa direzione nel piano."));
@@ -403,7 +404,7 @@ void SectionsEditor::redraw() {
         const int first = beam_->value();
         const numbering::PlanPoint p = numbering::nodePosition(m, first);
         const numbering::PlanPoint q =
-            numbering::nodePosition(m, beamEndNode(m.counts, beamDirection(), first));
+            numbering::nodePosition(m, beamEnd(m.counts, beamDirection(), first));
         const TwipsPoint a = planPoint(p.x, p.y, scale);
         const TwipsPoint b = planPoint(q.x, q.y, scale);
         const bool alongX = beamDirection() == BeamDirection::alongX;
@@ -416,8 +417,8 @@ void SectionsEditor::redraw() {
 
 // --- typed sections ----------------------------------------------------------------------------
 
-std::optional<double> SectionsEditor::readSize(QLineEdit* box, const QLabel* label) {
-    std::optional<double> value = readTypedNumber(*box, label->text(), host_.asker());
+std::optional<double> SectionsEditor::readSize(QLineEdit* box) {
+    std::optional<double> value = readNumberBox(*box, host_.asker());
     if (!value) {
         box->setFocus();
         box->selectAll();
@@ -428,9 +429,7 @@ std::optional<double> SectionsEditor::readSize(QLineEdit* box, const QLabel* lab
 namespace {
 
 void refuseSection(Asker& asker, const std::string& reason) {
-    asker.tell({"La sezione non può essere assegnata:", reason,
-                "Correggere il valore prima di procedere."},
-               "Valore non valido", MessageIcon::Critical);
+    asker.ask(recordRefusalMessage("La sezione non può essere assegnata:", reason));
 }
 
 } // namespace
@@ -439,19 +438,19 @@ std::optional<ColumnSection> SectionsEditor::typedColumnSection() {
     const SectionBoxes& b = columnBoxes_;
     ColumnSection s;
     s.shape = b.shape->currentIndex() == 1 ? ColumnShape::box : ColumnShape::rectangle;
-    const std::optional<double> base = readSize(b.base, b.baseLabel);
+    const std::optional<double> base = readSize(b.base);
     if (!base)
         return std::nullopt;
-    const std::optional<double> height = readSize(b.height, b.heightLabel);
+    const std::optional<double> height = readSize(b.height);
     if (!height)
         return std::nullopt;
     s.base = *base;
     s.height = *height;
     if (s.shape == ColumnShape::box) {
-        const std::optional<double> walls1 = readSize(b.thickness1, b.thickness1Label);
+        const std::optional<double> walls1 = readSize(b.thickness1);
         if (!walls1)
             return std::nullopt;
-        const std::optional<double> walls2 = readSize(b.thickness2, b.thickness2Label);
+        const std::optional<double> walls2 = readSize(b.thickness2);
         if (!walls2)
             return std::nullopt;
         s.wallsAlongX = *walls1;
@@ -468,19 +467,19 @@ std::optional<BeamSection> SectionsEditor::typedBeamSection() {
     const SectionBoxes& b = beamBoxes_;
     BeamSection s;
     s.shape = b.shape->currentIndex() == 1 ? BeamShape::tee : BeamShape::rectangle;
-    const std::optional<double> base = readSize(b.base, b.baseLabel);
+    const std::optional<double> base = readSize(b.base);
     if (!base)
         return std::nullopt;
-    const std::optional<double> height = readSize(b.height, b.heightLabel);
+    const std::optional<double> height = readSize(b.height);
     if (!height)
         return std::nullopt;
     s.base = *base;
     s.height = *height;
     if (s.shape == BeamShape::tee) {
-        const std::optional<double> flange = readSize(b.thickness1, b.thickness1Label);
+        const std::optional<double> flange = readSize(b.thickness1);
         if (!flange)
             return std::nullopt;
-        const std::optional<double> web = readSize(b.thickness2, b.thickness2Label);
+        const std::optional<double> web = readSize(b.thickness2);
         if (!web)
             return std::nullopt;
         s.flange = *flange;

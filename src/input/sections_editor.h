@@ -50,8 +50,6 @@ private:
         QLineEdit* height = nullptr;
         QLineEdit* thickness1 = nullptr;
         QLineEdit* thickness2 = nullptr;
-        QLabel* baseLabel = nullptr;
-        QLabel* heightLabel = nullptr;
         QLabel* thickness1Label = nullptr;
         QLabel* thickness2Label = nullptr;
         QLabel* state = nullptr;
@@ -89,7 +87,7 @@ private:
     // The section the boxes describe, or nothing after a message naming what to correct.
     std::optional<ColumnSection> typedColumnSection();
     std::optional<BeamSection> typedBeamSection();
-    std::optional<double> readSize(QLineEdit* box, const QLabel* label);
+    std::optional<double> readSize(QLineEdit* box);
 
     ChildHost& host_;
     NumberSelector* storey_ = nullptr;

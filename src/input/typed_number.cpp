@@ -1,7 +1,5 @@
 #include "typed_number.h"
 
-#include "display_locale.h"
-
 #include <QLineEdit>
 #include <cmath>
 
@@ -9,42 +7,43 @@ namespace orvanta {
 
 namespace {
 
-constexpr const char* refusalTitle = "Valore non valido";
+std::optional<double> acceptable(double value) {
+    if (!std::isfinite(value) || std::fabs(value) > largestTypedMagnitude)
+        return std::nullopt;
+    return value + 0.0; // -0 becomes 0
+}
 
 } // namespace
 
-std::optional<double> typedNumber(const QString& text) {
-    bool ok = false;
-    const double value = displayLocale().toDouble(text.trimmed(), &ok);
-    if (!ok || !std::isfinite(value))
+std::optional<double> typedNumber(const QString& text, const QLocale& locale) {
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
         return std::nullopt;
-    return value == 0 ? 0.0 : value; // no negative zero
+    bool ok = false;
+    double value = locale.toDouble(trimmed, &ok);
+    if (!ok) {
+        QLocale periodDecimal = QLocale::c();
+        periodDecimal.setNumberOptions(QLocale::RejectGroupSeparator);
+        value = periodDecimal.toDouble(trimmed, &ok);
+    }
+    if (!ok)
+        return std::nullopt;
+    return acceptable(value);
 }
 
-void refuseTypedValue(const QString& caption, const QString& reason, Asker& asker) {
-    asker.tell({QStringLiteral("%1: %2.").arg(caption, reason).toStdString(),
-                "Correggere il valore prima di procedere."},
-               refusalTitle, MessageIcon::Critical);
+Message notANumberMessage(const QString& boxName) {
+    return Message{{"Il valore di \"" + boxName.toStdString() + "\" non è un numero valido",
+                    "Correggere il valore prima di procedere"},
+                   "Valore non valido",
+                   MessageIcon::Exclamation,
+                   MessageButtons::Ok};
 }
 
-std::optional<double> readTypedNumber(const QLineEdit& box, const QString& caption, Asker& asker) {
-    if (std::optional<double> value = typedNumber(box.text()))
-        return value;
-    const QString text = box.text().trimmed();
-    const QString decimalSign = displayLocale().decimalPoint();
-    refuseTypedValue(caption,
-                     text.isEmpty()
-                         ? QStringLiteral("manca il valore")
-                         : QStringLiteral("«%1» non è un numero (i decimali si separano con «%2»)")
-                               .arg(text, decimalSign),
-                     asker);
-    return std::nullopt;
-}
-
-QString boxText(double value) {
-    QLocale locale = displayLocale();
-    locale.setNumberOptions(QLocale::OmitGroupSeparator);
-    return locale.toString(value == 0 ? 0.0 : value, 'g', 15);
+std::optional<double> readNumberBox(const QLineEdit& box, Asker& asker) {
+    const std::optional<double> value = typedNumber(box.text());
+    if (!value)
+        asker.ask(notANumberMessage(box.accessibleName()));
+    return value;
 }
 
 } // namespace orvanta

@@ -1,12 +1,20 @@
 #pragma once
 
-// Numbers typed into the boxes of the input windows, read with the user's conventions (the
-// decimal comma in Italian: "2,5"; digit groups only where they belong: "1.500" is 1500, "2.5"
-// is not a number). A box that does not hold a number is refused with a message naming it, and
-// its text is left as typed so the user can correct it.
+// Numbers typed into the text boxes of the input windows: coordinates and spacings in mm,
+// building extents in m, loads in kN/m², section sizes in mm.
+//
+// A box is read with the user's conventions first and, failing that, with a period as the
+// decimal sign, so that a number written either way is taken. With the Italian conventions
+// "1.500,5" and "1500,5" are 1500.5, "2,5" and "2.5" are 2.5; group signs are accepted only
+// where they belong ("1.500" is 1500, "1.50" is 1.5). Blanks around the number are ignored.
+// Text that is no number, infinities and magnitudes above 1e9 are refused: no length of a
+// building in millimetres comes near 1e9, and such a value would only reach the drawings and the
+// engine as an overflow.
 
+#include "display_locale.h"
 #include "user_interaction.h"
 
+#include <QLocale>
 #include <QString>
 #include <optional>
 
@@ -14,20 +22,18 @@ class QLineEdit;
 
 namespace orvanta {
 
-// The number the text holds, or nothing (an empty text, letters, a number out of the doubles'
-// range).
-std::optional<double> typedNumber(const QString& text);
+inline constexpr double largestTypedMagnitude = 1e9;
 
-// The number of the box; when it holds none, a critical message naming the box (by its
-// caption, e.g. "Carico Permanente [kN/mq]") and nothing.
-std::optional<double> readTypedNumber(const QLineEdit& box, const QString& caption, Asker& asker);
+// The number the text holds, or nothing. Minus zero is read as zero.
+std::optional<double> typedNumber(const QString& text, const QLocale& locale = displayLocale());
 
-// A value the user typed that cannot be taken: a critical message naming the box and saying why
-// ("non può essere negativo").
-void refuseTypedValue(const QString& caption, const QString& reason, Asker& asker);
+// The refusal of a box whose text is not a number, naming the box as the user reads it
+// (its accessible name, e.g. "Interasse per Griglia X"): title "Valore non valido",
+// exclamation icon.
+Message notANumberMessage(const QString& boxName);
 
-// The text a box shows for a stored value: the user's decimal sign, no digit groups, up to 15
-// significant digits ("312,5", "1500").
-QString boxText(double value);
+// The number typed in the box, or nothing after telling the user, through the asker, that the
+// box named by its accessible name holds no number. The box's text is left as it is.
+std::optional<double> readNumberBox(const QLineEdit& box, Asker& asker);
 
 } // namespace orvanta

@@ -161,34 +161,17 @@ private slots:
         QTest::addColumn<QString>("variable");
         QTest::addColumn<QString>("share");
         QTest::addColumn<QString>("named");
-        QTest::newRow("not a number") << "5 kN"
-                                      << "2"
-                                      << "30"
-                                      << "Carico Permanente [kN/mq]";
-        QTest::newRow("point for comma") << "2.5"
-                                         << "2"
-                                         << "30"
-                                         << "Carico Permanente [kN/mq]";
-        QTest::newRow("empty") << "5"
-                               << ""
-                               << "30"
-                               << "Carico Accidentale [kN/mq]";
-        QTest::newRow("negative") << "5"
-                                  << "-2"
-                                  << "30"
-                                  << "Carico Accidentale [kN/mq]";
-        QTest::newRow("share above 100") << "5"
-                                         << "2"
-                                         << "120"
-                                         << "Aliquota di Accidentale [%]";
-        QTest::newRow("share below 0") << "5"
-                                       << "2"
-                                       << "-1"
-                                       << "Aliquota di Accidentale [%]";
-        QTest::newRow("beyond 1000 kN/m²") << "2000"
-                                           << "2"
-                                           << "30"
-                                           << "carico permanente 2000";
+        const auto row = [](const char* name, const char* g, const char* q, const char* share,
+                            const char* named) {
+            QTest::newRow(name) << QString(g) << QString(q) << QString(share) << QString(named);
+        };
+        row("not a number", "5 kN", "2", "30", "Carico Permanente [kN/mq]");
+        row("two decimal signs", "2,5,1", "2", "30", "Carico Permanente [kN/mq]");
+        row("empty", "5", "", "30", "Carico Accidentale [kN/mq]");
+        row("negative", "5", "-2", "30", "Carico Accidentale [kN/mq]");
+        row("share above 100", "5", "2", "120", "Aliquota di Accidentale [%]");
+        row("share below 0", "5", "2", "-1", "Aliquota di Accidentale [%]");
+        row("beyond 1000 kN/m²", "2000", "2", "30", "carico permanente 2000");
     }
 
     // A load that cannot be right writes nothing and stays on the bay; the message names the box.
@@ -202,7 +185,7 @@ private slots:
         bench->click("cmdAggiungiSol");
         QCOMPARE(bench->asker.messages.size(), std::size_t{1});
         const Message& refusal = bench->lastMessage();
-        QCOMPARE(refusal.icon, MessageIcon::Critical);
+        QCOMPARE(refusal.icon, MessageIcon::Exclamation);
         QVERIFY2(QString::fromStdString(refusal.text()).contains(named), refusal.text().c_str());
         QCOMPARE(record(bench->model(), 1, 1), std::vector<double>(7, 0.0));
         QCOMPARE(bench->bar("hsbNodoSol"), 1);

@@ -211,25 +211,26 @@ private slots:
         QTest::addColumn<int>("shape");
         QTest::addColumn<QStringList>("sizes");
         QTest::addColumn<QString>("reason");
-        const QStringList rectangle{"300", "500", "", ""};
-        QTest::newRow("not a number") << "Pil" << 0 << QStringList{"30o", "500", "", ""}
-                                      << "Base complessiva della sezione: «30o» non è un numero";
-        QTest::newRow("zero base")
-            << "Pil" << 0 << QStringList{"0", "500", "", ""} << "base non positiva";
-        QTest::newRow("negative height")
-            << "Tra" << 0 << QStringList{"300", "-600", "", ""} << "altezza non positiva";
-        QTest::newRow("box without hole") << "Pil" << 1 << QStringList{"600", "400", "200", "100"}
-                                          << "pareti parallele a X troppo spesse";
-        QTest::newRow("box walls along Y") << "Pil" << 1 << QStringList{"400", "600", "100", "200"}
-                                           << "pareti parallele a Y troppo spesse";
-        QTest::newRow("box without walls") << "Pil" << 1 << QStringList{"600", "400", "0", "100"}
-                                           << "spessore delle pareti parallele a X non positiv";
-        QTest::newRow("flange as deep as the beam")
-            << "Tra" << 1 << QStringList{"800", "500", "500", "300"} << "non minore dell'altezza";
-        QTest::newRow("web wider than the flange")
-            << "Tra" << 1 << QStringList{"800", "500", "120", "900"} << "più larga della base";
-        QTest::newRow("web not typed") << "Tra" << 1 << QStringList{"800", "500", "120", ""}
-                                       << "Spessore anima della trave: manca il valore";
+        const auto row = [](const char* name, const char* suffix, int shape,
+                            const QStringList& sizes, const char* reason) {
+            QTest::newRow(name) << QString(suffix) << shape << sizes << QString(reason);
+        };
+        row("not a number", "Pil", 0, {"30o", "500", "", ""},
+            "\"Base complessiva della sezione\" non è un numero valido");
+        row("zero base", "Pil", 0, {"0", "500", "", ""}, "base non positiva");
+        row("negative height", "Tra", 0, {"300", "-600", "", ""}, "altezza non positiva");
+        row("box without hole", "Pil", 1, {"600", "400", "200", "100"},
+            "pareti parallele a X troppo spesse");
+        row("box walls along Y", "Pil", 1, {"400", "600", "100", "200"},
+            "pareti parallele a Y troppo spesse");
+        row("box without walls", "Pil", 1, {"600", "400", "0", "100"},
+            "spessore delle pareti parallele a X non positiv");
+        row("flange as deep as the beam", "Tra", 1, {"800", "500", "500", "300"},
+            "non minore dell'altezza");
+        row("web wider than the flange", "Tra", 1, {"800", "500", "120", "900"},
+            "più larga della base");
+        row("web not typed", "Tra", 1, {"800", "500", "120", ""},
+            "\"Spessore anima della trave\" non è un numero valido");
     }
 
     // Nothing is written, and the message names what to correct.
@@ -246,7 +247,7 @@ private slots:
         bench->click(("cmdApplicaTutti" + s).constData());
         QCOMPARE(bench->asker.messages.size(), std::size_t{2});
         for (const Message& refusal : bench->asker.messages) {
-            QCOMPARE(refusal.icon, MessageIcon::Critical);
+            QCOMPARE(refusal.icon, MessageIcon::Exclamation);
             QVERIFY2(QString::fromStdString(refusal.text()).contains(reason),
                      refusal.text().c_str());
         }

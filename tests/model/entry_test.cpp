@@ -54,19 +54,6 @@ TEST(SlabEntry, AStoreyGetsTheSlabOnlyWhereItsBeamsAre) {
     EXPECT_EQ(applySlabToStorey(m, 2, {SlabSpan::alongX, 4, 0, 0}), (SlabsApplied{4, 0}));
 }
 
-TEST(SectionEntry, BeamsByDirectionAndFirstNode) {
-    const Counts c{4, 3, 1, 0};
-    EXPECT_EQ(beamSlot(c, BeamDirection::alongX, 6), 17);
-    EXPECT_EQ(beamSlot(c, BeamDirection::alongY, 6), 27);
-    EXPECT_EQ(beamEndNode(c, BeamDirection::alongX, 6), 7);
-    EXPECT_EQ(beamEndNode(c, BeamDirection::alongY, 6), 10);
-    EXPECT_EQ(lastBeamStart(c, BeamDirection::alongX), 11);
-    EXPECT_EQ(lastBeamStart(c, BeamDirection::alongY), 8);
-    EXPECT_FALSE(startsBeam(c, BeamDirection::alongX, 4));
-    EXPECT_TRUE(startsBeam(c, BeamDirection::alongY, 4));
-    EXPECT_FALSE(startsBeam(c, BeamDirection::alongY, 9));
-}
-
 TEST(SectionEntry, ASectionReachesEveryPresentElementOfItsKindAndNoOther) {
     // 3 × 2 grid with one extra node; node 2 has no column and the beam along Y from node 3 is
     // missing in storey 1.

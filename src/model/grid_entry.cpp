@@ -1,0 +1,275 @@
+#include "grid_entry.h"
+
+#include <algorithm>
+#include <string>
+
+namespace orvanta {
+
+namespace {
+
+constexpr const char* lineTitle = "Impossibile aggiungere la griglia";
+constexpr const char* nodeTitle = "Impossibile aggiungere il nodo";
+constexpr const char* removeTitle = "Impossibile eliminare l'oggetto";
+constexpr const char* handOverTitle = "Impossibile passare alla fase successiva";
+constexpr const char* coincidentPlanes = "I piani della griglia non devono essere coincidenti";
+
+Message refusal(std::vector<std::string> lines, const char* title) {
+    return Message{std::move(lines), title, MessageIcon::Exclamation, MessageButtons::Ok};
+}
+
+const char* directionName(GridAxis axis) {
+    return axis == GridAxis::x ? "X" : "Y";
+}
+
+Array1<double> firstElements(const Array1<double>& from, int count) {
+    Array1<double> kept(1, count);
+    for (int i = 1; i <= count; ++i)
+        kept(i) = from(i);
+    return kept;
+}
+
+} // namespace
+
+GridEntry::GridEntry(Model& model) : model_(model) {
+    model_ = Model{};
+    startEditingArrays();
+    model_.planScale = startPlanScale;
+    model_.elevScale = startElevScale;
+}
+
+void GridEntry::startEditingArrays() {
+    model_.coordX = Array1<double>(1, extraNodeBase + maxExtraNodes);
+    model_.coordY = Array1<double>(1, extraNodeBase + maxExtraNodes);
+    model_.levelZ = Array1<double>(1, maxLines);
+}
+
+std::int16_t& GridEntry::counter(GridAxis axis) {
+    switch (axis) {
+    case GridAxis::x:
+        return model_.counts.nX;
+    case GridAxis::y:
+        return model_.counts.nY;
+    case GridAxis::z:
+        break;
+    }
+    return levels_;
+}
+
+int GridEntry::count(GridAxis axis) const {
+    switch (axis) {
+    case GridAxis::x:
+        return model_.counts.nX;
+    case GridAxis::y:
+        return model_.counts.nY;
+    case GridAxis::z:
+        break;
+    }
+    return levels_;
+}
+
+Array1<double>& GridEntry::coordinates(GridAxis axis) {
+    return axis == GridAxis::x   ? model_.coordX
+           : axis == GridAxis::y ? model_.coordY
+                                 : model_.levelZ;
+}
+
+const Array1<double>& GridEntry::coordinates(GridAxis axis) const {
+    return axis == GridAxis::x   ? model_.coordX
+           : axis == GridAxis::y ? model_.coordY
+                                 : model_.levelZ;
+}
+
+double GridEntry::coordinate(GridAxis axis, int i) const {
+    return coordinates(axis)(i);
+}
+
+numbering::PlanPoint GridEntry::extraNode(int e) const {
+    return {model_.coordX(extraNodeBase + e), model_.coordY(extraNodeBase + e)};
+}
+
+// A new line may not pass through an extra node that lies on a line of the other direction:
+// the node would then stand on a crossing, where a grid node already is.
+std::optional<Message> GridEntry::lineRefusal(GridAxis axis, double coordinate) const {
+    if (axis == GridAxis::z)
+        return std::nullopt;
+    const GridAxis other = axis == GridAxis::x ? GridAxis::y : GridAxis::x;
+    for (int e = 1; e <= extraNodes(); ++e) {
+        const numbering::PlanPoint p = extraNode(e);
+        const double along = axis == GridAxis::x ? p.x : p.y;
+        const double across = axis == GridAxis::x ? p.y : p.x;
+        if (along != coordinate)
+            continue;
+        for (int j = 1; j <= count(other); ++j) {
+            if (this->coordinate(other, j) == across)
+                return refusal({"I punti nodali non devono essere coincidenti con la griglia",
+                                "La linea passerebbe per il punto nodale " + std::to_string(e) +
+                                    " su un incrocio della griglia"},
+                               lineTitle);
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<Message> GridEntry::add(GridAxis axis, double typed) {
+    const int entered = count(axis);
+    if (entered >= maxLines) {
+        if (axis == GridAxis::z)
+            return refusal({"La griglia può contenere al massimo " + std::to_string(maxLines) +
+                                " livelli (" + std::to_string(maxLines - 1) + " piani)",
+                            "Non è possibile aggiungere altri livelli"},
+                           lineTitle);
+        return refusal({"La griglia può contenere al massimo " + std::to_string(maxLines) +
+                            " linee in direzione " + directionName(axis),
+                        "Non è possibile aggiungere altre linee"},
+                       lineTitle);
+    }
+    double coordinate = typed;
+    if (entered > 0) {
+        // A zero spacing puts two lines on one another; a negative one breaks the increasing
+        // order that the bays, their sides and the slab loads are computed from.
+        if (typed == 0)
+            return refusal(
+                {coincidentPlanes, "Immettere un interasse non nullo prima di procedere"},
+                lineTitle);
+        if (typed < 0)
+            return refusal({coincidentPlanes, "Immettere un interasse positivo: le linee si "
+                                              "aggiungono in ordine crescente"},
+                           lineTitle);
+        coordinate = coordinates(axis)(entered) + typed;
+    }
+    if (std::optional<Message> conflict = lineRefusal(axis, coordinate))
+        return conflict;
+
+    coordinates(axis)(entered + 1) = coordinate;
+    ++counter(axis);
+    if (axis == GridAxis::z)
+        model_.counts.nStoreys = static_cast<std::int16_t>(std::max(0, levels_ - 1));
+    return std::nullopt;
+}
+
+std::optional<Message> GridEntry::removeLast(GridAxis axis) {
+    if (count(axis) == 0)
+        return refusal({"Impossibile eseguire l'operazione", "Non ci sono elementi da eliminare"},
+                       removeTitle);
+    // The coordinate stays where it is until the next add overwrites it.
+    --counter(axis);
+    if (axis == GridAxis::z)
+        model_.counts.nStoreys = static_cast<std::int16_t>(std::max(0, levels_ - 1));
+    return std::nullopt;
+}
+
+std::optional<Message> GridEntry::addExtraNode(double x, double y) {
+    if (extraNodes() >= maxExtraNodes)
+        return refusal({"Si possono inserire al massimo " + std::to_string(maxExtraNodes) +
+                            " punti nodali aggiuntivi",
+                        "Non è possibile aggiungere altri punti nodali"},
+                       nodeTitle);
+    for (int e = 1; e <= extraNodes(); ++e) {
+        const numbering::PlanPoint p = extraNode(e);
+        if (p.x == x && p.y == y)
+            return refusal({"I punti nodali non devono essere coincidenti tra loro",
+                            "Modificare le coordinate specificate prima di procedere"},
+                           nodeTitle);
+    }
+    // On a line is fine; on a crossing of two lines a grid node is already there.
+    for (int i = 1; i <= count(GridAxis::x); ++i) {
+        for (int j = 1; j <= count(GridAxis::y); ++j) {
+            if (model_.coordX(i) == x && model_.coordY(j) == y)
+                return refusal({"I punti nodali non devono essere coincidenti con la griglia",
+                                "Modificare le coordinate specificate prima di procedere"},
+                               nodeTitle);
+        }
+    }
+    const int e = extraNodes() + 1;
+    model_.coordX(extraNodeBase + e) = x;
+    model_.coordY(extraNodeBase + e) = y;
+    ++model_.counts.nExtra;
+    return std::nullopt;
+}
+
+std::optional<Message> GridEntry::removeLastExtraNode() {
+    if (extraNodes() == 0)
+        return refusal({"Impossibile eseguire l'operazione", "Non ci sono elementi da eliminare"},
+                       removeTitle);
+    --model_.counts.nExtra;
+    return std::nullopt;
+}
+
+void GridEntry::setMaximum(GridAxis axis, double metres) {
+    const double given = metres > 0 ? metres : 0;
+    const int index = axis == GridAxis::x ? 0 : axis == GridAxis::y ? 1 : 2;
+    model_.drawMax(index) = static_cast<float>(given);
+    if (given == 0)
+        return;
+    const double fitting = axis == GridAxis::x   ? 11000 / (1000 * given)
+                           : axis == GridAxis::y ? 9000 / (1000 * given)
+                                                 : 3000 / (1000 * given);
+    float& scale = axis == GridAxis::z ? model_.elevScale : model_.planScale;
+    if (fitting < scale)
+        scale = static_cast<float>(fitting);
+}
+
+bool GridEntry::maximaGiven() const {
+    return model_.drawMax(0) > 0 && model_.drawMax(1) > 0 && model_.drawMax(2) > 0;
+}
+
+void GridEntry::clear() {
+    model_.counts = Counts{};
+    levels_ = 0;
+    model_.drawMax = Array1<float>(0, 2);
+    startEditingArrays();
+    model_.planScale = clearedPlanScale;
+    model_.elevScale = clearedElevScale;
+}
+
+std::optional<Message> GridEntry::handOverRefusal() const {
+    std::vector<std::string> missing;
+    const auto need = [&](int have, const std::string& what) {
+        if (have < 2)
+            missing.push_back("servono almeno 2 " + what + " (ora " + std::to_string(have) + ")");
+    };
+    need(count(GridAxis::x), "linee in direzione X");
+    need(count(GridAxis::y), "linee in direzione Y");
+    need(count(GridAxis::z), "livelli");
+    if (!missing.empty()) {
+        missing.insert(missing.begin(), "La griglia non è ancora completa:");
+        return refusal(std::move(missing), handOverTitle);
+    }
+    std::vector<std::string> notBeyondZero;
+    if (coordinate(GridAxis::x, count(GridAxis::x)) <= 0)
+        notBeyondZero.push_back("l'ultima linea in direzione X");
+    if (coordinate(GridAxis::y, count(GridAxis::y)) <= 0)
+        notBeyondZero.push_back("l'ultima linea in direzione Y");
+    if (coordinate(GridAxis::z, count(GridAxis::z)) <= 0)
+        notBeyondZero.push_back("l'ultimo livello");
+    if (!notBeyondZero.empty()) {
+        std::vector<std::string> lines{"Devono avere coordinata maggiore di zero:"};
+        lines.insert(lines.end(), notBeyondZero.begin(), notBeyondZero.end());
+        lines.push_back("i disegni sono scalati sulle coordinate massime");
+        return refusal(std::move(lines), handOverTitle);
+    }
+    return std::nullopt;
+}
+
+void GridEntry::handOver() {
+    Model& m = model_;
+    const Counts& c = m.counts;
+    for (int e = 1; e <= c.nExtra; ++e) {
+        m.coordX(c.nX + e) = m.coordX(extraNodeBase + e);
+        m.coordY(c.nY + e) = m.coordY(extraNodeBase + e);
+    }
+    // The extents become the last coordinates, in mm, and the scales fit them to the sketches.
+    m.drawMax(0) = static_cast<float>(m.coordX(c.nX));
+    m.drawMax(1) = static_cast<float>(m.coordY(c.nY));
+    m.drawMax(2) = static_cast<float>(m.levelZ(c.nStoreys + 1));
+    m.planScale = std::min(11000 / m.drawMax(0), 9000 / m.drawMax(1));
+    m.elevScale = 3000 / m.drawMax(2);
+
+    m.coordX = firstElements(m.coordX, c.nX + c.nExtra);
+    m.coordY = firstElements(m.coordY, c.nY + c.nExtra);
+    m.levelZ = firstElements(m.levelZ, c.nStoreys + 1);
+    const DerivedSizes sizes = m.sizes();
+    m.members = Array3<double>(1, c.nStoreys, 1, sizes.nSlots, 1, member::values);
+}
+
+} // namespace orvanta

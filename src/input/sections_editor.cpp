@@ -25,6 +25,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <array>
 
 namespace orvanta {
 
@@ -149,6 +150,32 @@ SectionsEditor::SectionBoxes SectionsEditor::buildSectionBoxes(QWidget* frame, c
     return b;
 }
 
+SectionsEditor::SectionCommands SectionsEditor::addSectionCommands(QWidget& frame,
+                                                                   QVBoxLayout& layout,
+                                                                   const char* suffix,
+                                                                   const QString& elements) {
+    const auto name = [suffix](const char* stem) { return std::string(stem) + suffix; };
+    SectionCommands c;
+    c.modify = makeButton(name("cmdModifica").c_str(), QStringLiteral("Modifica Sezione"), &frame);
+    c.suggest = makeButton(name("cmdVisualizza").c_str(),
+                           QStringLiteral("Sezione Minima Suggerita"), &frame);
+    c.wholeStorey = makeButton(name("cmdApplicaPiano").c_str(),
+                               QStringLiteral("Applica a tutto il piano"), &frame);
+    c.wholeStorey->setToolTip(
+        QStringLiteral("Assegna la sezione a %1 presenti nel piano").arg(elements));
+    c.allStoreys = makeButton(name("cmdApplicaTutti").c_str(),
+                              QStringLiteral("Applica a tutti i piani"), &frame);
+    c.allStoreys->setToolTip(
+        QStringLiteral("Assegna la sezione a %1 presenti in ogni piano").arg(elements));
+    auto* buttons = new QGridLayout;
+    buttons->addWidget(c.modify, 0, 0);
+    buttons->addWidget(c.suggest, 0, 1);
+    buttons->addWidget(c.wholeStorey, 1, 0);
+    buttons->addWidget(c.allStoreys, 1, 1);
+    layout.addLayout(buttons);
+    return c;
+}
+
 QWidget* SectionsEditor::buildColumnFrame() {
     QGroupBox* frame = makeFrame("fraPilastri", QStringLiteral("Sezione Pilastri / Setti"), this);
     auto* layout = new QVBoxLayout(frame);
@@ -165,31 +192,16 @@ QWidget* SectionsEditor::buildColumnFrame() {
                                      QStringLiteral("Spessore pareti allineate ad X"),
                                      QStringLiteral("Spessore pareti allineate ad Y"));
 
-    QPushButton* modify = makeButton("cmdModificaPil", QStringLiteral("Modifica Sezione"), frame);
-    QPushButton* suggest =
-        makeButton("cmdVisualizzaPil", QStringLiteral("Sezione Minima Suggerita"), frame);
-    QPushButton* wholeStorey =
-        makeButton("cmdApplicaPianoPil", QStringLiteral("Applica a tutto il piano"), frame);
-    wholeStorey->setToolTip(
-        QStringLiteral("Assegna la sezione a tutti i pilastri e setti presenti nel piano"));
-    QPushButton* allStoreys =
-        makeButton("cmdApplicaTuttiPil", QStringLiteral("Applica a tutti i piani"), frame);
-    allStoreys->setToolTip(
-        QStringLiteral("Assegna la sezione a tutti i pilastri e setti presenti in ogni piano"));
-    auto* buttons = new QGridLayout;
-    buttons->addWidget(modify, 0, 0);
-    buttons->addWidget(suggest, 0, 1);
-    buttons->addWidget(wholeStorey, 1, 0);
-    buttons->addWidget(allStoreys, 1, 1);
-    layout->addLayout(buttons);
-    columnActions_ = {modify, suggest};
+    const SectionCommands commands =
+        addSectionCommands(*frame, *layout, "Pil", QStringLiteral("tutti i pilastri e setti"));
+    columnActions_ = {commands.modify, commands.suggest};
 
     connect(column_, &NumberSelector::valueChanged, this, [this] { showColumn(); });
-    connect(modify, &QPushButton::clicked, this, &SectionsEditor::modifyColumn);
-    connect(suggest, &QPushButton::clicked, this, &SectionsEditor::suggestColumnSection);
-    connect(wholeStorey, &QPushButton::clicked, this,
+    connect(commands.modify, &QPushButton::clicked, this, &SectionsEditor::modifyColumn);
+    connect(commands.suggest, &QPushButton::clicked, this, &SectionsEditor::suggestColumnSection);
+    connect(commands.wholeStorey, &QPushButton::clicked, this,
             [this] { applyColumnSection(storey(), storey()); });
-    connect(allStoreys, &QPushButton::clicked, this,
+    connect(commands.allStoreys, &QPushButton::clicked, this,
             [this] { applyColumnSection(1, model().counts.nStoreys); });
     return frame;
 }
@@ -221,32 +233,17 @@ QWidget* SectionsEditor::buildBeamFrame() {
                                    QStringLiteral("Spessore ali della trave"),
                                    QStringLiteral("Spessore anima della trave"));
 
-    QPushButton* modify = makeButton("cmdModificaTra", QStringLiteral("Modifica Sezione"), frame);
-    QPushButton* suggest =
-        makeButton("cmdVisualizzaTra", QStringLiteral("Sezione Minima Suggerita"), frame);
-    QPushButton* wholeStorey =
-        makeButton("cmdApplicaPianoTra", QStringLiteral("Applica a tutto il piano"), frame);
-    wholeStorey->setToolTip(QStringLiteral(
-        "Assegna la sezione a tutte le travi della direzione mostrata presenti nel piano"));
-    QPushButton* allStoreys =
-        makeButton("cmdApplicaTuttiTra", QStringLiteral("Applica a tutti i piani"), frame);
-    allStoreys->setToolTip(QStringLiteral(
-        "Assegna la sezione a tutte le travi della direzione mostrata presenti in ogni piano"));
-    auto* buttons = new QGridLayout;
-    buttons->addWidget(modify, 0, 0);
-    buttons->addWidget(suggest, 0, 1);
-    buttons->addWidget(wholeStorey, 1, 0);
-    buttons->addWidget(allStoreys, 1, 1);
-    layout->addLayout(buttons);
-    beamActions_ = {modify, suggest};
+    const SectionCommands commands = addSectionCommands(
+        *frame, *layout, "Tra", QStringLiteral("tutte le travi della direzione mostrata"));
+    beamActions_ = {commands.modify, commands.suggest};
 
     connect(direction_, &QComboBox::currentIndexChanged, this, [this] { chooseBeamDirection(); });
     connect(beam_, &NumberSelector::valueChanged, this, [this] { showBeam(); });
-    connect(modify, &QPushButton::clicked, this, &SectionsEditor::modifyBeam);
-    connect(suggest, &QPushButton::clicked, this, &SectionsEditor::suggestBeamSection);
-    connect(wholeStorey, &QPushButton::clicked, this,
+    connect(commands.modify, &QPushButton::clicked, this, &SectionsEditor::modifyBeam);
+    connect(commands.suggest, &QPushButton::clicked, this, &SectionsEditor::suggestBeamSection);
+    connect(commands.wholeStorey, &QPushButton::clicked, this,
             [this] { applyBeamSection(storey(), storey()); });
-    connect(allStoreys, &QPushButton::clicked, this,
+    connect(commands.allStoreys, &QPushButton::clicked, this,
             [this] { applyBeamSection(1, model().counts.nStoreys); });
     return frame;
 }
@@ -254,9 +251,7 @@ QWidget* SectionsEditor::buildBeamFrame() {
 QWidget* SectionsEditor::buildGeneralFrame() {
     QGroupBox* frame = makeFrame("fraGenerale", QString(), this);
     QLabel* storeyLabel = makeLabel("lblPiano", QStringLiteral("PIANO"), frame);
-    storey_ =
-        new NumberSelector("txtPiano", "hsbPiano", rangeMessages::storey(), host_.asker(), frame);
-    nameAfterLabel(*storeyLabel, *storey_);
+    storey_ = makeStoreySelector(*storeyLabel, host_.asker(), model().counts.nStoreys, frame);
     QLabel* concreteLabel =
         makeLabel("lblCalcestruzzo", QStringLiteral("Classe Calcestruzzo [MPa]"), frame);
     concrete_ = new QComboBox(frame);
@@ -426,69 +421,46 @@ std::optional<double> SectionsEditor::readSize(QLineEdit* box) {
     return value;
 }
 
-namespace {
-
-void refuseSection(Asker& asker, const std::string& reason) {
-    asker.ask(recordRefusalMessage("La sezione non può essere assegnata:", reason));
+std::optional<std::array<double, 4>> SectionsEditor::typedSizes(const SectionBoxes& b) {
+    const bool secondShape = b.shape->currentIndex() == 1;
+    std::array<double, 4> sizes{};
+    const std::array<QLineEdit*, 4> boxes{b.base, b.height, b.thickness1, b.thickness2};
+    for (std::size_t i = 0; i < (secondShape ? 4u : 2u); ++i) {
+        const std::optional<double> size = readSize(boxes[i]);
+        if (!size)
+            return std::nullopt;
+        sizes[i] = *size;
+    }
+    return sizes;
 }
 
-} // namespace
+bool SectionsEditor::refusedSection(const std::optional<std::string>& refusal) {
+    if (refusal)
+        host_.asker().ask(recordRefusalMessage("La sezione non può essere assegnata:", *refusal));
+    return refusal.has_value();
+}
 
 std::optional<ColumnSection> SectionsEditor::typedColumnSection() {
-    const SectionBoxes& b = columnBoxes_;
-    ColumnSection s;
-    s.shape = b.shape->currentIndex() == 1 ? ColumnShape::box : ColumnShape::rectangle;
-    const std::optional<double> base = readSize(b.base);
-    if (!base)
+    const std::optional<std::array<double, 4>> sizes = typedSizes(columnBoxes_);
+    if (!sizes)
         return std::nullopt;
-    const std::optional<double> height = readSize(b.height);
-    if (!height)
+    const ColumnShape shape =
+        columnBoxes_.shape->currentIndex() == 1 ? ColumnShape::box : ColumnShape::rectangle;
+    const ColumnSection s{shape, (*sizes)[0], (*sizes)[1], (*sizes)[2], (*sizes)[3]};
+    if (refusedSection(columnSectionRefusal(s)))
         return std::nullopt;
-    s.base = *base;
-    s.height = *height;
-    if (s.shape == ColumnShape::box) {
-        const std::optional<double> walls1 = readSize(b.thickness1);
-        if (!walls1)
-            return std::nullopt;
-        const std::optional<double> walls2 = readSize(b.thickness2);
-        if (!walls2)
-            return std::nullopt;
-        s.wallsAlongX = *walls1;
-        s.wallsAlongY = *walls2;
-    }
-    if (const std::optional<std::string> refusal = columnSectionRefusal(s)) {
-        refuseSection(host_.asker(), *refusal);
-        return std::nullopt;
-    }
     return s;
 }
 
 std::optional<BeamSection> SectionsEditor::typedBeamSection() {
-    const SectionBoxes& b = beamBoxes_;
-    BeamSection s;
-    s.shape = b.shape->currentIndex() == 1 ? BeamShape::tee : BeamShape::rectangle;
-    const std::optional<double> base = readSize(b.base);
-    if (!base)
+    const std::optional<std::array<double, 4>> sizes = typedSizes(beamBoxes_);
+    if (!sizes)
         return std::nullopt;
-    const std::optional<double> height = readSize(b.height);
-    if (!height)
+    const BeamShape shape =
+        beamBoxes_.shape->currentIndex() == 1 ? BeamShape::tee : BeamShape::rectangle;
+    const BeamSection s{shape, (*sizes)[0], (*sizes)[1], (*sizes)[2], (*sizes)[3]};
+    if (refusedSection(beamSectionRefusal(s)))
         return std::nullopt;
-    s.base = *base;
-    s.height = *height;
-    if (s.shape == BeamShape::tee) {
-        const std::optional<double> flange = readSize(b.thickness1);
-        if (!flange)
-            return std::nullopt;
-        const std::optional<double> web = readSize(b.thickness2);
-        if (!web)
-            return std::nullopt;
-        s.flange = *flange;
-        s.web = *web;
-    }
-    if (const std::optional<std::string> refusal = beamSectionRefusal(s)) {
-        refuseSection(host_.asker(), *refusal);
-        return std::nullopt;
-    }
     return s;
 }
 
@@ -518,22 +490,20 @@ void SectionsEditor::modifyBeam() {
     showBeam();
 }
 
-namespace {
-
-std::string storeysText(int first, int last) {
-    return first == last ? "del piano " + std::to_string(first) : "di tutti i piani";
+// The question before a section is given to many elements at once: `elements` names them
+// ("tutti i pilastri e setti").
+bool SectionsEditor::confirmBulk(const std::string& elements, int firstStorey, int lastStorey) {
+    const std::string storeys = firstStorey == lastStorey
+                                    ? "del piano " + std::to_string(firstStorey)
+                                    : std::string("di tutti i piani");
+    return host_.asker().confirm(
+        {"La sezione sarà assegnata a " + elements + " presenti " + storeys + ".", "Continuare?"},
+        "Avviso", MessageIcon::Exclamation);
 }
-
-} // namespace
 
 void SectionsEditor::applyColumnSection(int firstStorey, int lastStorey) {
     const std::optional<ColumnSection> section = typedColumnSection();
-    if (!section)
-        return;
-    if (!host_.asker().confirm({"La sezione sarà assegnata a tutti i pilastri e setti presenti " +
-                                    storeysText(firstStorey, lastStorey) + ".",
-                                "Continuare?"},
-                               "Avviso", MessageIcon::Exclamation))
+    if (!section || !confirmBulk("tutti i pilastri e setti", firstStorey, lastStorey))
         return;
     for (int k = firstStorey; k <= lastStorey; ++k)
         applyColumnSectionToStorey(model(), k, *section);
@@ -543,15 +513,9 @@ void SectionsEditor::applyColumnSection(int firstStorey, int lastStorey) {
 
 void SectionsEditor::applyBeamSection(int firstStorey, int lastStorey) {
     const std::optional<BeamSection> section = typedBeamSection();
-    if (!section)
-        return;
-    const char* direction = beamDirection() == BeamDirection::alongX ? "X" : "Y";
-    if (!host_.asker().confirm({std::string("La sezione sarà assegnata a tutte le travi in "
-                                            "direzione ") +
-                                    direction + " presenti " +
-                                    storeysText(firstStorey, lastStorey) + ".",
-                                "Continuare?"},
-                               "Avviso", MessageIcon::Exclamation))
+    const std::string beams = std::string("tutte le travi in direzione ") +
+                              (beamDirection() == BeamDirection::alongX ? "X" : "Y");
+    if (!section || !confirmBulk(beams, firstStorey, lastStorey))
         return;
     for (int k = firstStorey; k <= lastStorey; ++k)
         applyBeamSectionToStorey(model(), k, beamDirection(), *section);

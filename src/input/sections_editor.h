@@ -19,12 +19,15 @@
 #include "section_entry.h"
 
 #include <QWidget>
+#include <array>
 #include <optional>
+#include <string>
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QVBoxLayout;
 
 namespace orvanta {
 
@@ -55,12 +58,25 @@ private:
         QLabel* state = nullptr;
     };
 
+    // The four buttons under the boxes of one kind of element.
+    struct SectionCommands {
+        QPushButton* modify = nullptr;
+        QPushButton* suggest = nullptr;
+        QPushButton* wholeStorey = nullptr;
+        QPushButton* allStoreys = nullptr;
+    };
+
     QWidget* buildColumnFrame();
     QWidget* buildBeamFrame();
     QWidget* buildGeneralFrame();
     SectionBoxes buildSectionBoxes(QWidget* frame, const char* suffix, const QStringList& shapes,
                                    const QString& thickness1Caption,
                                    const QString& thickness2Caption);
+
+    // The buttons named after `suffix` ("Pil", "Tra"); `elements` says in their tool tips what
+    // the bulk entry reaches.
+    SectionCommands addSectionCommands(QWidget& frame, QVBoxLayout& layout, const char* suffix,
+                                       const QString& elements);
 
     Model& model() { return host_.session().model(); }
     const Model& model() const { return host_.session().model(); }
@@ -88,6 +104,11 @@ private:
     std::optional<ColumnSection> typedColumnSection();
     std::optional<BeamSection> typedBeamSection();
     std::optional<double> readSize(QLineEdit* box);
+    // Base, height and, for the second shape, the two thicknesses (0 for a rectangle).
+    std::optional<std::array<double, 4>> typedSizes(const SectionBoxes& boxes);
+    // Shows the refusal, if any; true when there was one.
+    bool refusedSection(const std::optional<std::string>& refusal);
+    bool confirmBulk(const std::string& elements, int firstStorey, int lastStorey);
 
     ChildHost& host_;
     NumberSelector* storey_ = nullptr;

@@ -2,6 +2,7 @@
 // again, and the hand-over to the sections editor through the load distribution.
 
 #include "accessibility_check.h"
+#include "drawing_geometry.h"
 #include "editor_bench.h"
 #include "load_distribution.h"
 #include "loads_plan.h"
@@ -25,11 +26,17 @@ std::vector<double> record(const Model& m, int k, int b) {
     return values;
 }
 
+std::vector<Box> slabMarks(const PictureBox& plan) {
+    std::vector<Box> marks;
+    for (const Box& box : plan.drawing().all<Box>()) {
+        if (box.colour == slabColour)
+            marks.push_back(box);
+    }
+    return marks;
+}
+
 int magentaBoxes(const PictureBox& plan) {
-    int count = 0;
-    for (const Box& box : plan.drawing().all<Box>())
-        count += box.colour == slabColour ? 1 : 0;
-    return count;
+    return static_cast<int>(slabMarks(plan).size());
 }
 
 } // namespace
@@ -110,6 +117,11 @@ private slots:
                  (std::vector<double>{1, 2, 0.005, 0.002, 0.3, 5000, 4000}));
         QCOMPARE(bench->bar("hsbNodoSol"), 2);
         QCOMPARE(magentaBoxes(plan()), 1);
+        // The mark lies 300 mm inside the bay's grid lines.
+        const double scale = bench->model().planScale;
+        const Box mark = slabMarks(plan()).front();
+        QCOMPARE(mark.corner, planPoint(300, 300, scale));
+        QCOMPARE(mark.oppositeCorner, planPoint(4700, 3700, scale));
         QVERIFY(bench->control<QLabel>("lblSolaio")->text().startsWith("Campata 2: nessun"));
         bench->moveBar("hsbNodoSol", 1);
         QCOMPARE(bench->control<QLabel>("lblSolaio")->text(),

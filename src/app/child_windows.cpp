@@ -1,5 +1,7 @@
 #include "child_windows.h"
 
+#include "geometry_editor.h"
+#include "grid_editor.h"
 #include "loads_editor.h"
 #include "sections_editor.h"
 #include "stiffness_centres.h"
@@ -24,8 +26,20 @@ std::vector<ChildWindowEntry> childWindowTable() {
     using enum MenuPlace;
     using enum ItemEnabling;
     return {
-        {childWindow::grid, phase::grid, "Immissione della GRIGLIA", {}, false, {}, {}},
-        {childWindow::geometry, phase::geometry, "Immissione della GEOMETRIA", {}, false, {}, {}},
+        {childWindow::grid,
+         phase::grid,
+         "Immissione della GRIGLIA",
+         {},
+         false,
+         make<GridEditor>(),
+         {}},
+        {childWindow::geometry,
+         phase::geometry,
+         "Immissione della GEOMETRIA",
+         {},
+         false,
+         make<GeometryEditor>(),
+         {}},
         {childWindow::loads,
          phase::loads,
          "Immissione dei CARICHI",

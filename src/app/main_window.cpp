@@ -233,7 +233,14 @@ QWidget* MainWindow::openChild(const QString& name) {
         widget->setObjectName(name);
     if (widget->windowTitle().isEmpty())
         widget->setWindowTitle(QString::fromUtf8(window->caption));
-    QMdiSubWindow* frame = documents_->addSubWindow(widget.release());
+    // An input phase that no menu item reopens (grid, geometry, loads) ends only by its own
+    // hand-over or by File > Chiudi: its frame has no close button and no Close in its menu, so
+    // that a stray click cannot leave the project open with no window to go on entering it.
+    const Qt::WindowFlags frameFlags = window->item.place == MenuPlace::none
+                                           ? Qt::SubWindow | Qt::CustomizeWindowHint |
+                                                 Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint
+                                           : Qt::WindowFlags{};
+    QMdiSubWindow* frame = documents_->addSubWindow(widget.release(), frameFlags);
     frame->setAttribute(Qt::WA_DeleteOnClose);
     openChildren_[name] = frame;
     frame->show();

@@ -3,10 +3,12 @@
 //   orvanta-screenshot OUTPUT-FOLDER [PROJECT.orv]
 //
 // Writes avvio.png (start-up screen), splash.png, about.png, main-window.png (the main window
-// with the project open and its matrices computed) and main-window-analisi.png (the same with
-// the Analisi menu open), carichi.png and sezioni.png (the loads and sections editors with the
-// project's building entered). Messages are printed instead of shown, and the user's settings
-// are left alone. Run it under a display, e.g. xvfb-run (scripts/screenshot-main-window).
+// with the project open and its matrices computed), main-window-analisi.png (the same with
+// the Analisi menu open), griglia.png and geometria.png (the two first input phases of a new
+// project with a building half entered), carichi.png and sezioni.png (the loads and sections
+// editors with the project's building entered). Messages are printed instead of shown, and the
+// user's settings are left alone. Run it under a display, e.g. xvfb-run
+// (scripts/screenshot-main-window).
 
 #include "about_box.h"
 #include "element_records.h"
@@ -94,11 +96,80 @@ QPixmap withMenuOpen(MainWindow& window, const char* menuName) {
     return picture;
 }
 
+// Types into a box of the named child window, as a user does.
+void typeInto(MainWindow& window, const char* child, const char* box, const QString& text) {
+    auto* owner = window.findChild<QWidget*>(child);
+    auto* edit = owner ? owner->findChild<QLineEdit*>(box) : nullptr;
+    if (!edit)
+        return;
+    edit->setText(text);
+    emit edit->editingFinished();
+}
+
+void press(MainWindow& window, const char* child, const char* button) {
+    auto* owner = window.findChild<QWidget*>(child);
+    if (auto* b = owner ? owner->findChild<QPushButton*>(button) : nullptr)
+        b->click();
+}
+
+// A new project with a building half entered: a 5 × 4 grid of four storeys with two extra nodes
+// (grid.png), then the columns of the lower storeys and the beams of the first (geometria.png).
+bool shootInputPhases(MainWindow& window, const QDir& folder) {
+    if (auto* close = window.findChild<QAction*>("mnuFileClose");
+        close && window.session().projectOpen())
+        close->trigger();
+    if (auto* newProject = window.findChild<QAction*>("mnuFileNew"))
+        newProject->trigger();
+    const char* grid = "frmGriglia";
+    typeInto(window, grid, "txtXmax", "22");
+    typeInto(window, grid, "txtYmax", "16");
+    typeInto(window, grid, "txtZmax", "13");
+    const auto add = [&](const char* box, const char* button,
+                         std::initializer_list<const char*> values) {
+        for (const char* v : values) {
+            typeInto(window, grid, box, QString::fromLatin1(v));
+            press(window, grid, button);
+        }
+    };
+    add("txtX", "cmdAggiungiX", {"0", "5000", "4500", "5000", "5500"});
+    add("txtY", "cmdAggiungiY", {"0", "4500", "5000", "4000"});
+    add("txtZ", "cmdAggiungiZ", {"0", "3200", "3000", "3000", "3000"});
+    typeInto(window, grid, "txtXnodo", "7000");
+    typeInto(window, grid, "txtYnodo", "15500");
+    press(window, grid, "cmdAggiungiNodo");
+    typeInto(window, grid, "txtXnodo", "21500");
+    typeInto(window, grid, "txtYnodo", "2000");
+    press(window, grid, "cmdAggiungiNodo");
+    settle();
+    bool ok = save(window.grab(), folder, QStringLiteral("griglia.png"));
+
+    press(window, grid, "cmdInserisciGeometria");
+    settle();
+    const char* geometry = "frmGeometria";
+    auto* editor = window.findChild<QWidget*>(geometry);
+    if (!editor)
+        return false;
+    if (auto* elevations = editor->findChild<QComboBox*>("cmbElevazionePil"))
+        elevations->setCurrentIndex(2);
+    press(window, geometry, "cmdPilastriTutti");
+    typeInto(window, geometry, "txtNodoPil", "21");
+    press(window, geometry, "cmdAggiungiPil");
+    if (auto* storey = editor->findChild<QComboBox*>("cmbElevazioneTra"))
+        storey->setCurrentIndex(0);
+    press(window, geometry, "cmdTraviTutte");
+    typeInto(window, geometry, "txtNodoiTra", "7");
+    press(window, geometry, "cmdEliminaTra");
+    typeInto(window, geometry, "txtNodoPil", "8");
+    settle();
+    ok = save(window.grab(), folder, QStringLiteral("geometria.png")) && ok;
+    return ok;
+}
+
 // The loads and sections editors on the project's building: the loads window as the geometry
 // phase leaves it, then with the project's slabs, and the sections window after the hand-over,
 // on a hollow-box column where there is one.
-bool shootInputEditors(Asker& asker, FileChooser& chooser, const QString& settingsFile,
-                       const QString& project, const QDir& folder) {
+bool shootLoadsAndSections(Asker& asker, FileChooser& chooser, const QString& settingsFile,
+                           const QString& project, const QDir& folder) {
     const ProjectReadResult read = readProjectFile(project.toStdString());
     if (!read.model) {
         std::cerr << "orvanta-screenshot: " << read.error << '\n';
@@ -123,14 +194,15 @@ bool shootInputEditors(Asker& asker, FileChooser& chooser, const QString& settin
             frame->showMaximized();
     };
     maximise();
+    const char* loads = "frmCarichi";
     window.findChild<QScrollBar*>("hsbNodoSol")->setValue(2);
-    window.findChild<QLineEdit*>("txtPermanente")->setText(QStringLiteral("5,5"));
-    window.findChild<QLineEdit*>("txtAccidentale")->setText(QStringLiteral("2"));
-    window.findChild<QLineEdit*>("txtAliquota")->setText(QStringLiteral("30"));
+    typeInto(window, loads, "txtPermanente", QStringLiteral("5,5"));
+    typeInto(window, loads, "txtAccidentale", QStringLiteral("2"));
+    typeInto(window, loads, "txtAliquota", QStringLiteral("30"));
     settle();
     bool ok = save(window.grab(), folder, QStringLiteral("carichi.png"));
 
-    window.findChild<QPushButton*>("cmdInserisciSezioni")->click();
+    press(window, loads, "cmdInserisciSezioni");
     maximise();
     const Model& model = window.session().model();
     for (int node = 1; node <= model.counts.nX * model.counts.nY; ++node) {
@@ -187,9 +259,10 @@ int main(int argc, char* argv[]) {
     ok = save(withMenuOpen(window, "mnuAnalisi"), folder,
               QStringLiteral("main-window-analisi.png")) &&
          ok;
+    ok = shootInputPhases(window, folder) && ok;
     if (arguments.size() > 2)
-        ok = shootInputEditors(asker, chooser, settingsFolder.filePath(QStringLiteral("e.ini")),
-                               arguments.at(2), folder) &&
+        ok = shootLoadsAndSections(asker, chooser, settingsFolder.filePath(QStringLiteral("e.ini")),
+                                   arguments.at(2), folder) &&
              ok;
     return ok ? 0 : 1;
 }

@@ -24,7 +24,7 @@ QLineEdit* makeNumberBox(const char* name, const QString& text, QWidget* parent)
     auto* box = new QLineEdit(text, parent);
     box->setObjectName(QString::fromLatin1(name));
     box->setAlignment(Qt::AlignRight);
-    box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("0000000000")) + 12);
+    box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00000000")) + 12);
     return box;
 }
 

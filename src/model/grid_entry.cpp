@@ -258,9 +258,17 @@ void GridEntry::handOver() {
         m.coordX(c.nX + e) = m.coordX(extraNodeBase + e);
         m.coordY(c.nY + e) = m.coordY(extraNodeBase + e);
     }
-    // The extents become the last coordinates, in mm, and the scales fit them to the sketches.
-    m.drawMax(0) = static_cast<float>(m.coordX(c.nX));
-    m.drawMax(1) = static_cast<float>(m.coordY(c.nY));
+    // The extents become the building's largest coordinates, in mm: the last line of each
+    // direction, or an extra node beyond it, which would otherwise be drawn off every plan. The
+    // scales fit them to the sketches.
+    double largestX = m.coordX(c.nX);
+    double largestY = m.coordY(c.nY);
+    for (int e = 1; e <= c.nExtra; ++e) {
+        largestX = std::max(largestX, m.coordX(c.nX + e));
+        largestY = std::max(largestY, m.coordY(c.nY + e));
+    }
+    m.drawMax(0) = static_cast<float>(largestX);
+    m.drawMax(1) = static_cast<float>(largestY);
     m.drawMax(2) = static_cast<float>(m.levelZ(c.nStoreys + 1));
     m.planScale = std::min(11000 / m.drawMax(0), 9000 / m.drawMax(1));
     m.elevScale = 3000 / m.drawMax(2);

@@ -11,13 +11,14 @@
 // a positive spacing beyond the previous, so lines and levels always grow.
 //
 // The hand-over moves the extra nodes down behind the lines (coordX(nX + e)), trims the arrays
-// to the building's sizes, sets the drawing extents to the last line of each direction and the
-// top level (in mm) with the scales that fit them into the sketches, and allocates members.
+// to the building's sizes, sets the drawing extents to the largest X and Y of the lines and
+// the extra nodes and to the top level (in mm) with the scales that fit them into the
+// sketches, and allocates members.
 //
 // Worked example: X lines typed 0, then spacings 5000 and 5000; Y lines 0 and 4000; levels 0 and
 // 3000; one extra node at (2500, 6000). While editing coordX(1..3) = 0, 5000, 10000 and
 // coordX(101) = 2500. After the hand-over coordX = 0, 5000, 10000, 2500, coordY = 0, 4000, 6000,
-// drawMax = 10000, 4000, 3000, planScale = min(11000/10000, 9000/4000) = 1.1 twips/mm,
+// drawMax = 10000, 6000, 3000, planScale = min(11000/10000, 9000/6000) = 1.1 twips/mm,
 // elevScale = 3000/3000 = 1 twip/mm, and members is 1 storey × 14 slots × 6 values, all zero.
 
 #include "model.h"

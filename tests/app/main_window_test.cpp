@@ -301,7 +301,10 @@ private slots:
         click("mnuFileNew");
         QVERIFY(window->session().projectOpen());
         QVERIFY(asker->messages.empty());
-        QVERIFY(window->statusBar()->currentMessage().contains("Immissione della GRIGLIA"));
+        auto* grid = window->findChild<QWidget*>(childWindow::grid);
+        QVERIFY(grid);
+        QCOMPARE(grid->windowTitle(), QString("Immissione della GRIGLIA"));
+        QCOMPARE(window->session().currentPhase(), std::string(phase::grid));
 
         click("mnuFileNew");
         QCOMPARE(asker->messages.size(), std::size_t{1});

@@ -221,10 +221,11 @@ TEST(GridEntry, HandOverMovesTheExtraNodesBehindTheLinesAndAllocatesTheElements)
     EXPECT_EQ(std::vector<double>(m.coordY.values().begin(), m.coordY.values().end()),
               (std::vector<double>{0, 4000, 6000, 2000}));
     EXPECT_EQ(m.levelZ.size(), 2u);
-    EXPECT_EQ(m.drawMax(0), 10000);
-    EXPECT_EQ(m.drawMax(1), 4000);
+    // The node at X = 12000 beyond the last line widens the plan; the one at Y = 6000 too.
+    EXPECT_EQ(m.drawMax(0), 12000);
+    EXPECT_EQ(m.drawMax(1), 6000);
     EXPECT_EQ(m.drawMax(2), 3000);
-    EXPECT_FLOAT_EQ(m.planScale, 1.1f); // 11000/10000 beats 9000/4000
+    EXPECT_FLOAT_EQ(m.planScale, 11000.0f / 12000); // beats 9000/6000
     EXPECT_FLOAT_EQ(m.elevScale, 1.0f);
     EXPECT_EQ(m.members.upper(1), 1);
     EXPECT_EQ(m.members.upper(2), 3 * 6 - 3 - 2 + 2);

@@ -1,0 +1,74 @@
+#pragma once
+
+// frmGeometria, "Immissione della GEOMETRIA": the second phase. On the fixed grid the user
+// places columns and walls on nodes, rising from the base through a chosen number of storeys,
+// and beams along X or Y between adjacent grid nodes, storey by storey, one at a time or all at
+// once, while the plan of one storey is drawn. "INSERISCI CARICHI STRUTTURA" fixes the element
+// set and opens the loads editor.
+//
+// The plan is the shared storey plan; this window adds the number of each node (on plans of up
+// to 400 nodes) and marks the current choice: the node of the column in yellow, the beam in
+// green.
+
+#include "child_host.h"
+#include "drawing.h"
+#include "member_placement.h"
+
+#include <QWidget>
+
+class QComboBox;
+class QLineEdit;
+class QRadioButton;
+
+namespace orvanta {
+
+class NumberSelector;
+class PictureBox;
+
+class GeometryEditor : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit GeometryEditor(ChildHost& host, QWidget* parent = nullptr);
+
+private:
+    QWidget* buildStructureFrame();
+    QWidget* buildGeneralFrame();
+    QWidget* buildStoreyRow();
+
+    void addColumn();
+    void removeColumn();
+    void placeAllColumns();
+    void addBeam();
+    void removeBeam();
+    void placeAllBeams();
+    void beamDirectionChosen();
+    void showBeamEnd();
+    void deleteAll();
+    void handOver();
+    bool confirmStoreysWithoutColumns();
+
+    BeamDirection beamDirection() const;
+    void edited();
+    void redrawPlan();
+
+    ChildHost& host_;
+    Model& model_;
+
+    NumberSelector* columnNode_ = nullptr;
+    QComboBox* columnElevations_ = nullptr;
+    QRadioButton* beamsAlongX_ = nullptr;
+    QRadioButton* beamsAlongY_ = nullptr;
+    NumberSelector* beamStart_ = nullptr;
+    QLineEdit* beamEnd_ = nullptr;
+    QComboBox* beamStorey_ = nullptr;
+    NumberSelector* shownStorey_ = nullptr;
+    PictureBox* plan_ = nullptr;
+};
+
+// The plan of a storey as the geometry editor shows it: the shared storey plan, the node numbers
+// when there are at most 400 nodes, and the marks of the chosen column node and beam.
+Drawing geometryPlan(const Model& model, int storey, int columnNode, BeamDirection direction,
+                     int beamStart);
+
+} // namespace orvanta

@@ -1,0 +1,200 @@
+// The first two input phases from File > Nuovo, driven through the main window as a user does:
+// the grid, then the columns and beams, then the hand-over towards the loads. The model entered
+// must equal the one built in code for the same grid and members.
+
+#include "element_records.h"
+#include "main_window.h"
+#include "member_placement.h"
+#include "numbering.h"
+#include "scripted_interaction.h"
+#include "test_paths.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QtTest>
+#include <memory>
+
+namespace orvanta {
+
+namespace {
+
+// X lines at 0, 5500, 11000, Y lines at 0, 4000, levels at 0, 3000, 6000, an extra node (node 7)
+// at (2500, 6000); columns on every grid node through both storeys and on node 7 in the first;
+// every beam of storey 1 and the X beam from node 4 in storey 2.
+Model expectedBuilding() {
+    Model m;
+    m.counts = {3, 2, 2, 1};
+    m.coordX = Array1<double>(1, 4);
+    m.coordY = Array1<double>(1, 3);
+    m.levelZ = Array1<double>(1, 3);
+    const double xs[] = {0, 5500, 11000, 2500};
+    const double ys[] = {0, 4000, 6000};
+    const double zs[] = {0, 3000, 6000};
+    for (int i = 1; i <= 4; ++i)
+        m.coordX(i) = xs[i - 1];
+    for (int i = 1; i <= 3; ++i) {
+        m.coordY(i) = ys[i - 1];
+        m.levelZ(i) = zs[i - 1];
+    }
+    // Extents in mm (node 7 lies beyond the last Y line); scales min(11000/11000, 9000/6000)
+    // and 3000/6000.
+    m.drawMax(0) = 11000;
+    m.drawMax(1) = 6000;
+    m.drawMax(2) = 6000;
+    m.planScale = 1.0f;
+    m.elevScale = 0.5f;
+    m.members = Array3<double>(1, 2, 1, 14, 1, member::values);
+    for (int k = 1; k <= 2; ++k) {
+        for (int node = 1; node <= 6; ++node)
+            setPresent(m, k, node, true);
+    }
+    setPresent(m, 1, 14, true);
+    for (int slot = 7; slot <= 13; ++slot)
+        setPresent(m, 1, slot, true);
+    setPresent(m, 2, numbering::beamXSlot(m.counts, 1, 2), true);
+    return m;
+}
+
+} // namespace
+
+class InputPhasesTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::filesystem::path folder;
+    std::unique_ptr<testing::ScriptedAsker> asker;
+    std::unique_ptr<testing::ScriptedFileChooser> chooser;
+    std::unique_ptr<MainWindow> window;
+
+    QWidget* child(const char* name) const { return window->findChild<QWidget*>(name); }
+    template <class Control> Control* control(const char* owner, const char* name) const {
+        QWidget* parent = child(owner);
+        auto* found = parent ? parent->findChild<Control*>(name) : nullptr;
+        if (!found)
+            qFatal("no control %s in %s", name, owner);
+        return found;
+    }
+    void click(const char* owner, const char* button) const {
+        control<QPushButton>(owner, button)->click();
+    }
+    void type(const char* owner, const char* box, const QString& text, bool enter = false) const {
+        auto* edit = control<QLineEdit>(owner, box);
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+        if (enter)
+            QTest::keyClick(edit, Qt::Key_Return);
+    }
+    void add(const char* box, const QString& value, const char* button) const {
+        type(childWindow::grid, box, value);
+        click(childWindow::grid, button);
+    }
+
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+
+    void init() {
+        folder = testing::outputFolder(std::string("input-phases-") + QTest::currentTestFunction());
+        asker = std::make_unique<testing::ScriptedAsker>();
+        chooser = std::make_unique<testing::ScriptedFileChooser>();
+        window = std::make_unique<MainWindow>(
+            *asker, *chooser,
+            SettingsStore::file(QString::fromStdString((folder / "settings.ini").string())));
+        window->show();
+    }
+    void cleanup() { window.reset(); }
+
+    void aBuildingEnteredFromNewEqualsTheOneBuiltInCode() {
+        window->findChild<QAction*>("mnuFileNew")->trigger();
+        QVERIFY(child(childWindow::grid));
+        QCOMPARE(window->session().currentPhase(), std::string(phase::grid));
+
+        const char* grid = childWindow::grid;
+        type(grid, "txtXmax", "11");
+        type(grid, "txtYmax", "6");
+        type(grid, "txtZmax", "6");
+        for (const char* x : {"0", "5500", "5500"})
+            add("txtX", x, "cmdAggiungiX");
+        for (const char* y : {"0", "4000"})
+            add("txtY", y, "cmdAggiungiY");
+        for (const char* z : {"0", "3000", "3000"})
+            add("txtZ", z, "cmdAggiungiZ");
+        type(grid, "txtXnodo", "2500");
+        type(grid, "txtYnodo", "6000");
+        click(grid, "cmdAggiungiNodo");
+        click(grid, "cmdInserisciGeometria");
+
+        QTRY_VERIFY(!child(childWindow::grid));
+        QVERIFY(child(childWindow::geometry));
+        QCOMPARE(window->session().currentPhase(), std::string(phase::geometry));
+
+        const char* geometry = childWindow::geometry;
+        click(geometry, "cmdPilastriTutti"); // through both storeys
+        type(geometry, "txtNodoPil", "7", true);
+        control<QComboBox>(geometry, "cmbElevazionePil")->setCurrentIndex(0);
+        click(geometry, "cmdAggiungiPil");
+        click(geometry, "cmdTraviTutte"); // storey 1
+        control<QComboBox>(geometry, "cmbElevazioneTra")->setCurrentIndex(1);
+        type(geometry, "txtNodoiTra", "4", true);
+        click(geometry, "cmdAggiungiTra");
+        control<QRadioButton>(geometry, "optTraviY")->setChecked(true);
+        type(geometry, "txtNodoiTra", "2", true);
+        click(geometry, "cmdAggiungiTra"); // a Y beam placed …
+        click(geometry, "cmdEliminaTra");  // … and taken back
+
+        QCOMPARE(window->session().model(), expectedBuilding());
+        QCOMPARE(asker->messages.size(), std::size_t{1}); // the grid's hand-over question
+
+        click(geometry, "cmdInserisciCarichi");
+        QTRY_VERIFY(!child(childWindow::geometry));
+        QCOMPARE(asker->messages.size(), std::size_t{2}); // every storey has columns: one question
+        // The loads editor opens on a fresh set of slabs, one record per storey and bay.
+        QVERIFY(child(childWindow::loads));
+        Model withSlabs = expectedBuilding();
+        withSlabs.slabs = Array3<double>(1, 2, 1, 2, 1, slab::values);
+        QCOMPARE(window->session().model(), withSlabs);
+    }
+
+    // The phase window cannot be closed on its own: the project would stay open with no window
+    // to go on entering it.
+    void theInputPhasesCloseOnlyByTheirHandOver() {
+        window->findChild<QAction*>("mnuFileNew")->trigger();
+        auto* frame = qobject_cast<QMdiSubWindow*>(child(childWindow::grid)->parentWidget());
+        QVERIFY(frame);
+        QVERIFY(!frame->windowFlags().testFlag(Qt::WindowSystemMenuHint));
+        int closeActions = 0;
+        for (const QAction* action : frame->systemMenu()->actions()) {
+            if (action->shortcut() != QKeySequence(QStringLiteral("Ctrl+F4")))
+                continue;
+            ++closeActions;
+            QVERIFY(!action->isEnabled());
+        }
+        QCOMPARE(closeActions, 1);
+    }
+
+    // A project entered so far is not lost without a question.
+    void closingAProjectBeingEnteredAsksFirst() {
+        window->findChild<QAction*>("mnuFileNew")->trigger();
+        QVERIFY(!window->hasUnsavedChanges());
+        type(childWindow::grid, "txtXmax", "20");
+        type(childWindow::grid, "txtYmax", "20");
+        type(childWindow::grid, "txtZmax", "20");
+        add("txtX", "0", "cmdAggiungiX");
+        QVERIFY(window->hasUnsavedChanges());
+
+        asker->answer({Answer::No});
+        window->findChild<QAction*>("mnuFileClose")->trigger();
+        QVERIFY(window->session().projectOpen());
+        QVERIFY(child(childWindow::grid));
+    }
+};
+
+} // namespace orvanta
+
+QTEST_MAIN(orvanta::InputPhasesTest)
+#include "input_phases_test.moc"

@@ -8,6 +8,7 @@ ORVANTA_PACKAGES=(
     g++ cmake ninja-build pkg-config               # compiler and build
     qt6-base-dev qt6-base-dev-tools libgl-dev      # Qt 6 Widgets, Qt Test, moc
     qt6-qpa-plugins                                # offscreen and xcb platforms
+    qt6-translations-l10n                          # the toolkit's own dialogs in Italian
     libgtest-dev libgmock-dev                      # unit tests
     libbenchmark-dev                               # benchmarks
     libeigen3-dev                                  # dense symmetric algebra (factorisations, modes)

@@ -20,17 +20,39 @@ const char* stageName(CalculationStage stage) {
     return "";
 }
 
-CalculationReport runCalculation(const Model& model, AnalysisResults& results, Asker& asker) {
+namespace {
+
+// The stage as the progress dialog shows it: "Matrici dei ritti ortogonali ad X".
+std::string progressName(CalculationStage stage) {
+    std::string name = stageName(stage);
+    name.front() = static_cast<char>(name.front() - 'a' + 'A');
+    return name;
+}
+
+} // namespace
+
+CalculationReport runCalculation(const Model& model, AnalysisResults& results, Asker& asker,
+                                 const ProgressCallback& progress) {
     CalculationReport report;
     const auto stage = [&](bool completed, CalculationStage which) {
         if (!completed)
             report.incomplete.push_back(which);
     };
+    // Shares of the time of a large building: the two condensations take most of it.
+    const auto starting = [&](CalculationStage which, double from, double to) {
+        ProgressStage step(progress, progressName(which), from, to);
+        step.report(0);
+        return step;
+    };
+    starting(CalculationStage::elementTables, 0, 0.1);
     stage(buildRitElements(model, results, asker), CalculationStage::elementTables);
-    stage(computeRitMatrices(model, results, Direction::alongY, asker),
+    stage(computeRitMatrices(model, results, Direction::alongY, asker,
+                             starting(CalculationStage::rittiAlongY, 0.1, 0.5)),
           CalculationStage::rittiAlongY);
-    stage(computeRitMatrices(model, results, Direction::alongX, asker),
+    stage(computeRitMatrices(model, results, Direction::alongX, asker,
+                             starting(CalculationStage::rittiAlongX, 0.5, 0.9)),
           CalculationStage::rittiAlongX);
+    starting(CalculationStage::globalStiffness, 0.9, 1);
     stage(assembleGlobalStiffness(model, results, asker), CalculationStage::globalStiffness);
 
     // Every ritto starts in family 1 of each direction.
@@ -41,6 +63,8 @@ CalculationReport runCalculation(const Model& model, AnalysisResults& results, A
         for (int i = 1; i <= nodes; ++i)
             results[d].family(i) = 1;
     }
+    if (progress)
+        progress(progressName(CalculationStage::globalStiffness), 1);
     return report;
 }
 

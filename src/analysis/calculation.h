@@ -5,6 +5,7 @@
 
 #include "analysis_results.h"
 #include "model.h"
+#include "progress.h"
 #include "user_interaction.h"
 
 #include <vector>
@@ -32,7 +33,9 @@ const char* stageName(CalculationStage stage);
 
 // Runs the whole engine on the model, replacing every result. Messages of the stages go
 // through the asker; a stage that stops on an error does not stop the later ones, and the report
-// says which stages did not complete.
-CalculationReport runCalculation(const Model& model, AnalysisResults& results, Asker& asker);
+// says which stages did not complete. Progress, when asked for, goes by stage ("Matrici dei ritti
+// ortogonali ad X") and, within the condensations, by the ritti done.
+CalculationReport runCalculation(const Model& model, AnalysisResults& results, Asker& asker,
+                                 const ProgressCallback& progress = {});
 
 } // namespace orvanta

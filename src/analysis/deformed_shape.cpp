@@ -2,6 +2,7 @@
 
 #include "zero_pivot.h"
 
+#include <cmath>
 #include <vector>
 
 namespace orvanta {
@@ -64,8 +65,12 @@ void computeDeformedShape(const Model& m, AnalysisResults& r, Asker& asker) {
         return;
     const double factor = 2000 / top;
     for (int d = 1; d <= 2; ++d) {
-        for (int k = 1; k <= n; ++k)
-            r.deformedShape(d, k) *= factor;
+        for (int k = 1; k <= n; ++k) {
+            // A top displacement so small that 2000/top overflows (storey forces of 1E-320)
+            // is divided out first.
+            double& value = r.deformedShape(d, k);
+            value = std::isfinite(factor) ? value * factor : value / top * 2000;
+        }
     }
 }
 

@@ -1,7 +1,9 @@
 #include "global_stiffness.h"
 
 #include "numbering.h"
+#include "parallel_tasks.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -54,29 +56,36 @@ bool assembleGlobalStiffness(const Model& m, AnalysisResults& r, Asker& asker) {
 
     // Lever arms of the ritto about each storey's centre, over its radius of gyration:
     // armY(c) = (y − yG_c)/ρ_c and armX(c) = (x − xG_c)/ρ_c; 0 where the storey does not rotate.
-    std::vector<double> armX(static_cast<std::size_t>(s + 1));
-    std::vector<double> armY(static_cast<std::size_t>(s + 1));
-    for (int i = 1; i <= nodes; ++i) {
-        const int n = r.ritStoreys(i);
-        if (n <= 0)
-            continue;
-        const numbering::PlanPoint at = numbering::nodePosition(m, i);
-        for (int c = 1; c <= n; ++c) {
-            const bool ok = rotates[static_cast<std::size_t>(c)];
-            const double rho = m.gyrationRadius(c);
-            armX[static_cast<std::size_t>(c)] = ok ? (at.x - m.massCentre(c, 1)) / rho : 0;
-            armY[static_cast<std::size_t>(c)] = ok ? (at.y - m.massCentre(c, 2)) / rho : 0;
+    // The row storeys are shared among the cores, each summing every ritto into its own rows in
+    // the order of the ritti, so every term is the sum one thread would make.
+    const int parts = threadsFor(s);
+    runOnAllCores(parts, [&](int part) {
+        const int firstRow = 1 + s * part / parts;
+        const int lastRow = s * (part + 1) / parts;
+        std::vector<double> armX(static_cast<std::size_t>(s + 1));
+        std::vector<double> armY(static_cast<std::size_t>(s + 1));
+        for (int i = 1; i <= nodes; ++i) {
+            const int n = r.ritStoreys(i);
+            if (n < firstRow)
+                continue;
+            const numbering::PlanPoint at = numbering::nodePosition(m, i);
+            for (int c = 1; c <= n; ++c) {
+                const bool ok = rotates[static_cast<std::size_t>(c)];
+                const double rho = m.gyrationRadius(c);
+                armX[static_cast<std::size_t>(c)] = ok ? (at.x - m.massCentre(c, 1)) / rho : 0;
+                armY[static_cast<std::size_t>(c)] = ok ? (at.y - m.massCentre(c, 2)) / rho : 0;
+            }
+            const double* ax = armX.data() + 1; // ax[c − 1] for storey c
+            const double* ay = armY.data() + 1;
+            const double* blockX = r[Direction::alongX].ritMatrix.block(i).data();
+            const double* blockY = r[Direction::alongY].ritMatrix.block(i).data();
+            for (int row = firstRow; row <= std::min(n, lastRow); ++row) {
+                addRow(n, blockX + (row - 1) * s, blockY + (row - 1) * s, ax, ay, ax[row - 1],
+                       ay[row - 1], &k(row, 1), &k(row, 2 * s + 1), &k(s + row, s + 1),
+                       &k(s + row, 2 * s + 1), &k(2 * s + row, 2 * s + 1));
+            }
         }
-        const double* ax = armX.data() + 1; // ax[c − 1] for storey c
-        const double* ay = armY.data() + 1;
-        const double* blockX = r[Direction::alongX].ritMatrix.block(i).data();
-        const double* blockY = r[Direction::alongY].ritMatrix.block(i).data();
-        for (int row = 1; row <= n; ++row) {
-            addRow(n, blockX + (row - 1) * s, blockY + (row - 1) * s, ax, ay, ax[row - 1],
-                   ay[row - 1], &k(row, 1), &k(row, 2 * s + 1), &k(s + row, s + 1),
-                   &k(s + row, 2 * s + 1), &k(2 * s + row, 2 * s + 1));
-        }
-    }
+    });
 
     // The lower-left blocks are the transposes of Kxθ and Kyθ.
     for (int row = 2 * s + 1; row <= 3 * s; ++row) {

@@ -4,7 +4,10 @@
 #include "zero_pivot.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
+#include <system_error>
+#include <thread>
 #include <utility>
 
 #if defined(__x86_64__)
@@ -247,30 +250,95 @@ void reportNotInvertible(Asker& asker) {
 
 } // namespace
 
-bool computeRitMatrices(const Model& m, AnalysisResults& r, Direction direction, Asker& asker) {
+namespace {
+
+// Ritti are handed out to the threads in chunks, in increasing order; each ritto's matrix
+// depends on its own element rows alone, so the results do not depend on which thread
+// condensed it, nor on how many threads there are.
+constexpr int chunkRitti = 32;
+
+// The ritti of one direction being condensed, shared by the threads.
+struct CondensationJob {
+    const Array3<double>& table;
+    const Array1<std::int16_t>& heights;
+    Array3<double>& result;
+    int nodes;
+    int storeys;
+    std::atomic<int> next{1};   // first ritto of the next chunk
+    std::atomic<int> done{0};   // ritti finished
+    std::atomic<int> failed{0}; // lowest ritto with a zero pivot so far; 0 = none
+};
+
+void condenseChunks(CondensationJob& job, detail::RittoCondenser& condenser,
+                    ProgressStage* progress) {
+    for (;;) {
+        const int first = job.next.fetch_add(chunkRitti);
+        if (first > job.nodes)
+            break;
+        const int last = std::min(job.nodes, first + chunkRitti - 1);
+        for (int i = first; i <= last; ++i) {
+            const int failed = job.failed.load(std::memory_order_relaxed);
+            const int n = failed != 0 && i > failed ? 0 : job.heights(i);
+            double* block = job.result.block(i).data();
+            if (n > 0 && condenser.condense(job.table.block(i).data(), n, block, job.storeys))
+                continue;
+            if (n > 0) { // keep the lowest failing ritto
+                int seen = job.failed.load();
+                while ((seen == 0 || i < seen) && !job.failed.compare_exchange_weak(seen, i)) {
+                }
+            }
+            std::fill(block, block + job.storeys * job.storeys, 0.0);
+        }
+        const int done = job.done.fetch_add(last - first + 1) + last - first + 1;
+        if (progress)
+            progress->report(static_cast<double>(done) / job.nodes);
+    }
+    detail::RittoCondenser::finishOutput();
+}
+
+} // namespace
+
+bool computeRitMatrices(const Model& m, AnalysisResults& r, Direction direction, Asker& asker,
+                        ProgressStage progress) {
     const int storeys = m.counts.nStoreys;
-    const Array3<double>& table = r[direction].ritElements;
     const int nodes = static_cast<int>(r.ritStoreys.size());
     Array3<double>& result = r[direction].ritMatrix;
-    result = Array3<double>{}; // release an earlier result before allocating the new one
-    result = Array3<double>(uninitialized, 1, nodes, 1, storeys, 1, storeys);
-
-    detail::RittoCondenser condenser(storeys);
-    bool stopped = false;
-    for (int i = 1; i <= nodes; ++i) {
-        double* block = result.block(i).data();
-        const int n = stopped ? 0 : r.ritStoreys(i);
-        if (n > 0 && condenser.condense(table.block(i).data(), n, block, storeys))
-            continue;
-        if (n > 0) {
-            // This ritto and every later one of the direction keep zero matrices.
-            reportNotInvertible(asker);
-            stopped = true;
-        }
-        std::fill(block, block + storeys * storeys, 0.0);
+    if (!result.hasBounds(1, nodes, 1, storeys, 1, storeys)) { // else reused, written in full
+        result = Array3<double>{}; // release an earlier result before allocating the new one
+        result = Array3<double>(uninitialized, 1, nodes, 1, storeys, 1, storeys);
     }
-    condenser.finishOutput();
-    return !stopped;
+    CondensationJob job{r[direction].ritElements, r.ritStoreys, result, nodes, storeys};
+
+    // One condenser per thread, made here so that running out of memory is this thread's to
+    // report; the helpers are started only when there is more than a chunk to share.
+    const int wanted = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    const int threads = std::clamp((nodes + chunkRitti - 1) / chunkRitti, 1, wanted);
+    std::vector<detail::RittoCondenser> condensers;
+    condensers.reserve(static_cast<std::size_t>(threads));
+    for (int t = 0; t < threads; ++t)
+        condensers.emplace_back(storeys);
+    {
+        std::vector<std::jthread> helpers;
+        for (int t = 1; t < threads; ++t) {
+            try {
+                helpers.emplace_back(condenseChunks, std::ref(job), std::ref(condensers[t]),
+                                     nullptr);
+            } catch (const std::system_error&) {
+                break; // no more threads to be had: the others share the work
+            }
+        }
+        condenseChunks(job, condensers[0], progress.active() ? &progress : nullptr);
+    } // the helpers are joined here
+
+    // As one thread condensing in order would leave it: from the first ritto with a zero pivot
+    // on, every matrix of the direction is zero, and the message is shown once.
+    const int failed = job.failed.load();
+    if (failed == 0)
+        return true;
+    for (int i = failed; i <= nodes; ++i)
+        std::fill(result.block(i).begin(), result.block(i).end(), 0.0);
+    reportNotInvertible(asker);
+    return false;
 }
 
 } // namespace orvanta

@@ -28,6 +28,7 @@
 
 #include "analysis_results.h"
 #include "model.h"
+#include "progress.h"
 #include "user_interaction.h"
 
 #include <span>
@@ -39,8 +40,12 @@ namespace orvanta {
 // term: for ritto i the n × n block with n = ritStoreys(i), zeros elsewhere. On a zero pivot it
 // shows "Errore di Inversione della Matrice" (critical icon) and stops: that ritto and every
 // later one keep zero matrices, and the result is false.
+//
+// The ritti are condensed on every core the machine has, each ritto's matrix by one thread as a
+// whole, so the results are the same, bit for bit, as on one core. Progress is reported as the
+// fraction of the ritti done.
 bool computeRitMatrices(const Model& model, AnalysisResults& results, Direction direction,
-                        Asker& asker);
+                        Asker& asker, ProgressStage progress = {});
 
 namespace detail {
 

@@ -2,10 +2,13 @@
 
 #include "element_records.h"
 #include "numbering.h"
+#include "parallel_tasks.h"
 #include "section_properties.h"
 
 #include <algorithm>
+#include <array>
 #include <optional>
+#include <vector>
 
 namespace orvanta {
 
@@ -149,10 +152,25 @@ bool buildRitElements(const Model& m, AnalysisResults& r, Asker& asker) {
     const int nodes = m.sizes().nodes;
     const int rows = 3 * storeys;
 
-    // Release every earlier result before the large tables are allocated again.
+    // Release every earlier result before the large tables are allocated again, except the large
+    // arrays of a run on a building of the same sizes (a second "Calcola Matrici"): their pages
+    // are already provided, and every term of them is written again.
+    std::array<Array3<double>, 2> elements, matrices;
+    for (const Direction d : bothDirections) {
+        const auto at = static_cast<std::size_t>(d == Direction::alongX);
+        if (r[d].ritElements.hasBounds(1, nodes, 1, rows, 1, bar::values))
+            elements[at] = std::move(r[d].ritElements);
+        if (r[d].ritMatrix.hasBounds(1, nodes, 1, storeys, 1, storeys))
+            matrices[at] = std::move(r[d].ritMatrix);
+    }
     r = AnalysisResults{};
-    for (const Direction d : bothDirections)
-        r[d].ritElements = Array3<double>(uninitialized, 1, nodes, 1, rows, 1, bar::values);
+    for (const Direction d : bothDirections) {
+        const auto at = static_cast<std::size_t>(d == Direction::alongX);
+        r[d].ritElements = elements[at].empty()
+                               ? Array3<double>(uninitialized, 1, nodes, 1, rows, 1, bar::values)
+                               : std::move(elements[at]);
+        r[d].ritMatrix = std::move(matrices[at]); // reused by the condensation
+    }
     r.ritStoreys = Array1<std::int16_t>(1, nodes);
 
     // The height of each ritto is its highest storey with a column (a storey without column
@@ -165,9 +183,10 @@ bool buildRitElements(const Model& m, AnalysisResults& r, Asker& asker) {
     }
 
     // Grid row by grid row, storey by storey, so the members of one storey are read along the
-    // row they lie in; every row of every table is written once.
-    ZeroLengths zero;
-    const auto fill = [&](int first, int last) {
+    // row they lie in; every row of every table is written once. The grid rows (and the extra
+    // nodes, as one more task) are shared among the cores: each writes only its own ritti.
+    std::vector<ZeroLengths> zeros(static_cast<std::size_t>(c.nY) + 1);
+    const auto fill = [&](int first, int last, ZeroLengths& zero) {
         for (int i = first; i <= last; ++i) {
             const int height = r.ritStoreys(i);
             for (const Direction d : bothDirections) {
@@ -182,9 +201,18 @@ bool buildRitElements(const Model& m, AnalysisResults& r, Asker& asker) {
             }
         }
     };
-    for (int iy = 1; iy <= c.nY; ++iy)
-        fill(gridNode(c, 1, iy), gridNode(c, c.nX, iy));
-    fill(c.nX * c.nY + 1, nodes);
+    runOnAllCores(c.nY + 1, [&](int task) {
+        ZeroLengths& zero = zeros[static_cast<std::size_t>(task)];
+        if (task < c.nY)
+            fill(gridNode(c, 1, task + 1), gridNode(c, c.nX, task + 1), zero);
+        else
+            fill(c.nX * c.nY + 1, nodes, zero);
+    });
+    ZeroLengths zero;
+    for (const ZeroLengths& part : zeros) {
+        zero.alongX += part.alongX;
+        zero.alongY += part.alongY;
+    }
 
     // Every warning about beams along X comes before those about beams along Y.
     for (int k = 0; k < zero.alongX; ++k)

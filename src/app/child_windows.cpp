@@ -1,5 +1,6 @@
 #include "child_windows.h"
 
+#include "finite_results.h"
 #include "geometry_editor.h"
 #include "grid_editor.h"
 #include "loads_editor.h"
@@ -15,9 +16,19 @@ template <class Window> ChildFactory make() {
     return [](ChildHost& host) { return std::make_unique<Window>(host); };
 }
 
+// A result view opens only on finite results: a term that is not a finite number is reported,
+// naming its ritto or storey, and the view stays closed.
+bool resultsAreFinite(ChildHost& host) {
+    if (const std::optional<Message> invalid = nonFiniteResultMessage(host.results())) {
+        host.asker().ask(*invalid);
+        return false;
+    }
+    return true;
+}
+
 bool prepareCentres(ChildHost& host) {
     computeStiffnessCentres(host.session().model(), host.results());
-    return true;
+    return resultsAreFinite(host);
 }
 
 } // namespace
@@ -61,7 +72,7 @@ std::vector<ChildWindowEntry> childWindowTable() {
           untilSectionsEdited},
          false,
          {},
-         {}},
+         resultsAreFinite},
         {childWindow::familiesY,
          phase::familiesY,
          "Matrici Traslazionali dei Ritti Strutturali ortogonali a Y",
@@ -69,7 +80,7 @@ std::vector<ChildWindowEntry> childWindowTable() {
           untilSectionsEdited},
          false,
          {},
-         {}},
+         resultsAreFinite},
         {childWindow::matrix,
          phase::matrix,
          "Matrice di Rigidezza Rototraslazionale Globale",
@@ -77,7 +88,7 @@ std::vector<ChildWindowEntry> childWindowTable() {
           untilSectionsEdited},
          false,
          {},
-         {}},
+         resultsAreFinite},
         {childWindow::centres,
          phase::centres,
          "Visualizzazione dei BARICENTRI e dei CENTRI PARZIALI di RIGIDEZZA",
@@ -92,14 +103,14 @@ std::vector<ChildWindowEntry> childWindowTable() {
          {"mnuElevazione", "Visualizza Deformata in Elevazione", analysisDrawings, untilClosed},
          false,
          {},
-         {}},
+         resultsAreFinite},
         {childWindow::report,
          nullptr,
          "Stampa Relazione",
          {"mnuStampa", "&Stampa Relazione", menuBar, untilClosed},
          false,
          {},
-         {}},
+         resultsAreFinite},
     };
 }
 

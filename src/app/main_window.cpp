@@ -1,10 +1,13 @@
 #include "main_window.h"
 
 #include "about_box.h"
-#include "analysis_readiness.h"
 #include "application_info.h"
 #include "calculation.h"
+#include "finite_results.h"
+#include "help_window.h"
+#include "model_check.h"
 #include "model_fingerprint.h"
+#include "progress_feedback.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -19,6 +22,7 @@
 #include <QStatusBar>
 #include <QtAlgorithms>
 #include <algorithm>
+#include <new>
 
 namespace orvanta {
 
@@ -34,7 +38,7 @@ MainWindow::MainWindow(Asker& asker, FileChooser& chooser, SettingsStore setting
                        std::vector<ChildWindowEntry> windows, QWidget* parent)
     : QMainWindow(parent), asker_(asker), settings_(std::move(settings)),
       session_(asker, chooser, this), documents_(new QMdiArea(this)),
-      projectLabel_(new QLabel(this)), windows_(std::move(windows)) {
+      projectLabel_(new QLabel(this)), windows_(std::move(windows)), guide_(UserGuide::find()) {
     setObjectName("frmMain");
     setWindowTitle(QString::fromLatin1(app::applicationTitle));
 
@@ -83,8 +87,8 @@ void MainWindow::connectMenu() {
         });
     }
 
-    connect(menu_.helpContents, &QAction::triggered, this, &MainWindow::showHelpMessage);
-    connect(menu_.helpSearch, &QAction::triggered, this, &MainWindow::showHelpMessage);
+    connect(menu_.helpContents, &QAction::triggered, this, [this] { showHelp(false); });
+    connect(menu_.helpSearch, &QAction::triggered, this, [this] { showHelp(true); });
     connect(menu_.helpAbout, &QAction::triggered, this, &MainWindow::showAbout);
 }
 
@@ -128,13 +132,23 @@ void MainWindow::newProject() {
         startedProject();
 }
 
+// Runs a File command with progress feedback for Open and Save.
+template <class Command> bool MainWindow::withFileProgress(const char* title, Command command) {
+    ProgressFeedback feedback(this, QString::fromUtf8(title));
+    session_.setProgress(feedback.callback());
+    const bool done = command();
+    session_.setProgress({});
+    return done;
+}
+
 void MainWindow::openProject() {
-    if (session_.open())
+    if (withFileProgress(openDialogTitle, [this] { return session_.open(); }))
         startedProject();
 }
 
 bool MainWindow::openProjectFile(const QString& path) {
-    if (!session_.openFile(path.toStdString()))
+    const std::string name = path.toStdString();
+    if (!withFileProgress(openDialogTitle, [&] { return session_.openFile(name); }))
         return false;
     startedProject();
     return true;
@@ -155,7 +169,7 @@ void MainWindow::closeProject() {
 }
 
 bool MainWindow::saveProject() {
-    const bool saved = session_.save();
+    const bool saved = withFileProgress(saveDialogTitle, [this] { return session_.save(); });
     if (saved)
         markSaved();
     showProjectName();
@@ -163,7 +177,7 @@ bool MainWindow::saveProject() {
 }
 
 void MainWindow::saveProjectAs() {
-    if (session_.saveAs())
+    if (withFileProgress(saveDialogTitle, [this] { return session_.saveAs(); }))
         markSaved();
     showProjectName();
 }
@@ -179,7 +193,19 @@ void MainWindow::calculate() {
         return;
     }
     enableItems({ItemEnabling::untilSectionsEdited, ItemEnabling::untilClosed}, true);
-    runCalculation(session_.model(), results_, asker_);
+    try {
+        {
+            ProgressFeedback feedback(this, QStringLiteral("Calcola Matrici"));
+            runCalculation(session_.model(), results_, asker_, feedback.callback());
+        }
+        if (const std::optional<Message> invalid = nonFiniteResultMessage(results_))
+            asker_.ask(*invalid);
+    } catch (const std::bad_alloc&) {
+        // Nothing half-computed is left to show.
+        results_ = AnalysisResults{};
+        enableItems({ItemEnabling::untilSectionsEdited, ItemEnabling::untilClosed}, false);
+        asker_.ask(outOfMemoryMessage("calcolare le matrici"));
+    }
     projectChanged(ProjectChange::resultsRecomputed, nullptr);
 }
 
@@ -195,10 +221,25 @@ void MainWindow::openFromMenu(const ChildWindowEntry& window) {
 
 // --- Help menu -----------------------------------------------------------------------------
 
-void MainWindow::showHelpMessage() {
-    asker_.tell({"Impossibile visualizzare il Sommario della Guida. Nessun file della Guida "
-                 "associato al progetto."},
-                app::applicationTitle, MessageIcon::Information);
+// The guide opens in a window of its own beside the main window, once; a guide that cannot be
+// found is reported.
+void MainWindow::showHelp(bool search) {
+    if (guide_.empty()) {
+        asker_.tell({"Impossibile visualizzare il Sommario della Guida. Nessun file della Guida "
+                     "associato al progetto."},
+                    app::applicationTitle, MessageIcon::Information);
+        return;
+    }
+    auto* help = qobject_cast<HelpWindow*>(help_.data());
+    if (!help) {
+        help = new HelpWindow(guide_, this);
+        help->setAttribute(Qt::WA_DeleteOnClose);
+        help_ = help;
+    }
+    if (search)
+        help->showSearch();
+    else
+        help->showContents();
 }
 
 void MainWindow::showAbout() {

@@ -11,6 +11,7 @@
 #include "child_host.h"
 #include "child_windows.h"
 #include "main_menu.h"
+#include "user_guide.h"
 #include "window_settings.h"
 
 #include <QMainWindow>
@@ -44,6 +45,9 @@ public:
     // Whether the model differs from what was last opened, created or saved.
     bool hasUnsavedChanges() const;
 
+    // The guide shown by the Help menu (the installed one by default).
+    void setUserGuide(UserGuide guide) { guide_ = std::move(guide); }
+
     // ChildHost
     ProjectSession& session() override { return session_; }
     AnalysisResults& results() override { return results_; }
@@ -58,6 +62,7 @@ protected:
 
 private:
     void connectMenu();
+    template <class Command> bool withFileProgress(const char* title, Command command);
     void newProject();
     void openProject();
     void closeProject();
@@ -68,7 +73,7 @@ private:
     // is disabled closes.
     void enableItems(std::initializer_list<ItemEnabling> rules, bool enabled);
     const ChildWindowEntry* entry(const QString& name) const;
-    void showHelpMessage();
+    void showHelp(bool search);
     void showAbout();
 
     // SessionObserver
@@ -93,6 +98,8 @@ private:
     QLabel* projectLabel_;
     std::vector<ChildWindowEntry> windows_;
     MainMenu menu_;
+    UserGuide guide_;
+    QPointer<QWidget> help_;
     std::map<QString, QPointer<QMdiSubWindow>> openChildren_;
 };
 

@@ -4,15 +4,16 @@
 //
 // Writes avvio.png (start-up screen), splash.png, about.png, main-window.png (the main window
 // with the project open and its matrices computed), main-window-analisi.png (the same with
-// the Analisi menu open), griglia.png and geometria.png (the two first input phases of a new
-// project with a building half entered), carichi.png and sezioni.png (the loads and sections
-// editors with the project's building entered). Messages are printed instead of shown, and the
-// user's settings are left alone. Run it under a display, e.g. xvfb-run
-// (scripts/screenshot-main-window).
+// the Analisi menu open), progress.png (the progress dialog of a long "Calcola Matrici"),
+// griglia.png and geometria.png (the two first input phases of a new project with a building
+// half entered), carichi.png and sezioni.png (the loads and sections editors with the project's
+// building entered). Messages are printed instead of shown, and the user's settings are left
+// alone. Run it under a display, e.g. xvfb-run (scripts/screenshot-main-window).
 
 #include "about_box.h"
 #include "element_records.h"
 #include "main_window.h"
+#include "progress_feedback.h"
 #include "project_file.h"
 #include "splash_screen.h"
 #include "startup_screen.h"
@@ -27,6 +28,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
@@ -259,6 +261,23 @@ int main(int argc, char* argv[]) {
     ok = save(withMenuOpen(window, "mnuAnalisi"), folder,
               QStringLiteral("main-window-analisi.png")) &&
          ok;
+
+    // The progress dialog as a "Calcola Matrici" of a large building shows it, over the window.
+    {
+        ProgressFeedback feedback(&window, QStringLiteral("Calcola Matrici"));
+        const ProgressCallback progress = feedback.callback();
+        progress("Tabelle degli elementi dei ritti", 0);
+        QThread::msleep(ProgressFeedback::delayMilliseconds + 100);
+        progress("Matrici dei ritti ortogonali ad X", 0.35);
+        settle();
+        QPixmap picture = window.grab();
+        if (auto* dialog = window.findChild<QProgressDialog*>("dlgAvanzamento")) {
+            QPainter painter(&picture);
+            painter.drawPixmap(dialog->mapTo(&window, QPoint(0, 0)), dialog->grab());
+        }
+        ok = save(picture, folder, QStringLiteral("progress.png")) && ok;
+    }
+
     ok = shootInputPhases(window, folder) && ok;
     if (arguments.size() > 2)
         ok = shootLoadsAndSections(asker, chooser, settingsFolder.filePath(QStringLiteral("e.ini")),

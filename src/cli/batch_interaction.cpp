@@ -30,7 +30,7 @@ std::string oneLine(const Message& message) {
     for (const std::string& part : message.lines) {
         if (!line.empty())
             line += ' ';
-        line += part;
+        line += printable(part);
     }
     return line;
 }

@@ -32,7 +32,7 @@ private:
     std::deque<std::string> paths_;
 };
 
-// A message on one line: its lines joined by blanks.
+// A message on one line: its lines joined by blanks, control characters escaped.
 std::string oneLine(const Message& message);
 
 } // namespace orvanta::cli

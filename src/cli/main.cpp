@@ -12,15 +12,20 @@
 //                                           vibration modes, with the concrete class Rck R in
 //                                           N/mm² (30 unless given; --rck implies --seismic)
 //
-// Exit status: 0 done, 1 wrong usage or a failed save, 2 a project file that cannot be read,
-// 4 a calculation that did not complete (the JSON is written all the same).
+// Exit status: 0 done, 1 wrong usage or a failed save, 2 a project file that cannot be read
+// (one line on standard error says why), 3 a model that fails the check before the calculation
+// (the message on standard error), 4 a calculation that did not complete or gave a result that
+// is not a finite number (the JSON is written all the same, one line on standard error says
+// which), 5 memory ran out after the project was read (one line).
 
 #include "analysis_json.h"
 #include "batch_interaction.h"
 #include "calculation.h"
 #include "deformed_shape.h"
 #include "families.h"
+#include "finite_results.h"
 #include "load_distribution.h"
+#include "model_check.h"
 #include "number_text.h"
 #include "project_session.h"
 #include "seismic_response.h"
@@ -30,6 +35,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <new>
 #include <optional>
 #include <string>
 #include <vector>
@@ -41,7 +47,9 @@ using namespace orvanta::cli;
 
 constexpr int exitUsage = 1;
 constexpr int exitUnreadable = 2;
+constexpr int exitRefused = 3;
 constexpr int exitIncomplete = 4;
+constexpr int exitOutOfMemory = 5;
 
 int usage() {
     std::cerr << "uso: orvanta-cli resave IN.orv OUT.orv\n"
@@ -57,8 +65,8 @@ bool openProject(ProjectSession& session, PresetFileChooser& chooser, RecordingA
     chooser.push(path);
     if (session.open())
         return true;
-    const std::string reason =
-        asker.messages().empty() ? "impossibile aprire " + path : oneLine(asker.messages().back());
+    const std::string reason = asker.messages().empty() ? "impossibile aprire " + printable(path)
+                                                        : oneLine(asker.messages().back());
     std::cerr << "orvanta-cli: " << reason << '\n';
     return false;
 }
@@ -158,6 +166,10 @@ int analyse(const std::vector<std::string>& arguments) {
     if (!openProject(session, chooser, asker, options->path))
         return exitUnreadable;
     Model& model = session.model();
+    if (const std::optional<Message> refusal = calculationRefusal(model)) {
+        std::cerr << "orvanta-cli: " << refusal->text() << '\n';
+        return exitRefused;
+    }
 
     // A distribution that stops on a missing beam or column keeps the stored loads, and the
     // analysis goes on with them.
@@ -184,10 +196,14 @@ int analyse(const std::vector<std::string>& arguments) {
         std::ofstream file(options->jsonPath, std::ios::binary);
         file << json;
         if (!file.flush()) {
-            std::cerr << "orvanta-cli: impossibile scrivere " << options->jsonPath << '\n';
+            std::cerr << "orvanta-cli: impossibile scrivere " << printable(options->jsonPath)
+                      << '\n';
             return exitUsage;
         }
     }
+    const std::optional<Message> invalid = nonFiniteResultMessage(results);
+    if (invalid)
+        std::cerr << "orvanta-cli: " << oneLine(*invalid) << '\n';
     if (!calculation.complete()) {
         std::cerr << "orvanta-cli: calcolo non completato:";
         const char* separator = " ";
@@ -198,16 +214,22 @@ int analyse(const std::vector<std::string>& arguments) {
         std::cerr << '\n';
         return exitIncomplete;
     }
-    return 0;
+    return invalid ? exitIncomplete : 0;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
-    if (arguments.size() == 3 && arguments[0] == "resave")
-        return resave(arguments[1], arguments[2]);
-    if (!arguments.empty() && arguments[0] == "analyse")
-        return analyse({arguments.begin() + 1, arguments.end()});
+    try {
+        if (arguments.size() == 3 && arguments[0] == "resave")
+            return resave(arguments[1], arguments[2]);
+        if (!arguments.empty() && arguments[0] == "analyse")
+            return analyse({arguments.begin() + 1, arguments.end()});
+    } catch (const std::bad_alloc&) {
+        const char* task = arguments[0] == "resave" ? "salvare il progetto" : "l'analisi";
+        std::cerr << "orvanta-cli: " << oneLine(outOfMemoryMessage(task)) << '\n';
+        return exitOutOfMemory;
+    }
     return usage();
 }

@@ -4,9 +4,9 @@
 #include "box_values.h"
 #include "confirmations.h"
 #include "display_locale.h"
-#include "input_checks.h"
 #include "load_distribution.h"
 #include "loads_plan.h"
+#include "model_check.h"
 #include "named_controls.h"
 #include "number_selector.h"
 #include "picture_box.h"
@@ -244,7 +244,7 @@ std::optional<TypedSlab> LoadsEditor::typedSlab() {
     const TypedSlab typed{spanX_->isChecked() ? SlabSpan::alongX : SlabSpan::alongY, *permanent,
                           *variable, *share};
     if (const std::optional<std::string> refusal =
-            slabRefusal(slabRecord(model(), node(), typed))) {
+            slabProblem(slabRecord(model(), node(), typed))) {
         asker.ask(recordRefusalMessage("Il solaio non può essere inserito:", *refusal));
         return std::nullopt;
     }

@@ -7,6 +7,7 @@
 #include "display_locale.h"
 #include "drawing_geometry.h"
 #include "input_checks.h"
+#include "model_check.h"
 #include "named_controls.h"
 #include "number_selector.h"
 #include "numbering.h"
@@ -447,7 +448,7 @@ std::optional<ColumnSection> SectionsEditor::typedColumnSection() {
     const ColumnShape shape =
         columnBoxes_.shape->currentIndex() == 1 ? ColumnShape::box : ColumnShape::rectangle;
     const ColumnSection s{shape, (*sizes)[0], (*sizes)[1], (*sizes)[2], (*sizes)[3]};
-    if (refusedSection(columnSectionRefusal(s)))
+    if (refusedSection(columnSectionProblem(s)))
         return std::nullopt;
     return s;
 }
@@ -459,7 +460,7 @@ std::optional<BeamSection> SectionsEditor::typedBeamSection() {
     const BeamShape shape =
         beamBoxes_.shape->currentIndex() == 1 ? BeamShape::tee : BeamShape::rectangle;
     const BeamSection s{shape, (*sizes)[0], (*sizes)[1], (*sizes)[2], (*sizes)[3]};
-    if (refusedSection(beamSectionRefusal(s)))
+    if (refusedSection(beamSectionProblem(s)))
         return std::nullopt;
     return s;
 }

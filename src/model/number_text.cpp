@@ -38,6 +38,10 @@ char* write(char* out, double value, int significantDigits, double integralLimit
 } // namespace
 
 char* writeDouble(char* out, double value) {
+    // The largest double whose 15-digit text reads back as a double.
+    constexpr double largestWritable = 1.79769313486231e308;
+    if (std::fabs(value) > largestWritable)
+        value = std::copysign(largestWritable, value);
     return write(out, value, 15, 1e15);
 }
 
@@ -55,7 +59,9 @@ std::string formatSingle(float value) {
     return {buffer.data(), writeSingle(buffer.data(), value)};
 }
 
-std::optional<double> parse(std::string_view text) {
+std::optional<double> parse(std::string_view text, bool* outOfRange) {
+    if (outOfRange)
+        *outOfRange = false;
     if (text.empty())
         return std::nullopt;
     bool negative = false;
@@ -101,7 +107,11 @@ std::optional<double> parse(std::string_view text) {
     double value = 0;
     const auto [end, error] =
         std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
-    if (error != std::errc{} || end != text.data() + text.size() || !std::isfinite(value))
+    if (end != text.data() + text.size())
+        return std::nullopt;
+    if (error == std::errc::result_out_of_range && outOfRange)
+        *outOfRange = true;
+    if (error != std::errc{} || !std::isfinite(value))
         return std::nullopt;
     return negative ? -value : value;
 }

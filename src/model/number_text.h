@@ -17,6 +17,9 @@ namespace orvanta::number_text {
 
 // Longest text either writer produces, with room to spare.
 inline constexpr int maxLength = 32;
+// Longest text the writers actually produce: "-2.22507385850720E-308" less its trailing zero, a
+// sign, 15 digits, the point and a three-digit exponent.
+inline constexpr int longestText = 22;
 
 // Write the text at out and return the end; out must have maxLength bytes.
 char* writeDouble(char* out, double value);
@@ -26,7 +29,9 @@ std::string formatDouble(double value);
 std::string formatSingle(float value);
 
 // Reads a number in any decimal notation ("0.5", ".5", "+3", "-.25", "1.5E-05", "1e5", "1D+03"),
-// without surrounding blanks. Returns nothing for text that is not a finite number.
-std::optional<double> parse(std::string_view text);
+// without surrounding blanks. Returns nothing for text that is not a finite number; outOfRange,
+// when given, then tells whether the text was a number beyond the doubles' range ("1E+400", or
+// "1E-400", which would underflow to 0) rather than no number at all.
+std::optional<double> parse(std::string_view text, bool* outOfRange = nullptr);
 
 } // namespace orvanta::number_text

@@ -9,8 +9,11 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <functional>
+#include <new>
 #include <random>
+#include <stdexcept>
 #include <sys/stat.h>
+#include <type_traits>
 #include <unistd.h>
 
 namespace orvanta {
@@ -27,7 +30,7 @@ bool isLineEnd(char c) {
     return c == '\r' || c == '\n';
 }
 
-enum class FieldError { None, EndOfFile, NotANumber, NotAnInteger };
+enum class FieldError { None, EndOfFile, NotANumber, OutOfRange, NotAnInteger, BeyondSingle };
 
 class FieldReader {
 public:
@@ -49,9 +52,11 @@ public:
             --end;
         if (pos_ < text_.size() && text_[pos_] == ',')
             ++pos_;
-        const std::optional<double> number = number_text::parse(text_.substr(start, end - start));
+        bool outOfRange = false;
+        const std::optional<double> number =
+            number_text::parse(text_.substr(start, end - start), &outOfRange);
         if (!number)
-            return FieldError::NotANumber;
+            return outOfRange ? FieldError::OutOfRange : FieldError::NotANumber;
         value = *number;
         return FieldError::None;
     }
@@ -71,6 +76,10 @@ std::string describe(FieldError error, long long field) {
         return "il file termina prima del campo " + n;
     case FieldError::NotANumber:
         return "il campo " + n + " non è un numero";
+    case FieldError::OutOfRange:
+        return "il campo " + n + " è un numero fuori dall'intervallo rappresentabile";
+    case FieldError::BeyondSingle:
+        return "il campo " + n + " supera il limite dei numeri in precisione singola";
     case FieldError::NotAnInteger:
         return "il campo " + n + " non è un numero intero";
     case FieldError::None:
@@ -84,6 +93,12 @@ class RecordReader {
 public:
     explicit RecordReader(std::string_view text) : fields_(text) {}
 
+    // Reports the fields read against `fields` in all, every 16 384 fields.
+    void reportTo(ProgressStage& progress, long long fields) {
+        progress_ = &progress;
+        fields_total_ = static_cast<double>(fields);
+    }
+
     template <class T> bool read(T& target) {
         if (!error_.empty())
             return false;
@@ -92,6 +107,13 @@ public:
         if (e != FieldError::None) {
             error_ = describe(e, fields_.fieldNumber());
             return false;
+        }
+        if constexpr (std::is_same_v<T, float>) {
+            // A single-precision field beyond 3.4E+38 would read as infinity.
+            if (!std::isfinite(static_cast<float>(value))) {
+                error_ = describe(FieldError::BeyondSingle, fields_.fieldNumber());
+                return false;
+            }
         }
         target = static_cast<T>(value);
         return true;
@@ -120,6 +142,8 @@ public:
         for (T& target : targets) {
             if (!read(target))
                 return false;
+            if (progress_ && (fields_.fieldNumber() & 0x3FFF) == 0)
+                progress_->report(static_cast<double>(fields_.fieldNumber()) / fields_total_);
         }
         return true;
     }
@@ -129,6 +153,8 @@ public:
 private:
     FieldReader fields_;
     std::string error_;
+    ProgressStage* progress_ = nullptr;
+    double fields_total_ = 1;
 };
 
 // Every field of the file, counted from the sizes; each one takes at least a character and a
@@ -202,7 +228,7 @@ template <class T, class Write> void writeRecord(std::span<const T> values, Writ
         write(values[i], i + 1 < values.size() ? ',' : '\n');
 }
 
-bool writeProject(const Model& m, TextWriter& out) {
+bool writeProject(const Model& m, TextWriter& out, ProgressStage& progress) {
     const Counts& c = m.counts;
     const int storeys = c.nStoreys;
     const auto number = [&out](double v, char after) { out.number(v, after); };
@@ -221,13 +247,16 @@ bool writeProject(const Model& m, TextWriter& out) {
     }
     out.single(m.planScale, '\n');
 
+    // The element records are two thirds of a large file, the slabs a quarter.
     for (int k = 1; k <= storeys; ++k) {
         for (int s = m.members.lower(2); s <= m.members.upper(2); ++s)
             writeRecord<double>(std::span(&m.members(k, s, 1), member::values), number);
+        progress.report(0.65 * k / storeys);
     }
     for (int k = 1; k <= storeys; ++k) {
         for (int b = m.slabs.lower(2); b <= m.slabs.upper(2); ++b)
             writeRecord<double>(std::span(&m.slabs(k, b, 1), slab::values), number);
+        progress.report(0.65 + 0.25 * k / storeys);
     }
     for (int k = 1; k <= storeys; ++k)
         writeRecord<double>(m.beamLoads.row(k), number);
@@ -237,7 +266,9 @@ bool writeProject(const Model& m, TextWriter& out) {
         out.number(m.gyrationRadius(k), '\n');
     for (int k = 1; k <= storeys; ++k)
         out.number(m.storeyForce(k), ',');
-    return out.close();
+    const bool written = out.close();
+    progress.report(1);
+    return written;
 }
 
 // A model whose arrays do not match its counts, or that holds a value the file cannot carry,
@@ -322,82 +353,73 @@ int createTemporaryBeside(const std::filesystem::path& target, std::string& temp
     return -1;
 }
 
-} // namespace
-
-ProjectReadResult parseProject(std::string_view text) {
-    RecordReader in(text);
-    Model header;
-    for (int i = 0; i <= 2; ++i)
-        in.read(header.drawMax(i));
-    Counts counts;
-    in.readCount(counts.nX) && in.readCount(counts.nY) && in.readCount(counts.nStoreys) &&
-        in.readCount(counts.nExtra);
-    if (!in.error().empty())
-        return {std::nullopt, in.error()};
-
-    const SizeCheck check = deriveSizes(counts);
-    if (!check.sizes)
-        return {std::nullopt, check.error};
-    const long long fields = fieldCount(counts, *check.sizes);
-    if (static_cast<long long>(text.size()) < 2 * fields - 1)
-        return {std::nullopt, "il file è troppo corto per le dimensioni dichiarate (servono " +
-                                  std::to_string(fields) + " campi)"};
-
-    std::optional<Model> model = Model::allocate(counts);
-    Model& m = *model;
-    m.drawMax = header.drawMax;
-    in.readAll(m.coordX.values()) && in.readAll(m.coordY.values()) &&
-        in.readAll(m.levelZ.values()) && in.read(m.planScale) && in.readAll(m.members.values()) &&
-        in.readAll(m.slabs.values()) && in.readAll(m.beamLoads.values()) &&
-        in.readAll(m.massCentre.values()) && in.readAll(m.gyrationRadius.values()) &&
-        in.readAll(m.storeyForce.values());
-    if (!in.error().empty())
-        return {std::nullopt, in.error()};
-    return {std::move(model), {}};
-}
-
-ProjectReadResult readProjectFile(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
-    if (!file)
-        return {std::nullopt, errno == ENOENT
-                                  ? "il file non esiste"
-                                  : "il file non può essere letto: " + systemReason(errno)};
-    std::string text;
-    bool ok = std::fseek(file, 0, SEEK_END) == 0;
-    const long size = ok ? std::ftell(file) : -1;
-    ok = ok && size >= 0 && std::fseek(file, 0, SEEK_SET) == 0;
-    if (ok) {
-        text.resize(static_cast<std::size_t>(size));
-        ok = std::fread(text.data(), 1, text.size(), file) == text.size();
+// Closes a file descriptor when it goes out of scope.
+class OpenFile {
+public:
+    explicit OpenFile(int fd) : fd_(fd) {}
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+    ~OpenFile() {
+        if (fd_ >= 0)
+            ::close(fd_);
     }
-    const int readError = errno;
-    std::fclose(file);
-    if (!ok)
-        return {std::nullopt, "il file non può essere letto: " + systemReason(readError)};
-    return parseProject(text);
+    int fd() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+// Why a path cannot be read as a project: not a regular file, or larger than any project.
+std::string refusalOf(const struct stat& info) {
+    if (S_ISDIR(info.st_mode))
+        return "il nome indica una cartella, non un file";
+    if (S_ISFIFO(info.st_mode))
+        return "il nome indica una coda (FIFO), non un file ordinario";
+    if (!S_ISREG(info.st_mode))
+        return "il nome indica un dispositivo, non un file ordinario";
+    if (info.st_size > largestProjectFileBytes())
+        return "il file (" + std::to_string(info.st_size) +
+               " byte) è più grande del più grande progetto che il programma può scrivere (" +
+               std::to_string(largestProjectFileBytes()) + " byte)";
+    return {};
 }
 
-std::string projectText(const Model& model) {
-    std::string text;
-    TextWriter out([&text](std::string_view chunk) {
-        text += chunk;
-        return true;
-    });
-    writeProject(model, out);
-    return text;
+// Reads a whole project file into text; returns the reason when it cannot.
+std::string readWholeProjectFile(const std::string& path, std::string& text) {
+    // Not blocking, so that a FIFO given as the project is refused instead of waited on.
+    const OpenFile file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    if (file.fd() < 0)
+        return errno == ENOENT ? "il file non esiste"
+                               : "il file non può essere letto: " + systemReason(errno);
+    struct stat info {};
+    if (::fstat(file.fd(), &info) != 0)
+        return "il file non può essere letto: " + systemReason(errno);
+    if (std::string refusal = refusalOf(info); !refusal.empty())
+        return refusal;
+    text.assign(static_cast<std::size_t>(info.st_size), '\0');
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t got = ::read(file.fd(), text.data() + done, text.size() - done);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return "il file non può essere letto: " + systemReason(errno);
+        if (got == 0)
+            break;
+        done += static_cast<std::size_t>(got);
+    }
+    text.resize(done); // a file that shrank while it was read ends where it ends
+    return {};
 }
 
-std::string writeProjectFile(const Model& model, const std::string& path) {
-    if (std::string problem = checkWritable(model); !problem.empty())
-        return problem;
-
+// Writes a model that passed checkWritable. Everything that allocates happens before the
+// temporary file is created, so running out of memory leaves nothing behind.
+std::string writeCheckedProject(const Model& model, const std::string& path,
+                                ProgressStage& progress) {
     std::string temporary;
-    const int fd = createTemporaryBeside(path, temporary);
-    if (fd < 0)
-        return "impossibile creare il file: " + systemReason(errno);
-
+    int fd = -1;
     int error = 0;
-    TextWriter out([fd, &error](std::string_view chunk) {
+    TextWriter out([&fd, &error](std::string_view chunk) {
         while (!chunk.empty()) {
             const ssize_t written = ::write(fd, chunk.data(), chunk.size());
             if (written < 0) {
@@ -410,7 +432,11 @@ std::string writeProjectFile(const Model& model, const std::string& path) {
         }
         return true;
     });
-    bool ok = writeProject(model, out);
+    fd = createTemporaryBeside(path, temporary);
+    if (fd < 0)
+        return "impossibile creare il file: " + systemReason(errno);
+
+    bool ok = writeProject(model, out, progress);
     if (ok && ::fsync(fd) != 0)
         error = errno, ok = false;
     if (::close(fd) != 0 && ok)
@@ -422,6 +448,87 @@ std::string writeProjectFile(const Model& model, const std::string& path) {
         return "impossibile scrivere il file: " + systemReason(error);
     }
     return {};
+}
+
+} // namespace
+
+long long largestProjectFileBytes() {
+    const Counts& c = largestCounts;
+    // Each field is at most the longest number text followed by a comma or a line end (CR LF).
+    return fieldCount(c, *deriveSizes(c).sizes) * (number_text::longestText + 2);
+}
+
+ProjectReadResult parseProject(std::string_view text, const ProgressCallback& progress) {
+    RecordReader in(text);
+    ProgressStage reading(progress, "Lettura del progetto", 0, 1);
+    Model header;
+    for (int i = 0; i <= 2; ++i)
+        in.read(header.drawMax(i));
+    Counts counts;
+    in.readCount(counts.nX) && in.readCount(counts.nY) && in.readCount(counts.nStoreys) &&
+        in.readCount(counts.nExtra);
+    if (!in.error().empty())
+        return {std::nullopt, in.error()};
+
+    const SizeCheck check = deriveSizes(counts);
+    if (!check.sizes)
+        return {std::nullopt, check.error};
+    if (std::string beyond = beyondEditorLimits(counts); !beyond.empty())
+        return {std::nullopt, std::move(beyond)};
+    const long long fields = fieldCount(counts, *check.sizes);
+    if (static_cast<long long>(text.size()) < 2 * fields - 1)
+        return {std::nullopt, "il file è troppo corto per le dimensioni dichiarate (servono " +
+                                  std::to_string(fields) + " campi)"};
+
+    std::optional<Model> model = Model::allocate(counts);
+    Model& m = *model;
+    in.reportTo(reading, fields);
+    m.drawMax = header.drawMax;
+    in.readAll(m.coordX.values()) && in.readAll(m.coordY.values()) &&
+        in.readAll(m.levelZ.values()) && in.read(m.planScale) && in.readAll(m.members.values()) &&
+        in.readAll(m.slabs.values()) && in.readAll(m.beamLoads.values()) &&
+        in.readAll(m.massCentre.values()) && in.readAll(m.gyrationRadius.values()) &&
+        in.readAll(m.storeyForce.values());
+    if (!in.error().empty())
+        return {std::nullopt, in.error()};
+    reading.report(1);
+    return {std::move(model), {}};
+}
+
+ProjectReadResult readProjectFile(const std::string& path, const ProgressCallback& progress) {
+    try {
+        std::string text;
+        if (std::string refusal = readWholeProjectFile(path, text); !refusal.empty())
+            return {std::nullopt, std::move(refusal)};
+        return parseProject(text, progress);
+    } catch (const std::bad_alloc&) {
+        return {std::nullopt, outOfMemoryReason};
+    } catch (const std::length_error&) {
+        return {std::nullopt, outOfMemoryReason};
+    }
+}
+
+std::string projectText(const Model& model) {
+    std::string text;
+    TextWriter out([&text](std::string_view chunk) {
+        text += chunk;
+        return true;
+    });
+    ProgressStage none;
+    writeProject(model, out, none);
+    return text;
+}
+
+std::string writeProjectFile(const Model& model, const std::string& path,
+                             const ProgressCallback& progress) {
+    if (std::string problem = checkWritable(model); !problem.empty())
+        return problem;
+    try {
+        ProgressStage writing(progress, "Scrittura del progetto", 0, 1);
+        return writeCheckedProject(model, path, writing);
+    } catch (const std::bad_alloc&) {
+        return outOfMemoryReason;
+    }
 }
 
 } // namespace orvanta

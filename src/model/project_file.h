@@ -17,6 +17,7 @@
 // another, split at commas and line ends, and does not care on which line a field stands.
 
 #include "model.h"
+#include "progress.h"
 
 #include <optional>
 #include <string>
@@ -29,11 +30,21 @@ struct ProjectReadResult {
     std::string error;          // otherwise the reason, in Italian, for the user
 };
 
-// Reads a project from its text. Checks the counts before allocating anything.
-ProjectReadResult parseProject(std::string_view text);
+// The reason given when memory runs out while a project is read or written.
+inline constexpr const char* outOfMemoryReason = "memoria insufficiente";
 
-// Reads a project file.
-ProjectReadResult readProjectFile(const std::string& path);
+// The size in bytes of the largest project file the program can write: the largest building
+// the editors make, every number at its longest. Larger files are refused before they are read.
+long long largestProjectFileBytes();
+
+// Reads a project from its text. Checks the counts before allocating anything. Open and Save
+// report their progress as "Lettura del progetto" and "Scrittura del progetto".
+ProjectReadResult parseProject(std::string_view text, const ProgressCallback& progress = {});
+
+// Reads a project file. Only a regular file is read (a folder, a FIFO or a device is refused
+// with the reason) and only up to largestProjectFileBytes(); running out of memory is reported
+// as a reason like any other.
+ProjectReadResult readProjectFile(const std::string& path, const ProgressCallback& progress = {});
 
 // The text of a project file.
 std::string projectText(const Model& model);
@@ -41,6 +52,7 @@ std::string projectText(const Model& model);
 // Writes the project file through a temporary file beside it, renamed over the target only when
 // complete, so that a failed or interrupted save leaves the previous file as it was. Returns an
 // empty string on success, otherwise the reason, in Italian.
-std::string writeProjectFile(const Model& model, const std::string& path);
+std::string writeProjectFile(const Model& model, const std::string& path,
+                             const ProgressCallback& progress = {});
 
 } // namespace orvanta

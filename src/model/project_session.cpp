@@ -83,9 +83,9 @@ bool ProjectSession::openFile(const std::string& path) {
 }
 
 bool ProjectSession::readInto(const std::string& path) {
-    ProjectReadResult result = readProjectFile(path);
+    ProjectReadResult result = readProjectFile(path, progress_);
     if (!result.model) {
-        asker_.tell({"Il file \"" + path + "\" non può essere aperto:", result.error},
+        asker_.tell({"Il file \"" + printable(path) + "\" non può essere aperto:", result.error},
                     "Impossibile aprire il progetto", MessageIcon::Information);
         return false;
     }
@@ -166,10 +166,10 @@ bool ProjectSession::saveAs() {
 }
 
 bool ProjectSession::writeTo(const std::string& path) {
-    const std::string error = writeProjectFile(model_, path);
+    const std::string error = writeProjectFile(model_, path, progress_);
     if (error.empty())
         return true;
-    asker_.tell({"Il file \"" + path + "\" non è stato salvato:", error},
+    asker_.tell({"Il file \"" + printable(path) + "\" non è stato salvato:", error},
                 "Impossibile salvare il progetto", MessageIcon::Critical);
     return false;
 }

@@ -6,6 +6,7 @@
 // unload the window of the current phase) is signalled to a SessionObserver.
 
 #include "model.h"
+#include "progress.h"
 #include "user_interaction.h"
 
 #include <optional>
@@ -62,6 +63,9 @@ public:
     // Save As: asks for a file name, then saves.
     bool saveAs();
 
+    // Where Open and Save report their progress (nothing by default).
+    void setProgress(ProgressCallback progress) { progress_ = std::move(progress); }
+
     Model& model() { return model_; }
     const Model& model() const { return model_; }
 
@@ -105,6 +109,7 @@ private:
     std::string projectName_;
     std::string fileName_;
     std::string currentPhase_;
+    ProgressCallback progress_;
 };
 
 // Splits a project file name into its folder and its name without the extension, at the last

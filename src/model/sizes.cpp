@@ -33,6 +33,18 @@ private:
 
 } // namespace
 
+std::string beyondEditorLimits(const Counts& c) {
+    if (c.nX <= limits::gridLines && c.nY <= limits::gridLines && c.nStoreys <= limits::storeys &&
+        c.nExtra <= limits::extraNodes)
+        return {};
+    return "dimensioni fuori dai limiti del programma (nX = " + std::to_string(c.nX) +
+           ", nY = " + std::to_string(c.nY) + ", piani = " + std::to_string(c.nStoreys) +
+           ", nodi aggiuntivi = " + std::to_string(c.nExtra) + "; al massimo " +
+           std::to_string(limits::gridLines) + " allineamenti per direzione, " +
+           std::to_string(limits::storeys) + " piani e " + std::to_string(limits::extraNodes) +
+           " nodi aggiuntivi)";
+}
+
 SizeCheck deriveSizes(const Counts& c) {
     if (c.nX < 2 || c.nY < 2)
         return {std::nullopt, "servono almeno due allineamenti in X e due in Y (nX = " +

@@ -46,6 +46,21 @@ struct SizeCheck {
 // number of extra nodes.
 SizeCheck deriveSizes(const Counts& counts);
 
+// The largest building the editors can enter: their editing arrays hold 100 grid lines per
+// direction, 100 levels (99 storeys) and 100 extra nodes. A project file beyond these counts
+// cannot come from the program; at 10 922 storeys it would ask for tens of gigabytes.
+namespace limits {
+inline constexpr int gridLines = 100;
+inline constexpr int storeys = 99;
+inline constexpr int extraNodes = 100;
+} // namespace limits
+
+inline constexpr Counts largestCounts{limits::gridLines, limits::gridLines, limits::storeys,
+                                      limits::extraNodes};
+
+// The Italian reason why counts go beyond what the editors can make, or empty when they do not.
+std::string beyondEditorLimits(const Counts& counts);
+
 // The 16-bit arithmetic of counts and indices: the result, or nothing when it leaves the range.
 std::optional<std::int16_t> checkedInt16(long long value);
 

@@ -1,5 +1,6 @@
 #include "user_interaction.h"
 
+#include <cstdio>
 #include <utility>
 
 namespace orvanta {
@@ -12,6 +13,36 @@ std::string Message::text() const {
         joined += lines[i];
     }
     return joined;
+}
+
+std::string printable(std::string_view text) {
+    std::string shown;
+    shown.reserve(text.size());
+    for (const char ch : text) {
+        const auto code = static_cast<unsigned char>(ch);
+        if (code >= 0x20 && code != 0x7F) {
+            shown += ch;
+        } else if (ch == '\n') {
+            shown += "\\n";
+        } else if (ch == '\r') {
+            shown += "\\r";
+        } else if (ch == '\t') {
+            shown += "\\t";
+        } else {
+            char escape[8];
+            std::snprintf(escape, sizeof escape, "\\x%02X", code);
+            shown += escape;
+        }
+    }
+    return shown;
+}
+
+Message outOfMemoryMessage(std::string_view task) {
+    return Message{{"Memoria insufficiente per " + std::string(task) + ".",
+                    "Chiudere altri programmi e riprovare."},
+                   "Memoria insufficiente",
+                   MessageIcon::Critical,
+                   MessageButtons::Ok};
 }
 
 void Asker::tell(std::vector<std::string> lines, std::string title, MessageIcon icon) {

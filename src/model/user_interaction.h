@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orvanta {
@@ -27,6 +28,14 @@ struct Message {
     std::string text() const;
     bool operator==(const Message&) const = default;
 };
+
+// The text with its control characters escaped (a line feed as "\n", a carriage return as "\r",
+// a tab as "\t", any other as "\x1B"), so that a file name shown in a message or on a line of the
+// batch tool stays on one line: "casa\nnuova.orv" is shown as casa\nnuova.orv.
+std::string printable(std::string_view text);
+
+// The message shown when memory runs out while doing what `task` names ("calcolare le matrici").
+Message outOfMemoryMessage(std::string_view task);
 
 class Asker {
 public:

@@ -1,8 +1,8 @@
 // The Qt-free decisions of the shell: whether "Calcola Matrici" may run, and whether the model
 // changed since it was last saved.
 
-#include "analysis_readiness.h"
 #include "load_distribution.h"
+#include "model_check.h"
 #include "model_fingerprint.h"
 #include "sample_models.h"
 #include "scripted_interaction.h"

@@ -1,7 +1,10 @@
 // The main window: the menu table, the enabling of the menus through a project's life, the
 // File commands and their messages, "Calcola Matrici", and the way child windows plug in.
 
+#include "accessibility_check.h"
 #include "child_host.h"
+#include "child_windows.h"
+#include "help_window.h"
 #include "main_window.h"
 #include "model_fingerprint.h"
 #include "sample_projects.h"
@@ -11,14 +14,18 @@
 #include <QAction>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTextBrowser>
 #include <QtTest>
 #include <fstream>
+#include <limits>
 #include <memory>
 
 namespace orvanta {
@@ -380,6 +387,33 @@ private slots:
         QVERIFY(asker->messages.empty());
     }
 
+    // A result that is not a finite number keeps every result view closed, with the reason: the
+    // preparation of each result view in the table refuses to open it.
+    void resultViewsRefuseResultsThatAreNotFinite() {
+        openFromDialog(project("casa.orv"));
+        click("mnuCalcola");
+        window->results().globalStiffness(1, 1) = std::numeric_limits<double>::infinity();
+        int refused = 0;
+        for (const ChildWindowEntry& entry : childWindowTable()) {
+            const QString name = QString::fromLatin1(entry.name);
+            if (!resultItems.contains(entry.item.name))
+                continue;
+            QVERIFY2(entry.prepare, entry.name);
+            QVERIFY2(!entry.prepare(*window), entry.name);
+            QCOMPARE(lastMessage().title, std::string("Risultati non validi"));
+            ++refused;
+        }
+        QCOMPARE(refused, 6);
+        QCOMPARE(lastMessage().lines.at(1),
+                 std::string("matrice di rigidezza globale, termine (1, 1) (traslazione X del "
+                             "piano 1, traslazione X del piano 1)."));
+        click("mnuCalcola"); // finite again
+        for (const ChildWindowEntry& entry : childWindowTable()) {
+            if (resultItems.contains(entry.item.name))
+                QVERIFY2(entry.prepare(*window), entry.name);
+        }
+    }
+
     void childWindowsOpenOnceInsideTheMainWindow() {
         int created = 0;
         int prepared = 0;
@@ -448,6 +482,7 @@ private slots:
     }
 
     void helpCommandsSayThereIsNoHelpFile() {
+        window->setUserGuide(UserGuide(QString::fromStdString((folder / "nessuna").string())));
         click("mnuHelpContents");
         click("mnuHelpSearchForHelpOn");
         QCOMPARE(asker->messages.size(), std::size_t{2});
@@ -554,6 +589,45 @@ private slots:
         QCOMPARE(open.at(0)->widget()->objectName(), QString("frmProva"));
         QCOMPARE(open.at(0)->widget()->windowTitle(), QString("Finestra di prova"));
         QCOMPARE(window->session().currentPhase(), std::string("Prova"));
+    }
+
+    // The guide opens beside the main window on its first chapter; the search lists the
+    // chapters with every word typed, accents or not, most occurrences first.
+    void helpShowsAndSearchesTheGuide() {
+        const auto chapter = [&](const char* name, const char* title, const char* body) {
+            std::ofstream(folder / name) << "<html><head><title>" << title
+                                         << "</title></head><body>" << body << "</body></html>";
+        };
+        chapter("01-avvio.html", "Installazione e avvio", "<p>Come si avvia il programma.</p>");
+        chapter("02-risultati.html", "I risultati",
+                "<p>La rigidezza dei ritti e il centro di rigidezza; perché conta.</p>");
+        chapter("03-famiglie.html", "Le famiglie", "<p>Famiglie di ritti di rigidezza simile.</p>");
+        window->setUserGuide(UserGuide(QString::fromStdString(folder.string())));
+
+        click("mnuHelpContents");
+        auto* help = window->findChild<HelpWindow*>("frmGuida");
+        QVERIFY(help);
+        QVERIFY(help->isVisible());
+        const auto* contents = help->findChild<QListWidget*>("lstSommario");
+        QCOMPARE(contents->count(), 3);
+        QCOMPARE(contents->item(1)->text(), QString("I risultati"));
+        QVERIFY(help->findChild<QTextBrowser*>("txtGuida")->toPlainText().contains("avvia"));
+        QVERIFY2(testing::unnamedControls(*help).isEmpty(),
+                 qPrintable(testing::unnamedControls(*help).join(", ")));
+
+        click("mnuHelpSearchForHelpOn");
+        QCOMPARE(window->findChildren<HelpWindow*>().size(), 1);
+        auto* query = help->findChild<QLineEdit*>("txtCerca");
+        QTest::keyClicks(query, "RIGIDEZZA perche");
+        auto* results = help->findChild<QListWidget*>("lstRisultati");
+        QCOMPARE(results->count(), 1);
+        QCOMPARE(results->item(0)->text(), QString("I risultati"));
+        query->setText("rigidezza");
+        QCOMPARE(results->count(), 2);
+        QCOMPARE(results->item(0)->text(), QString("I risultati")); // two occurrences, then one
+        results->setCurrentRow(1);
+        QVERIFY(help->findChild<QTextBrowser*>("txtGuida")->toPlainText().contains("simile"));
+        QVERIFY(asker->messages.empty());
     }
 
     void aboutOpensAsAModalBox() {

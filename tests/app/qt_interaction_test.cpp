@@ -2,6 +2,7 @@
 
 #include "qt_interaction.h"
 #include "test_paths.h"
+#include "toolkit_language.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -83,6 +84,20 @@ private slots:
         });
         MessageBoxAsker asker;
         QVERIFY(asker.confirm({"Continuare?"}, "Avviso", MessageIcon::Exclamation));
+    }
+
+    // The buttons of the toolkit's boxes speak Italian, like the rest of the program.
+    void theToolkitsButtonsSpeakItalian() {
+        QVERIFY2(installToolkitTranslations(*QCoreApplication::instance()),
+                 "Qt's Italian translations are missing (qt6-translations-l10n)");
+        whenModalOpens([](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            QCOMPARE(box->button(QMessageBox::Yes)->text().remove('&'), QString("Sì"));
+            QCOMPARE(box->button(QMessageBox::No)->text().remove('&'), QString("No"));
+            box->button(QMessageBox::No)->click();
+        });
+        MessageBoxAsker asker;
+        QVERIFY(!asker.confirm({"Continuare?"}, "Avviso", MessageIcon::Exclamation));
     }
 
     void theSaveDialogAddsTheProjectSuffix() {

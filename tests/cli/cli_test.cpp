@@ -1,5 +1,7 @@
 // The batch tool, run as a separate process exactly as a user or a script runs it.
 
+#include "project_file.h"
+#include "sample_models.h"
 #include "test_paths.h"
 
 #include <algorithm>
@@ -8,7 +10,9 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <tuple>
 
 namespace orvanta {
 namespace {
@@ -91,6 +95,56 @@ TEST(Cli, WrongUsageExitsWithOne) {
     EXPECT_EQ(runCli("", folder).status, 1);
     EXPECT_EQ(runCli("resave solo-uno.orv", folder).status, 1);
     EXPECT_EQ(runCli("analyse", folder).status, 1);
+}
+
+// The hand-made bad files of the test data: a file that cannot be read ends with exit 2 and one
+// line; a model that fails the check with exit 3 and the check's message, naming the element.
+TEST(Cli, EachBadFileIsRefusedWithItsReason) {
+    const fs::path folder = testing::outputFolder("cli-bad-files");
+    const fs::path fifo = folder / "coda.orv";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::tuple<std::string, int, const char*> cases[] = {
+        {testing::testData("planscale-oltre-la-precisione-singola.orv"), 2, "campo 14 supera"},
+        {testing::testData("piani-10922-su-griglia-2x2.orv"), 2, "fuori dai limiti"},
+        {folder.string(), 2, "cartella"},
+        {fifo.string(), 2, "coda (FIFO)"},
+        {(folder / "a\ncapo.orv").string(), 2, "a\\ncapo.orv"},
+        {testing::testData("pilastro-base-zero.orv"), 3, "piano 1, pilastro al nodo 1: base non"},
+        {testing::testData("cassone-pareti-troppo-spesse.orv"), 3, "troppo spesse"},
+        {testing::testData("trave-altezza-1e-300.orv"), 3, "trave in X tra i nodi 1 e 2"},
+        {testing::testData("quote-uguali.orv"), 3, "quota 2: non supera di almeno 1 mm"},
+        {testing::testData("allineamenti-distanti-1e300.orv"), 3, "a più di 10 km"},
+        {testing::testData("solaio-direzione-7.orv"), 3, "solaio della campata 1: direzione"},
+        {testing::testData("presenza-2.orv"), 3, "indicatore di presenza 2"},
+    };
+    for (const auto& [path, status, reason] : cases) {
+        const CliRun run = runCli("analyse \"" + path + "\"", folder);
+        EXPECT_EQ(run.status, status) << path << ": " << run.err;
+        EXPECT_NE(run.err.find(reason), std::string::npos) << path << ": " << run.err;
+        EXPECT_TRUE(run.out.empty()) << path;
+        if (status == 2)
+            EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+        else
+            EXPECT_EQ(run.err.rfind("orvanta-cli: Il modello contiene dati non validi", 0), 0u);
+    }
+}
+
+// Memory that runs out during the analysis is one line and exit 5, not an abort.
+TEST(Cli, RunningOutOfMemoryIsReportedOnOneLine) {
+    const fs::path folder = testing::outputFolder("cli-out-of-memory");
+    const fs::path project = folder / "grande.orv";
+    ASSERT_EQ(writeProjectFile(testing::fullFrame(40, 40, 60), project.string()), "");
+    const std::string command =
+        "analyse '" + project.string() + "' --json '" + (folder / "grande.json").string() + "'";
+    const fs::path err = folder / "stderr.txt";
+    const int raw = std::system(
+        ("ulimit -v 100000; " + std::string(ORVANTA_CLI) + " " + command + " 2>" + err.string())
+            .c_str());
+    ASSERT_TRUE(WIFEXITED(raw));
+    EXPECT_EQ(WEXITSTATUS(raw), 5);
+    EXPECT_EQ(testing::readBytes(err),
+              "orvanta-cli: Memoria insufficiente per l'analisi. Chiudere altri programmi e "
+              "riprovare.\n");
 }
 
 } // namespace

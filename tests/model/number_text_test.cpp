@@ -89,5 +89,33 @@ TEST(NumberText, EveryWrittenDoubleReadsBackToTheSameText) {
     }
 }
 
+// The largest doubles round up at 15 digits to a text beyond every double; they are written
+// rounded towards zero instead, and every extreme reads back within the longest text.
+TEST(NumberText, ExtremesAreWrittenAsTextThatReadsBack) {
+    const double largest = std::numeric_limits<double>::max();
+    EXPECT_EQ(formatDouble(largest), "1.79769313486231E+308");
+    EXPECT_EQ(formatDouble(-largest), "-1.79769313486231E+308");
+    for (const double v : {largest, -largest, std::nextafter(largest, 0.0), 1.79769313486231e308,
+                           std::numeric_limits<double>::min(), -4.9e-324, -1.23456789012345e-200}) {
+        const std::string text = formatDouble(v);
+        EXPECT_LE(text.size(), static_cast<std::size_t>(number_text::longestText)) << text;
+        const std::optional<double> back = parse(text);
+        ASSERT_TRUE(back.has_value()) << text;
+        EXPECT_EQ(formatDouble(*back), text);
+    }
+    const float largestSingle = std::numeric_limits<float>::max();
+    EXPECT_LE(static_cast<double>(*parse(formatSingle(largestSingle))), largestSingle);
+}
+
+TEST(NumberText, NumbersBeyondTheDoublesAreToldApartFromText) {
+    bool outOfRange = false;
+    for (const char* text : {"1E+400", "-1E+400", "1.79769313486232E+308", "1E-400"}) {
+        EXPECT_FALSE(parse(text, &outOfRange).has_value()) << text;
+        EXPECT_TRUE(outOfRange) << text;
+    }
+    EXPECT_FALSE(parse("abc", &outOfRange).has_value());
+    EXPECT_FALSE(outOfRange);
+}
+
 } // namespace
 } // namespace orvanta

@@ -241,5 +241,82 @@ TEST(ProjectFile, InterruptedSaveLeavesTheOldFileIntact) {
     EXPECT_EQ(reread.model->counts, small.counts);
 }
 
+// Only a regular file is read: a folder, a FIFO or a device is refused at once with the reason
+// (a FIFO without waiting for a writer), and so is a file larger than any project, unread.
+TEST(ProjectFile, OnlyARegularFileOfAPossibleSizeIsRead) {
+    const fs::path folder = testing::outputFolder("project-file-kinds");
+    const fs::path fifo = folder / "coda.orv";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const fs::path huge = folder / "enorme.orv";
+    { std::ofstream(huge, std::ios::binary) << "1,1,1\r\n2,2,1,0\r\n"; }
+    fs::resize_file(huge, static_cast<std::uintmax_t>(largestProjectFileBytes()) + 1); // sparse
+    const std::pair<fs::path, const char*> cases[] = {
+        {folder, "cartella"},
+        {fifo, "coda (FIFO)"},
+        {"/dev/zero", "dispositivo"},
+        {huge, "più grande del più grande progetto"},
+    };
+    for (const auto& [path, reason] : cases) {
+        const ProjectReadResult result = readProjectFile(path.string());
+        EXPECT_FALSE(result.model) << path;
+        EXPECT_NE(result.error.find(reason), std::string::npos) << path << ": " << result.error;
+    }
+}
+
+// Hand-made files of the test data: numbers a field cannot hold, and counts beyond the editors'.
+TEST(ProjectFile, FieldsBeyondTheirPrecisionAndCountsBeyondTheEditorsAreRefused) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"drawmax-oltre-la-precisione-singola.orv", "il campo 1 supera il limite dei numeri in "
+                                                    "precisione singola"},
+        {"planscale-oltre-la-precisione-singola.orv", "il campo 14 supera il limite"},
+        {"numero-oltre-i-double.orv", "il campo 70 è un numero fuori dall'intervallo"},
+        {"piani-1000-su-griglia-2x2.orv", "fuori dai limiti del programma"},
+        {"piani-10922-su-griglia-2x2.orv", "fuori dai limiti del programma"},
+        {"allineamenti-101-in-x.orv", "fuori dai limiti del programma"},
+    };
+    for (const auto& [name, reason] : cases) {
+        const ProjectReadResult result = readProjectFile(testing::testData(name).string());
+        EXPECT_FALSE(result.model) << name;
+        EXPECT_NE(result.error.find(reason), std::string::npos) << name << ": " << result.error;
+    }
+    // A well-formed file of a 2 × 2 grid with 1000 storeys: refused on its counts.
+    const ProjectReadResult thousand = parseProject(projectText(testing::fullFrame(2, 2, 1000)));
+    EXPECT_FALSE(thousand.model);
+    EXPECT_NE(thousand.error.find("piani = 1000"), std::string::npos) << thousand.error;
+}
+
+// A value within a few ulp of the largest double is saved rounded towards zero, as a file that
+// opens again.
+TEST(ProjectFile, TheLargestDoubleIsSavedAsAFileThatOpens) {
+    const ProjectReadResult read =
+        readProjectFile(testing::testData("valore-al-massimo-dei-double.orv").string());
+    ASSERT_TRUE(read.model) << read.error;
+    const fs::path copy = testing::outputFolder("project-file-largest") / "copia.orv";
+    ASSERT_EQ(writeProjectFile(*read.model, copy.string()), "");
+    const ProjectReadResult reread = readProjectFile(copy.string());
+    ASSERT_TRUE(reread.model) << reread.error;
+    EXPECT_EQ(reread.model->beamLoads(1, 1), 1.79769313486231e308);
+}
+
+// Open and Save report their progress by stage, ending at 1.
+TEST(ProjectFile, OpenAndSaveReportTheirProgress) {
+    const fs::path target = testing::outputFolder("project-file-progress") / "grande.orv";
+    std::vector<std::pair<std::string, double>> reports;
+    const ProgressCallback record = [&](const std::string& stage, double fraction) {
+        reports.emplace_back(stage, fraction);
+    };
+    ASSERT_EQ(writeProjectFile(testing::fullFrame(30, 30, 20), target.string(), record), "");
+    ASSERT_GT(reports.size(), 10u);
+    EXPECT_EQ(reports.front().first, "Scrittura del progetto");
+    EXPECT_EQ(reports.back().second, 1.0);
+    reports.clear();
+    ASSERT_TRUE(readProjectFile(target.string(), record).model);
+    ASSERT_GT(reports.size(), 10u);
+    EXPECT_EQ(reports.front().first, "Lettura del progetto");
+    EXPECT_TRUE(std::is_sorted(reports.begin(), reports.end(),
+                               [](const auto& a, const auto& b) { return a.second < b.second; }));
+    EXPECT_EQ(reports.back().second, 1.0);
+}
+
 } // namespace
 } // namespace orvanta

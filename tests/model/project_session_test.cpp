@@ -239,5 +239,16 @@ TEST(ProjectPath, ANameWithoutSeparatorLeavesTheProjectNameUnchanged) {
     EXPECT_EQ(name, "precedente");
 }
 
+// A file name with a line feed or an escape character is shown escaped, so that the refusal stays
+// on its lines (and on one line in the batch tool).
+TEST_F(ProjectSessionTest, ControlCharactersInAFileNameAreShownEscaped) {
+    EXPECT_FALSE(openFromDialog("casa\nnuova\x1B.orv"));
+    ASSERT_EQ(asker.messages.size(), 1u);
+    const std::string& first = asker.messages[0].lines.at(0);
+    EXPECT_NE(first.find("casa\\nnuova\\x1B.orv"), std::string::npos) << first;
+    for (const std::string& line : asker.messages[0].lines)
+        EXPECT_EQ(line.find_first_of("\n\r\x1B"), std::string::npos) << line;
+}
+
 } // namespace
 } // namespace orvanta

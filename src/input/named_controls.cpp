@@ -8,36 +8,36 @@
 
 namespace orvanta {
 
+namespace {
+
+template <class Control> Control* named(Control* control, const char* name) {
+    control->setObjectName(QString::fromLatin1(name));
+    return control;
+}
+
+} // namespace
+
 QPushButton* makeButton(const char* name, const QString& caption, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    return button;
+    return named(new QPushButton(caption, parent), name);
 }
 
 QLabel* makeLabel(const char* name, const QString& text, QWidget* parent) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    return label;
+    return named(new QLabel(text, parent), name);
 }
 
 QLineEdit* makeNumberBox(const char* name, const QString& text, QWidget* parent) {
-    auto* box = new QLineEdit(text, parent);
-    box->setObjectName(QString::fromLatin1(name));
+    auto* box = named(new QLineEdit(text, parent), name);
     box->setAlignment(Qt::AlignRight);
     box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("00000000")) + 12);
     return box;
 }
 
 QGroupBox* makeFrame(const char* name, const QString& caption, QWidget* parent) {
-    auto* frame = new QGroupBox(caption, parent);
-    frame->setObjectName(QString::fromLatin1(name));
-    return frame;
+    return named(new QGroupBox(caption, parent), name);
 }
 
 QRadioButton* makeOption(const char* name, const QString& caption, QWidget* parent) {
-    auto* option = new QRadioButton(caption, parent);
-    option->setObjectName(QString::fromLatin1(name));
-    return option;
+    return named(new QRadioButton(caption, parent), name);
 }
 
 } // namespace orvanta

@@ -43,44 +43,23 @@ void GridEntry::startEditingArrays() {
     model_.levelZ = Array1<double>(1, maxLines);
 }
 
-std::int16_t& GridEntry::counter(GridAxis axis) {
-    switch (axis) {
-    case GridAxis::x:
-        return model_.counts.nX;
-    case GridAxis::y:
-        return model_.counts.nY;
-    case GridAxis::z:
-        break;
-    }
-    return levels_;
+// The count and the coordinates of an axis, for a const or a changing entry alike.
+template <class Entry> auto& GridEntry::counterOf(Entry& entry, GridAxis axis) {
+    Counts& c = entry.model_.counts;
+    return axis == GridAxis::x ? c.nX : axis == GridAxis::y ? c.nY : entry.levels_;
+}
+
+template <class Entry> auto& GridEntry::coordinatesOf(Entry& entry, GridAxis axis) {
+    Model& m = entry.model_;
+    return axis == GridAxis::x ? m.coordX : axis == GridAxis::y ? m.coordY : m.levelZ;
 }
 
 int GridEntry::count(GridAxis axis) const {
-    switch (axis) {
-    case GridAxis::x:
-        return model_.counts.nX;
-    case GridAxis::y:
-        return model_.counts.nY;
-    case GridAxis::z:
-        break;
-    }
-    return levels_;
-}
-
-Array1<double>& GridEntry::coordinates(GridAxis axis) {
-    return axis == GridAxis::x   ? model_.coordX
-           : axis == GridAxis::y ? model_.coordY
-                                 : model_.levelZ;
-}
-
-const Array1<double>& GridEntry::coordinates(GridAxis axis) const {
-    return axis == GridAxis::x   ? model_.coordX
-           : axis == GridAxis::y ? model_.coordY
-                                 : model_.levelZ;
+    return counterOf(*this, axis);
 }
 
 double GridEntry::coordinate(GridAxis axis, int i) const {
-    return coordinates(axis)(i);
+    return coordinatesOf(*this, axis)(i);
 }
 
 numbering::PlanPoint GridEntry::extraNode(int e) const {
@@ -135,13 +114,13 @@ std::optional<Message> GridEntry::add(GridAxis axis, double typed) {
             return refusal({coincidentPlanes, "Immettere un interasse positivo: le linee si "
                                               "aggiungono in ordine crescente"},
                            lineTitle);
-        coordinate = coordinates(axis)(entered) + typed;
+        coordinate = coordinatesOf(*this, axis)(entered) + typed;
     }
     if (std::optional<Message> conflict = lineRefusal(axis, coordinate))
         return conflict;
 
-    coordinates(axis)(entered + 1) = coordinate;
-    ++counter(axis);
+    coordinatesOf(*this, axis)(entered + 1) = coordinate;
+    ++counterOf(*this, axis);
     if (axis == GridAxis::z)
         model_.counts.nStoreys = static_cast<std::int16_t>(std::max(0, levels_ - 1));
     return std::nullopt;
@@ -152,7 +131,7 @@ std::optional<Message> GridEntry::removeLast(GridAxis axis) {
         return refusal({"Impossibile eseguire l'operazione", "Non ci sono elementi da eliminare"},
                        removeTitle);
     // The coordinate stays where it is until the next add overwrites it.
-    --counter(axis);
+    --counterOf(*this, axis);
     if (axis == GridAxis::z)
         model_.counts.nStoreys = static_cast<std::int16_t>(std::max(0, levels_ - 1));
     return std::nullopt;

@@ -89,9 +89,8 @@ public:
     void handOver();
 
 private:
-    std::int16_t& counter(GridAxis axis);
-    Array1<double>& coordinates(GridAxis axis);
-    const Array1<double>& coordinates(GridAxis axis) const;
+    template <class Entry> static auto& counterOf(Entry& entry, GridAxis axis);
+    template <class Entry> static auto& coordinatesOf(Entry& entry, GridAxis axis);
     std::optional<Message> lineRefusal(GridAxis axis, double coordinate) const;
     void startEditingArrays();
 

@@ -11,6 +11,7 @@
 #include "numbering.h"
 #include "scripted_interaction.h"
 #include "test_paths.h"
+#include "window_driving.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -78,21 +79,13 @@ private:
 
     QWidget* child(const char* name) const { return window->findChild<QWidget*>(name); }
     template <class Control> Control* control(const char* owner, const char* name) const {
-        QWidget* parent = child(owner);
-        auto* found = parent ? parent->findChild<Control*>(name) : nullptr;
-        if (!found)
-            qFatal("no control %s in %s", name, owner);
-        return found;
+        return testing::control<Control>(*testing::control(*window, owner), name);
     }
     void click(const char* owner, const char* button) const {
         control<QPushButton>(owner, button)->click();
     }
     void type(const char* owner, const char* box, const QString& text, bool enter = false) const {
-        auto* edit = control<QLineEdit>(owner, box);
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-        if (enter)
-            QTest::keyClick(edit, Qt::Key_Return);
+        testing::typeInto(*control<QLineEdit>(owner, box), text, enter);
     }
     void add(const char* box, const QString& value, const char* button) const {
         type(childWindow::grid, box, value);

@@ -5,6 +5,7 @@
 #include "grid_editor.h"
 #include "picture_box.h"
 #include "recording_child_host.h"
+#include "window_driving.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -35,14 +36,10 @@ private:
     std::unique_ptr<GridEditor> editor;
 
     template <class Control = QWidget> Control* find(const char* name) const {
-        auto* control = editor->findChild<Control*>(name);
-        if (!control)
-            qFatal("no control %s", name);
-        return control;
+        return testing::control<Control>(*editor, name);
     }
     void type(const char* box, const QString& text) const {
-        find<QLineEdit>(box)->selectAll();
-        QTest::keyClicks(find<QLineEdit>(box), text);
+        testing::typeInto(*find<QLineEdit>(box), text);
     }
     void click(const char* button) const { find<QPushButton>(button)->click(); }
     // Types the value into the box, then presses the button.
@@ -89,29 +86,25 @@ private slots:
 
     void everyControlHasItsNameCaptionAndAccessibleName() {
         QCOMPARE(editor->objectName(), QString("frmGriglia"));
-        QCOMPARE(find<QGroupBox>("fraGenerale")->title(), QString(" DATI  GENERALI "));
-        QCOMPARE(find<QGroupBox>("fraGriglia")->title(), QString(" INSERIMENTO  GRIGLIA "));
-        const std::vector<std::pair<const char*, const char*>> captions{
-            {"cmdEliminaTutto", "Elimina Tutto"},
-            {"cmdInserisciGeometria", "INSERISCI GEOMETRIA STRUTTURA"},
-            {"cmdAggiungiX", "Aggiungi"},
-            {"cmdEliminaY", "Elimina Ultima"},
-            {"cmdAggiungiNodo", "Aggiungi"},
-            {"cmdEliminaNodo", "Elimina Ultimo"}};
-        for (const auto& [name, caption] : captions)
-            QCOMPARE(find<QPushButton>(name)->text(), QString(caption));
-        const std::vector<std::pair<const char*, const char*>> labels{
-            {"lblXmax", "X max [m]"},
-            {"lblZmax", "Z max [m]"},
-            {"lblGrigliaX", "Interasse per Griglia X "},
-            {"lblGrigliaZ", "Interasse per Griglia Z "},
-            {"lblY", "Y [mm]"},
-            {"lblNodi", "Inserimento Punto Nodale "},
-            {"lblContatoreX", "1"},
-            {"lblContatoreZ", "1"},
-            {"lblContatoreNodo", "1"}};
-        for (const auto& [name, text] : labels)
-            QCOMPARE(find<QLabel>(name)->text(), QString(text));
+        const QStringList wrong = testing::wrongCaptions(
+            *editor, {{"fraGenerale", " DATI  GENERALI "},
+                      {"fraGriglia", " INSERIMENTO  GRIGLIA "},
+                      {"lblXmax", "X max [m]"},
+                      {"lblZmax", "Z max [m]"},
+                      {"cmdEliminaTutto", "Elimina Tutto"},
+                      {"cmdInserisciGeometria", "INSERISCI GEOMETRIA STRUTTURA"},
+                      {"lblGrigliaX", "Interasse per Griglia X "},
+                      {"lblGrigliaZ", "Interasse per Griglia Z "},
+                      {"lblY", "Y [mm]"},
+                      {"cmdAggiungiX", "Aggiungi"},
+                      {"cmdEliminaY", "Elimina Ultima"},
+                      {"lblNodi", "Inserimento Punto Nodale "},
+                      {"cmdAggiungiNodo", "Aggiungi"},
+                      {"cmdEliminaNodo", "Elimina Ultimo"},
+                      {"lblContatoreX", "1"},
+                      {"lblContatoreZ", "1"},
+                      {"lblContatoreNodo", "1"}});
+        QCOMPARE(wrong, QStringList());
         QCOMPARE(find<QLineEdit>("txtYmax")->toolTip(),
                  QString("Inserire le coordinate massime per scalare il disegno a video"));
         for (const char* box : {"txtXnodo", "txtYnodo", "txtX", "txtY", "txtZ"})

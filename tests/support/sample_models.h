@@ -6,6 +6,8 @@
 #include "model.h"
 #include "numbering.h"
 
+#include <vector>
+
 namespace orvanta::testing {
 
 // Sets every grid line, level and extra-node coordinate from lists.
@@ -32,6 +34,16 @@ inline void setMember(Model& m, int storey, int slot, double shape, double base,
     m.members(storey, slot, member::height) = height;
     m.members(storey, slot, member::thickness1) = thickness1;
     m.members(storey, slot, member::thickness2) = thickness2;
+}
+
+// The slots of a storey whose element is present, in slot order.
+inline std::vector<int> presentSlots(const Model& m, int storey) {
+    std::vector<int> found;
+    for (int s = 1; s <= m.sizes().nSlots; ++s) {
+        if (isPresent(m, storey, s))
+            found.push_back(s);
+    }
+    return found;
 }
 
 inline void setRectangle(Model& m, int storey, int slot, double base, double height) {

@@ -190,6 +190,7 @@ void BM_RunCalculation(benchmark::State& state) {
     state.counters["floor_ms"] = floor * 1e3;
     state.counters["first_to_floor"] = first / floor;
     state.counters["results_MB"] = static_cast<double>(bytes) / (1 << 20);
+    state.counters["huge_pages"] = detail::largeBlocksUseHugePages() ? 1 : 0;
     finish(state);
 }
 

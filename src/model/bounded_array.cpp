@@ -84,6 +84,10 @@ void freeLarge(void* block, std::size_t bytes) noexcept {
     ::munmap(block, bytes);
 }
 
+bool largeBlocksUseHugePages() {
+    return hugePagesAreFaster();
+}
+
 #else
 
 void* allocateLarge(std::size_t bytes) {
@@ -92,6 +96,10 @@ void* allocateLarge(std::size_t bytes) {
 
 void freeLarge(void* block, std::size_t) noexcept {
     ::operator delete(block);
+}
+
+bool largeBlocksUseHugePages() {
+    return false;
 }
 
 #endif

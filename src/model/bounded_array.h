@@ -42,6 +42,8 @@ inline std::size_t extentOf(int lower, int upper) {
 // blocks come from the usual heap.
 inline constexpr std::size_t largeBlockBytes = std::size_t{4} << 20;
 void* allocateLarge(std::size_t bytes);
+// Whether large blocks get transparent huge pages here (measured on first use).
+bool largeBlocksUseHugePages();
 void freeLarge(void* block, std::size_t bytes) noexcept;
 
 // An allocator that leaves elements default-initialised (uninitialised for doubles), so that

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -44,6 +45,8 @@ public:
             ++pos_;
         if (pos_ == text_.size())
             return FieldError::EndOfFile;
+        if (readWholeNumber(value))
+            return FieldError::None;
         const std::size_t start = pos_;
         while (pos_ < text_.size() && text_[pos_] != ',' && !isLineEnd(text_[pos_]))
             ++pos_;
@@ -64,6 +67,24 @@ public:
     long long fieldNumber() const { return fieldNumber_; }
 
 private:
+    // Most fields of a project are short whole numbers ("0", "1", "300"), read here in one pass:
+    // an optional minus and up to 15 digits ending at a separator, exact as any other reading
+    // ("-0" too is −0). Anything else is left to the general reading.
+    bool readWholeNumber(double& value) {
+        std::size_t p = pos_;
+        const bool negative = text_[p] == '-';
+        p += negative ? 1 : 0;
+        const std::size_t digits = p;
+        std::int64_t whole = 0;
+        while (p < text_.size() && p - digits < 15 && text_[p] >= '0' && text_[p] <= '9')
+            whole = whole * 10 + (text_[p++] - '0');
+        if (p == digits || (p < text_.size() && text_[p] != ',' && !isLineEnd(text_[p])))
+            return false;
+        value = negative ? -static_cast<double>(whole) : static_cast<double>(whole);
+        pos_ = p < text_.size() && text_[p] == ',' ? p + 1 : p;
+        return true;
+    }
+
     std::string_view text_;
     std::size_t pos_ = 0;
     long long fieldNumber_ = 0;

@@ -10,6 +10,7 @@
 #include "sample_models.h"
 #include "scripted_interaction.h"
 #include "test_paths.h"
+#include "window_driving.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -70,18 +71,12 @@ public:
     Model& model() { return window->session().model(); }
 
     template <class Control = QWidget> Control* control(const char* name) const {
-        auto* found = window->findChild<Control*>(name);
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
+        return testing::control<Control>(*window, name);
     }
     void click(const char* button) const { control<QPushButton>(button)->click(); }
     // Types into a box as the user does, ending with Enter.
     void type(const char* box, const QString& text) const {
-        QLineEdit* edit = control<QLineEdit>(box);
-        edit->selectAll();
-        QTest::keyClicks(edit, text);
-        QTest::keyClick(edit, Qt::Key_Return);
+        typeInto(*control<QLineEdit>(box), text, true);
     }
     // Sets a box's text without going through the keys (the section and load boxes are read
     // when a button is pressed).

@@ -1,6 +1,7 @@
 #include "loads_plan.h"
 
 #include "drawing_geometry.h"
+#include "element_plan.h"
 #include "numbering.h"
 #include "plan_view.h"
 #include "slab_entry.h"
@@ -62,6 +63,7 @@ void drawSlabMark(Drawing& d, const BayRectangle& bay, SlabSpan span, double sca
 void drawLoadsPlan(Drawing& d, const Model& m, int storey, int currentNode) {
     const double scale = m.planScale;
     drawStoreyPlan(d, storeyPlan(m, storey), scale);
+    drawNodeNumbers(d, m);
     const Counts& c = m.counts;
     for (int iy = 1; iy < c.nY; ++iy) {
         for (int ix = 1; ix < c.nX; ++ix) {

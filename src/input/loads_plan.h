@@ -1,7 +1,7 @@
 #pragma once
 
-// The plan of the loads editor: the storey's plan, then every bay of the storey that carries a
-// slab marked in magenta, and the bay being edited outlined in yellow.
+// The plan of the loads editor: the storey's plan with the node numbers, then every bay of the
+// storey that carries a slab marked in magenta, and the bay being edited outlined in yellow.
 //
 // A slab mark is the bay's rectangle drawn 300 mm inside its grid lines (a quarter of the side
 // on bays narrower than 1200 mm, so the mark never turns inside out), with a double-headed arrow

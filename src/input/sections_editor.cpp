@@ -5,7 +5,7 @@
 #include "column_predimensioning.h"
 #include "confirmations.h"
 #include "display_locale.h"
-#include "drawing_geometry.h"
+#include "element_plan.h"
 #include "input_checks.h"
 #include "model_check.h"
 #include "named_controls.h"
@@ -13,8 +13,6 @@
 #include "numbering.h"
 #include "picture_box.h"
 #include "plan_bitmap.h"
-#include "plan_view.h"
-#include "storey_plan.h"
 #include "storey_selector.h"
 #include "typed_number.h"
 
@@ -31,10 +29,6 @@
 namespace orvanta {
 
 namespace {
-
-constexpr Colour selectionColour = Colour::rgb(255, 255, 0); // yellow
-constexpr double columnMark = 250;                           // twips around the node
-constexpr double beamMark = 120;                             // twips either side of the beam
 
 const QStringList concreteClasses{"25", "30", "35", "40", "45", "50"};
 constexpr int startingConcreteClass = 1; // "30"
@@ -385,30 +379,8 @@ void SectionsEditor::chooseConcreteClass() {
 }
 
 void SectionsEditor::redraw() {
-    const Model& m = model();
-    Drawing& d = plan_->edit();
-    d.clear();
-    drawStoreyPlan(d, storeyPlan(m, storey()), m.planScale);
-    const double scale = m.planScale;
-    if (hasColumn(column_->value())) {
-        const numbering::PlanPoint p = numbering::nodePosition(m, column_->value());
-        const TwipsPoint c = planPoint(p.x, p.y, scale);
-        d.box({c.x - columnMark, c.y - columnMark}, {c.x + columnMark, c.y + columnMark},
-              selectionColour);
-    }
-    if (hasBeam(beam_->value())) {
-        const int first = beam_->value();
-        const numbering::PlanPoint p = numbering::nodePosition(m, first);
-        const numbering::PlanPoint q =
-            numbering::nodePosition(m, beamEnd(m.counts, beamDirection(), first));
-        const TwipsPoint a = planPoint(p.x, p.y, scale);
-        const TwipsPoint b = planPoint(q.x, q.y, scale);
-        const bool alongX = beamDirection() == BeamDirection::alongX;
-        const double dx = alongX ? 0 : beamMark;
-        const double dy = alongX ? beamMark : 0;
-        d.box({std::min(a.x, b.x) - dx, std::min(a.y, b.y) - dy},
-              {std::max(a.x, b.x) + dx, std::max(a.y, b.y) + dy}, selectionColour);
-    }
+    plan_->setDrawing(
+        chosenElementsPlan(model(), storey(), column_->value(), beamDirection(), beam_->value()));
 }
 
 // --- typed sections ----------------------------------------------------------------------------

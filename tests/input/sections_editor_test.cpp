@@ -79,13 +79,13 @@ class SectionsEditorTest : public QObject {
         const std::string box = std::string("txtSpessoreb") + suffix;
         return bench->control<QLineEdit>(box.c_str())->isEnabled();
     }
-    std::vector<Box> marks() const {
-        std::vector<Box> found;
-        for (const Box& box : bench->control<PictureBox>("pctPianta")->drawing().all<Box>()) {
-            if (box.colour == yellow)
-                found.push_back(box);
+    // The ring around the chosen column's node.
+    Circle columnMark() const {
+        for (const Circle& c : bench->control<PictureBox>("pctPianta")->drawing().all<Circle>()) {
+            if (c.colour == yellow)
+                return c;
         }
-        return found;
+        qFatal("the chosen column is not marked");
     }
 
 private slots:
@@ -177,7 +177,7 @@ private slots:
         bench->click("cmdModificaPil");
         QCOMPARE(record(m, 1, 6), (std::vector<double>{1, 0, 300, 500, 0, 0}));
         const TwipsPoint node6 = planPoint(5000, 4000, m.planScale);
-        QCOMPARE(marks().front().corner, (TwipsPoint{node6.x - 250, node6.y - 250}));
+        QCOMPARE(columnMark().centre, node6);
 
         bench->moveBar("hsbNodoPil", 13); // the extra node's column: slot 3·12 − 4 − 3 + 1
         typeSection("Pil", 1, "2000", "2200,5", "250", "300");

@@ -1,9 +1,14 @@
 #include "child_windows.h"
 
+#include "centres_window.h"
+#include "elevation_window.h"
+#include "family_window.h"
 #include "finite_results.h"
 #include "geometry_editor.h"
 #include "grid_editor.h"
 #include "loads_editor.h"
+#include "matrix_window.h"
+#include "regularity_window.h"
 #include "sections_editor.h"
 #include "stiffness_centres.h"
 
@@ -14,6 +19,11 @@ namespace {
 // A window built in the class it names, created with the host.
 template <class Window> ChildFactory make() {
     return [](ChildHost& host) { return std::make_unique<Window>(host); };
+}
+
+// A family window, for the ritti orthogonal to X (resisting along Y) or to Y.
+ChildFactory familyWindow(Direction direction) {
+    return [direction](ChildHost& host) { return std::make_unique<FamilyWindow>(host, direction); };
 }
 
 // A result view opens only on finite results: a term that is not a finite number is reported,
@@ -71,7 +81,7 @@ std::vector<ChildWindowEntry> childWindowTable() {
          {"mnuFamiglieX", "Matrici delle Famiglie di Ritti ortogonali a X", analysisMatrices,
           untilSectionsEdited},
          false,
-         {},
+         familyWindow(Direction::alongY),
          resultsAreFinite},
         {childWindow::familiesY,
          phase::familiesY,
@@ -79,7 +89,7 @@ std::vector<ChildWindowEntry> childWindowTable() {
          {"mnuFamiglieY", "Matrici delle Famiglie di Ritti ortogonali a Y", analysisMatrices,
           untilSectionsEdited},
          false,
-         {},
+         familyWindow(Direction::alongX),
          resultsAreFinite},
         {childWindow::matrix,
          phase::matrix,
@@ -87,7 +97,7 @@ std::vector<ChildWindowEntry> childWindowTable() {
          {"mnuMatrice", "Matrice Rigidezza Rototraslazionale Globale", analysisMatrices,
           untilSectionsEdited},
          false,
-         {},
+         make<MatrixWindow>(),
          resultsAreFinite},
         {childWindow::centres,
          phase::centres,
@@ -95,14 +105,21 @@ std::vector<ChildWindowEntry> childWindowTable() {
          {"mnuCentri", "Visualizza Centri di Massa e di Rigidezza", analysisDrawings,
           untilSectionsEdited},
          false,
-         {},
+         make<CentresWindow>(),
          prepareCentres},
         {childWindow::elevation,
          phase::elevation,
          "Visualizzazione della DEFORMATA in ELEVAZIONE",
          {"mnuElevazione", "Visualizza Deformata in Elevazione", analysisDrawings, untilClosed},
          false,
-         {},
+         make<ElevationWindow>(),
+         resultsAreFinite},
+        {childWindow::regularity,
+         phase::regularity,
+         "Regolarità Torsionale",
+         {"mnuRegolarita", "Regolarità Torsionale", analysisDrawings, untilSectionsEdited},
+         false,
+         make<RegularityWindow>(),
          resultsAreFinite},
         {childWindow::report,
          nullptr,

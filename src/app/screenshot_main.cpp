@@ -3,12 +3,15 @@
 //   orvanta-screenshot OUTPUT-FOLDER [PROJECT.orv]
 //
 // Writes avvio.png (start-up screen), splash.png, about.png, main-window.png (the main window
-// with the project open and its matrices computed), main-window-analisi.png (the same with
-// the Analisi menu open), progress.png (the progress dialog of a long "Calcola Matrici"),
-// griglia.png and geometria.png (the two first input phases of a new project with a building
-// half entered), carichi.png and sezioni.png (the loads and sections editors with the project's
-// building entered). Messages are printed instead of shown, and the user's settings are left
-// alone. Run it under a display, e.g. xvfb-run (scripts/screenshot-main-window).
+// with the project open and its matrices computed), main-window-analisi.png (the same with the
+// Analisi menu open) and progress.png (the progress dialog of a long "Calcola Matrici"). With a
+// project it then opens every result view from the menu at its default size, with three families of
+// ritti orthogonal to X and two orthogonal to Y assigned automatically and every centre shown:
+// famiglie-x.png, famiglie-y.png, matrice.png, centri.png, elevazione.png, regolarita.png. Last
+// come griglia.png and geometria.png (the two first input phases of a new project with a building
+// half entered), and with a project carichi.png and sezioni.png (the loads and sections editors
+// with the project's building entered). Messages are printed instead of shown, and the user's
+// settings are left alone. Run it under a display, e.g. xvfb-run (scripts/screenshot-main-window).
 
 #include "about_box.h"
 #include "element_records.h"
@@ -167,6 +170,65 @@ bool shootInputPhases(MainWindow& window, const QDir& folder) {
     return ok;
 }
 
+void click(QWidget* window, const char* button) {
+    if (auto* b = window ? window->findChild<QPushButton*>(button) : nullptr)
+        b->click();
+}
+
+// Opens a view from its menu item and returns it, or nothing when it did not open.
+QWidget* openView(MainWindow& window, const char* item, const char* name) {
+    if (auto* action = window.findChild<QAction*>(item))
+        action->trigger();
+    settle();
+    return window.findChild<QWidget*>(name);
+}
+
+// Sets a family window's count with its scroll bar and assigns the families.
+void assignFamilies(QWidget* familyWindow, int count) {
+    if (auto* bar = familyWindow ? familyWindow->findChild<QScrollBar*>("hsbFamiglie") : nullptr)
+        bar->setValue(count);
+    click(familyWindow, "cmdAssegna");
+}
+
+// The view inside its frame in the document area, as the user sees it at its default size.
+bool shootView(QWidget* view, const QDir& folder, const QString& name) {
+    if (!view) {
+        std::cerr << "orvanta-screenshot: finestra non aperta per " << name.toStdString() << '\n';
+        return false;
+    }
+    QWidget* frame = view->parentWidget();
+    while (frame && !qobject_cast<QMdiSubWindow*>(frame))
+        frame = frame->parentWidget();
+    QWidget* shown = frame ? frame : view;
+    shown->raise();
+    settle();
+    return save(shown->grab(), folder, name);
+}
+
+bool shootResultViews(MainWindow& window, const QDir& folder) {
+    bool ok = true;
+    QWidget* familiesX = openView(window, "mnuFamiglieX", "frmFamiglieX");
+    assignFamilies(familiesX, 3);
+    ok = shootView(familiesX, folder, QStringLiteral("famiglie-x.png")) && ok;
+    QWidget* familiesY = openView(window, "mnuFamiglieY", "frmFamiglieY");
+    assignFamilies(familiesY, 2);
+    ok = shootView(familiesY, folder, QStringLiteral("famiglie-y.png")) && ok;
+    ok = shootView(openView(window, "mnuMatrice", "frmMatrice"), folder,
+                   QStringLiteral("matrice.png")) &&
+         ok;
+    QWidget* centres = openView(window, "mnuCentri", "frmCentri");
+    click(centres, "cmdMassaVisualizza");
+    click(centres, "cmdRigidezzaVisualizza");
+    ok = shootView(centres, folder, QStringLiteral("centri.png")) && ok;
+    ok = shootView(openView(window, "mnuElevazione", "frmElevazione"), folder,
+                   QStringLiteral("elevazione.png")) &&
+         ok;
+    ok = shootView(openView(window, "mnuRegolarita", "frmRegolarita"), folder,
+                   QStringLiteral("regolarita.png")) &&
+         ok;
+    return ok;
+}
+
 // The loads and sections editors on the project's building: the loads window as the geometry
 // phase leaves it, then with the project's slabs, and the sections window after the hand-over,
 // on a hollow-box column where there is one.
@@ -248,7 +310,7 @@ int main(int argc, char* argv[]) {
 
     MainWindow window(asker, chooser,
                       SettingsStore::file(settingsFolder.filePath(QStringLiteral("o.ini"))));
-    window.resize(1024, 720);
+    window.resize(1180, 820);
     window.show();
     if (arguments.size() > 2) {
         if (!window.openProjectFile(arguments.at(2)))
@@ -277,7 +339,8 @@ int main(int argc, char* argv[]) {
         }
         ok = save(picture, folder, QStringLiteral("progress.png")) && ok;
     }
-
+    if (arguments.size() > 2)
+        ok = shootResultViews(window, folder) && ok;
     ok = shootInputPhases(window, folder) && ok;
     if (arguments.size() > 2)
         ok = shootLoadsAndSections(asker, chooser, settingsFolder.filePath(QStringLiteral("e.ini")),

@@ -34,4 +34,19 @@ std::string formatNumber(double value, int decimals, const NumberFormat& format)
     return result;
 }
 
+std::string formatScientific(double value, int decimals, const NumberFormat& format) {
+    if (!std::isfinite(value))
+        return "--";
+    decimals = decimals < 0 ? 0 : decimals > 15 ? 15 : decimals;
+    char digits[64];
+    // printf rounds the mantissa and carries into the exponent (9.96 → "1.0E+01") and writes at
+    // least two exponent digits.
+    std::snprintf(digits, sizeof digits, "%.*E", decimals, std::fabs(value));
+    std::string text(digits);
+    if (const std::size_t point = text.find('.'); point != std::string::npos)
+        text.replace(point, 1, format.decimalSign);
+    const bool zero = std::fabs(value) == 0;
+    return (value < 0 && !zero ? format.minusSign : "") + text;
+}
+
 } // namespace orvanta

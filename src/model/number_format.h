@@ -23,4 +23,10 @@ struct NumberFormat {
 // is not finite is written "--", as a missing value is.
 std::string formatNumber(double value, int decimals, const NumberFormat& format = {});
 
+// The value in scientific notation with `decimals` (0..15) digits after the mantissa's decimal
+// sign and a signed exponent of at least two digits, as the pattern "0.0E+00" writes it:
+// formatScientific(12345.6, 1) = "1,2E+04", formatScientific(0.000987, 1) = "9,9E-04",
+// formatScientific(0, 1) = "0,0E+00". A value that is not finite is written "--".
+std::string formatScientific(double value, int decimals, const NumberFormat& format = {});
+
 } // namespace orvanta

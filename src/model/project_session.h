@@ -25,6 +25,7 @@ inline constexpr const char* familiesY = "FamiglieY";
 inline constexpr const char* centres = "Centri";
 inline constexpr const char* matrix = "Matrice";
 inline constexpr const char* elevation = "Elevazione";
+inline constexpr const char* regularity = "Regolarita";
 } // namespace phase
 
 inline constexpr const char* projectFilter = "File Orvanta (*.orv)";

@@ -38,6 +38,7 @@ inline constexpr const char* familiesY = "frmFamiglieY";
 inline constexpr const char* centres = "frmCentri";
 inline constexpr const char* matrix = "frmMatrice";
 inline constexpr const char* elevation = "frmElevazione";
+inline constexpr const char* regularity = "frmRegolarita";
 inline constexpr const char* report = "frmStampa";
 } // namespace childWindow
 

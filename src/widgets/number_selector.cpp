@@ -102,6 +102,8 @@ void NumberSelector::barMoved(int requested) {
 // A number being typed is followed only while it needs no correction, so the text is never
 // rewritten under the user's fingers (typing 12 in a range starting at 7 passes through 1).
 void NumberSelector::textEdited(const QString& text) {
+    if (!followsTyping_)
+        return;
     const std::optional<int> typed = typedInteger(text);
     if (!typed || *typed < minimum() || *typed > maximum() || !isOccupied(*typed) ||
         *typed == value_)

@@ -43,6 +43,10 @@ public:
     void setValue(int value);
     // Which slots may be selected; without a predicate every slot may.
     void setOccupied(SlotPredicate occupied) { occupied_ = std::move(occupied); }
+    // Whether a number is taken while it is being typed (the default). A selector whose every
+    // value changes the project (a family count that moves ritti when it is lowered) takes it
+    // only when typing ends, so that typing 12 does not pass through 1.
+    void setFollowsTyping(bool follows) { followsTyping_ = follows; }
 
     QLineEdit* textBox() const { return text_; }
     QScrollBar* scrollBar() const { return bar_; }
@@ -65,6 +69,7 @@ private:
     QScrollBar* bar_;
     int value_ = 1;
     bool settling_ = false;
+    bool followsTyping_ = true;
 };
 
 // The integer a text box holds: optional blanks and sign, then digits only. Numbers too long for

@@ -41,6 +41,33 @@ inline RangeMessages ritto() {
              "Sarà adottato il ritto con il valore minimo di etichetta"}};
 }
 
+// The number of families of a family window: at most one family per ritto slot.
+inline RangeMessages familyCount() {
+    return {"Nodo Inesistente",
+            {"Il numero di famiglie specificato è superiore al numero di ritti",
+             "Sarà adottato un numero di famiglie pari al numero di ritti"},
+            {"Il numero di famiglie specificato è inferiore all'unità",
+             "Sarà adottato un numero di famiglie pari al numero minimo"}};
+}
+
+// The storey of the centres view.
+inline RangeMessages centresStorey() {
+    return {"Piano Inesistente",
+            {"Il numero di piano specificato è superiore al numero massimo",
+             "Sarà adottato un numero di piano pari al numero massimo"},
+            {"Il numero di piano specificato è inferiore al numero minimo",
+             "Sarà adottato un numero di piano pari al numero minimo"}};
+}
+
+// The family of the centres view.
+inline RangeMessages family() {
+    return {"Famiglia Inesistente",
+            {"Il numero di famiglia specificato è superiore al numero massimo",
+             "Sarà adottato un numero di famiglia pari al numero massimo"},
+            {"Il numero di famiglia specificato è inferiore al numero minimo",
+             "Sarà adottato un numero di famiglia pari al numero minimo"}};
+}
+
 } // namespace rangeMessages
 
 } // namespace orvanta

@@ -32,5 +32,15 @@ TEST(NumberFormat, OtherConventionsAsGiven) {
     EXPECT_EQ(formatNumber(1e20, 0, english), "100,000,000,000,000,000,000");
 }
 
+TEST(NumberFormat, ScientificNotationWithOneDecimalAndTwoExponentDigits) {
+    EXPECT_EQ(formatScientific(12345.6, 1), "1,2E+04");
+    EXPECT_EQ(formatScientific(0.000987, 1), "9,9E-04");
+    EXPECT_EQ(formatScientific(9.96, 1), "1,0E+01");
+    EXPECT_EQ(formatScientific(0, 1), "0,0E+00");
+    EXPECT_EQ(formatScientific(-0.0, 1), "0,0E+00");
+    EXPECT_EQ(formatScientific(-2.5e120, 1, {",", ".", "-"}), "-2.5E+120");
+    EXPECT_EQ(formatScientific(std::numeric_limits<double>::infinity(), 1), "--");
+}
+
 } // namespace
 } // namespace orvanta

@@ -120,6 +120,29 @@ private slots:
         QVERIFY(asker.messages.empty());
     }
 
+    // A family count moves ritti when it is lowered: typing 12 over 3 must never adopt 1.
+    void aSelectorThatDoesNotFollowTypingWaitsForTheEnd() {
+        ScriptedAsker asker;
+        NumberSelector selector("txtFamiglie", "hsbFamiglie", rangeMessages::familyCount(), asker);
+        selector.setRange(1, 20);
+        selector.setValue(3);
+        selector.setFollowsTyping(false);
+        QSignalSpy changes(&selector, &NumberSelector::valueChanged);
+
+        selector.textBox()->selectAll();
+        QTest::keyClicks(selector.textBox(), "12");
+        QCOMPARE(selector.value(), 3);
+        QCOMPARE(changes.count(), 0);
+        QTest::keyClick(selector.textBox(), Qt::Key_Return);
+        QCOMPARE(selector.value(), 12);
+        QCOMPARE(changes.count(), 1);
+
+        type(selector, "0");
+        QCOMPARE(selector.value(), 1);
+        QCOMPARE(asker.messages.at(0).lines.at(0),
+                 std::string("Il numero di famiglie specificato è inferiore all'unità"));
+    }
+
     // The X beams of a 3 × 2 grid start at nodes 1, 2, 4 and 5.
     void theBarSkipsEmptySlotsAndStopsAtTheEnds() {
         ScriptedAsker asker;

@@ -6,9 +6,11 @@
 #include "finite_results.h"
 #include "geometry_editor.h"
 #include "grid_editor.h"
+#include "loads_editor.h"
 #include "matrix_window.h"
 #include "regularity_window.h"
 #include "report_window.h"
+#include "sections_editor.h"
 #include "stiffness_centres.h"
 
 namespace orvanta {
@@ -60,13 +62,19 @@ std::vector<ChildWindowEntry> childWindowTable() {
          false,
          make<GeometryEditor>(),
          {}},
-        {childWindow::loads, phase::loads, "Immissione dei CARICHI", {}, false, {}, {}},
+        {childWindow::loads,
+         phase::loads,
+         "Immissione dei CARICHI",
+         {},
+         false,
+         make<LoadsEditor>(),
+         {}},
         {childWindow::sections,
          phase::sections,
          "Immissione delle SEZIONI",
          {"mnuModifica", "Modifica Sezioni", analysisEditing, withMenu},
          true,
-         {},
+         make<SectionsEditor>(),
          {}},
         {childWindow::familiesX,
          phase::familiesX,

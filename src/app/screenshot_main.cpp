@@ -10,14 +10,17 @@
 // centre shown: famiglie-x.png, famiglie-y.png, matrice.png, centri.png, elevazione.png,
 // regolarita.png. Then stampa.png (the report window) and stampa-scritta.png (the status bar
 // after the report was written into the output folder). Last come griglia.png and geometria.png
-// (the two first input phases of a new project with a building half entered). Messages are
-// printed instead of shown, and the user's settings are left alone. Run it under a display,
-// e.g. xvfb-run (scripts/screenshot-main-window).
+// (the two first input phases of a new project with a building half entered), and with a project
+// carichi.png and sezioni.png (the loads and sections editors with the project's building
+// entered). Messages are printed instead of shown, and the user's settings are left alone. Run it
+// under a display, e.g. xvfb-run (scripts/screenshot-main-window).
 
 #include "about_box.h"
 #include "calculation_report.h"
+#include "element_records.h"
 #include "main_window.h"
 #include "progress_feedback.h"
+#include "project_file.h"
 #include "splash_screen.h"
 #include "startup_screen.h"
 
@@ -265,6 +268,60 @@ bool shootResultViews(MainWindow& window, const QDir& folder) {
     return ok;
 }
 
+// The loads and sections editors on the project's building: the loads window as the geometry
+// phase leaves it, then with the project's slabs, and the sections window after the hand-over,
+// on a hollow-box column where there is one.
+bool shootLoadsAndSections(Asker& asker, FileChooser& chooser, const QString& settingsFile,
+                           const QString& project, const QDir& folder) {
+    const ProjectReadResult read = readProjectFile(project.toStdString());
+    if (!read.model) {
+        std::cerr << "orvanta-screenshot: " << read.error << '\n';
+        return false;
+    }
+    const Model building = *read.model;
+    MainWindow window(asker, chooser, SettingsStore::file(settingsFile));
+    window.resize(1200, 820);
+    window.show();
+    window.registerChild(childWindow::grid, [building](ChildHost& host) {
+        host.session().model() = building;
+        return std::make_unique<QWidget>();
+    });
+    window.findChild<QAction*>("mnuFileNew")->trigger();
+    window.closeChild(childWindow::grid);
+    if (!window.openChild(childWindow::loads))
+        return false;
+    window.session().model().slabs = building.slabs;
+    window.projectChanged(ProjectChange::modelEdited, nullptr);
+    const auto maximise = [&window] {
+        for (QMdiSubWindow* frame : window.findChildren<QMdiSubWindow*>())
+            frame->showMaximized();
+    };
+    maximise();
+    const char* loads = "frmCarichi";
+    window.findChild<QScrollBar*>("hsbNodoSol")->setValue(2);
+    typeInto(window, loads, "txtPermanente", QStringLiteral("5,5"));
+    typeInto(window, loads, "txtAccidentale", QStringLiteral("2"));
+    typeInto(window, loads, "txtAliquota", QStringLiteral("30"));
+    settle();
+    bool ok = save(window.grab(), folder, QStringLiteral("carichi.png"));
+
+    press(window, loads, "cmdInserisciSezioni");
+    maximise();
+    const Model& model = window.session().model();
+    for (int node = 1; node <= model.counts.nX * model.counts.nY; ++node) {
+        if (isPresent(model, 1, node) && columnSection(model, 1, node).shape == ColumnShape::box) {
+            window.findChild<QScrollBar*>("hsbNodoPil")->setValue(node);
+            break;
+        }
+    }
+    if (auto* direction = window.findChild<QComboBox*>("cmbDirezioneTravi"))
+        direction->setCurrentIndex(1);
+    settle();
+    ok = save(window.grab(), folder, QStringLiteral("sezioni.png")) && ok;
+    window.findChild<QAction*>("mnuFileClose")->trigger();
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -325,5 +382,9 @@ int main(int argc, char* argv[]) {
         ok = shootResultViews(window, folder) && ok;
     ok = shootReport(window, folder) && ok;
     ok = shootInputPhases(window, folder) && ok;
+    if (arguments.size() > 2)
+        ok = shootLoadsAndSections(asker, chooser, settingsFolder.filePath(QStringLiteral("e.ini")),
+                                   arguments.at(2), folder) &&
+             ok;
     return ok ? 0 : 1;
 }

@@ -66,9 +66,4 @@ private:
     PictureBox* plan_ = nullptr;
 };
 
-// The plan of a storey as the geometry editor shows it: the shared storey plan, the node numbers
-// when there are at most 400 nodes, and the marks of the chosen column node and beam.
-Drawing geometryPlan(const Model& model, int storey, int columnNode, BeamDirection direction,
-                     int beamStart);
-
 } // namespace orvanta

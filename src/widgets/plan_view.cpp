@@ -1,6 +1,7 @@
 #include "plan_view.h"
 
 #include "drawing_geometry.h"
+#include "twips.h"
 
 #include <algorithm>
 
@@ -29,8 +30,12 @@ void drawGridLine(Drawing& d, const PlanGridLine& line, double scale, const Plan
     if (!style.labels)
         return;
     // Lines along X are numbered above their upper end, lines along Y left of their first end.
-    const TwipsPoint at = line.alongX ? TwipsPoint{to.x, std::min(from.y, to.y) - labelOffset}
-                                      : TwipsPoint{std::min(from.x, to.x) - labelOffset, from.y};
+    // A label larger than the screen's 8 points (the 18 points of the saved bitmap) moves out and
+    // up by what it has in excess, so that it does not cover the column square at the line's end.
+    const double excess = std::max(0.0, style.fontSize - screenFontSize) * twipsPerPoint;
+    const TwipsPoint at =
+        line.alongX ? TwipsPoint{to.x, std::min(from.y, to.y) - labelOffset - excess}
+                    : TwipsPoint{std::min(from.x, to.x) - labelOffset - excess, from.y - excess};
     d.text(at, gridLineLabel(line), style.foreground);
 }
 

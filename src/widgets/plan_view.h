@@ -7,9 +7,10 @@
 // Mapping: a plan point (x, y) in millimetres goes to (500 + planScale·x, 9500 − planScale·y)
 // twips (drawing_geometry.h). Symbols, in twips: grid lines in cyan between the outermost lines,
 // each with its number printed 300 twips beyond its top (lines along X) or its left end (lines
-// along Y); extra nodes as cyan crosses of ±250; columns and walls as filled squares of ±150
-// centred on their node; beams as lines between their nodes in the foreground colour. Worked
-// number: planScale = 0.5, a column at (10000, 4000) mm is the square (5350, 7350)–(5650, 7650).
+// along Y), further by the excess height of labels above 8 points; extra nodes as cyan crosses of
+// ±250; columns and walls as filled squares of ±150 centred on their node; beams as lines between
+// their nodes in the foreground colour. Worked number: planScale = 0.5, a column at (10000, 4000)
+// mm is the square (5350, 7350)–(5650, 7650).
 
 #include "drawing.h"
 #include "storey_plan.h"
@@ -34,7 +35,8 @@ PlanStyle bitmapPlanStyle();
 
 inline constexpr double columnHalfSide = 150; // twips
 inline constexpr double extraNodeArm = 250;   // twips
-inline constexpr double labelOffset = 300;    // twips
+inline constexpr double labelOffset = 300;    // twips, for labels of the screen's size
+inline constexpr double screenFontSize = 8;   // points
 
 // Sets the drawing's background, pen width and font size from the style and draws the plan.
 void drawStoreyPlan(Drawing& drawing, const StoreyPlan& plan, double planScale,

@@ -252,7 +252,8 @@ private slots:
         click("mnuModifica");
 
         QCOMPARE(enabledResultItems(), (QStringList{"mnuElevazione", "mnuStampa"}));
-        QVERIFY(window->statusBar()->currentMessage().contains("Immissione delle SEZIONI"));
+        QVERIFY(window->findChild<QWidget*>(childWindow::sections));
+        QCOMPARE(window->session().currentPhase(), std::string(phase::sections));
     }
 
     void closeDisablesTheMenusAndDropsTheResults() {

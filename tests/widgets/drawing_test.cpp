@@ -140,6 +140,9 @@ TEST(PlanView, DrawsTheStoreyAtTheSketchCoordinatesWithItsSymbols) {
     EXPECT_EQ(bitmap.background(), colours::white);
     EXPECT_EQ(bitmap.all<Box>().size(), 12u);
     EXPECT_EQ(bitmap.all<Text>()[0].fontSize, 18);
+    // Its labels are 10 points (200 twips) taller: they stand that much further out and up.
+    EXPECT_EQ(bitmap.all<Text>()[2].topLeft, (TwipsPoint{5500, 7000}));
+    EXPECT_EQ(bitmap.all<Text>()[4].topLeft, (TwipsPoint{0, 7300}));
     EXPECT_EQ(bitmap.all<Line>()[5].penWidth, 2);
 }
 

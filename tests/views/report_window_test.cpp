@@ -7,6 +7,7 @@
 #include "document_opener.h"
 #include "main_window.h"
 #include "number_format.h"
+#include "pdf_tools.h"
 #include "sample_projects.h"
 #include "scripted_interaction.h"
 #include "test_paths.h"
@@ -18,11 +19,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
-#include <cstdio>
 #include <memory>
 
 namespace orvanta {
 
+using testing::pdfText;
+using testing::qpdfClean;
 using testing::ScriptedAsker;
 using testing::ScriptedFileChooser;
 
@@ -37,34 +39,6 @@ public:
     QStringList opened;
     bool succeed = true;
 };
-
-// What a command prints, and whether it succeeded.
-std::pair<bool, std::string> run(const std::string& command) {
-    std::string output;
-    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-    if (!pipe)
-        return {false, output};
-    char buffer[4096];
-    std::size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        output.append(buffer, got);
-    return {pclose(pipe) == 0, output};
-}
-
-std::string quoted(const std::filesystem::path& path) {
-    return "'" + path.string() + "'";
-}
-
-// pdftotext of one page.
-std::string pageText(const std::filesystem::path& pdf, int page) {
-    const std::string pages = " -f " + std::to_string(page) + " -l " + std::to_string(page);
-    return run("pdftotext -layout -enc UTF-8" + pages + " " + quoted(pdf) + " -").second;
-}
-
-bool qpdfClean(const std::filesystem::path& pdf) {
-    const auto [ok, output] = run("qpdf --check " + quoted(pdf));
-    return ok && output.find("WARNING") == std::string::npos;
-}
 
 } // namespace
 
@@ -164,11 +138,11 @@ private slots:
         QVERIFY(asker->messages.empty());
         QVERIFY(std::filesystem::exists(pdf));
         QVERIFY(qpdfClean(pdf));
-        const std::string first = pageText(pdf, 1);
+        const std::string first = pdfText(pdf, 1);
         for (const char* typed :
              {"Scuola «G. Verdi» – ampliamento", "Ing. Niccolò D’Angelo", "1° dicembre 2026"})
             QVERIFY2(first.find(typed) != std::string::npos, typed);
-        QVERIFY(pageText(pdf, 7).find("Rck 35") != std::string::npos);
+        QVERIFY(pdfText(pdf, 7).find("Rck 35") != std::string::npos);
         QTRY_VERIFY(!reportWindow());
 
         QLabel* notice = control<QLabel>("lblDocumento");
@@ -220,7 +194,7 @@ private slots:
         control<QPushButton>("cmdStampa")->click();
         QVERIFY(asker->messages.empty());
         QVERIFY(std::filesystem::exists(folder / "relazione.pdf"));
-        QVERIFY(pageText(folder / "relazione.pdf", 1).find("Comune di Spoleto") !=
+        QVERIFY(pdfText(folder / "relazione.pdf", 1).find("Comune di Spoleto") !=
                 std::string::npos);
     }
 
@@ -245,7 +219,7 @@ private slots:
         QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
         openCalculatedProject("casa");
         control<QPushButton>("cmdStampa")->click();
-        const std::string matrix = pageText(folder / "casa.pdf", 3);
+        const std::string matrix = pdfText(folder / "casa.pdf", 3);
         double term = 0; // the largest term, which has thousands to group
         for (const double k : window->results().globalStiffness.values())
             term = std::max(term, 100 * k);

@@ -126,16 +126,21 @@ std::string temporaryPath(const std::string& path) {
     return (target.parent_path() / ("." + target.filename().string() + ".scrittura")).string();
 }
 
-void writePages(ReportContext& report) {
-    writeGeneralPage(report);
-    writeGeometryPage(report);
-    writeGlobalMatrixPage(report);
-    writeFamilyMatricesPage(report);
-    writeClassificationPage(report);
-    writeCentresPage(report);
-    writeSeismicPages(report);
+// The pages in order, each writer's end reported as a step of `pages`; the annexes, which hold
+// the long tables of a large building, as a stage of their own.
+void writePages(ReportContext& report, ProgressStage& pages, ProgressStage& annexes) {
+    using PageWriter = void (*)(ReportContext&);
+    constexpr PageWriter writers[] = {
+        writeGeneralPage,        writeGeometryPage, writeGlobalMatrixPage, writeFamilyMatricesPage,
+        writeClassificationPage, writeCentresPage,  writeSeismicPages};
+    constexpr double count = std::size(writers);
+    for (std::size_t i = 0; i < std::size(writers); ++i) {
+        writers[i](report);
+        pages.report((i + 1) / count);
+    }
     if (!report.appendix.parts.empty())
         writeAppendix(report);
+    annexes.report(1);
 }
 
 } // namespace
@@ -154,13 +159,18 @@ std::string todayItalian() {
 }
 
 ReportOutcome writeCalculationReport(const std::string& path, const Model& model,
-                                     AnalysisResults& results, const ReportRequest& request) {
+                                     AnalysisResults& results, const ReportRequest& request,
+                                     const ProgressCallback& progress) {
     ReportOutcome outcome;
     if (!resultsBelongTo(model, results)) {
         outcome.error = "Le matrici di rigidezza non corrispondono al modello: eseguire «Calcola "
                         "Matrici» prima di stampare la relazione.";
         return outcome;
     }
+    ProgressStage analysis(progress, "Centri di rigidezza e modi di vibrare", 0, 0.2);
+    ProgressStage pages(progress, "Pagine della relazione", 0.2, 0.6);
+    ProgressStage annexes(progress, "Allegati della relazione", 0.6, 0.99);
+    analysis.report(0);
     computeStiffnessCentres(model, results);
     QuietAsker quiet;
     const SeismicResults seismic =
@@ -175,6 +185,7 @@ ReportOutcome writeCalculationReport(const std::string& path, const Model& model
                  (request.projectName.empty() ? "" : " – " + request.projectName));
     pdf.SetAuthor(request.fields.designer);
     pdf.SetCreator(reportCreator());
+    analysis.report(1);
 
     std::string temporary = temporaryPath(path);
     if (!pdf.InitPDFFile(temporary)) {
@@ -189,7 +200,7 @@ ReportOutcome writeCalculationReport(const std::string& path, const Model& model
     bool complete = canvas.loadFonts();
     if (complete) {
         planPages(report);
-        writePages(report);
+        writePages(report, pages, annexes);
     }
     complete = pdf.ClosePDFFile() && complete;
     outcome.pages = pdf.Pages();
@@ -203,6 +214,8 @@ ReportOutcome writeCalculationReport(const std::string& path, const Model& model
         return outcome;
     }
     outcome.written = true;
+    if (progress)
+        progress("Relazione scritta", 1);
     return outcome;
 }
 

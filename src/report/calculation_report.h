@@ -25,6 +25,7 @@
 #include "analysis_results.h"
 #include "model.h"
 #include "number_format.h"
+#include "progress.h"
 #include "vibration_modes.h"
 
 #include <string>
@@ -60,9 +61,11 @@ std::string reportCreator();
 // Writes the report to path. Recomputes the centres of stiffness (the families may have changed
 // since "Calcola Matrici"), the torsional regularity and the modes. Refuses results that do
 // not belong to the model (no "Calcola Matrici" since the model changed size) and reports a
-// file that cannot be written; an existing file is replaced only by a complete report.
+// file that cannot be written; an existing file is replaced only by a complete report. Progress
+// goes by stage: the centres and modes, the six pages, the annexes.
 ReportOutcome writeCalculationReport(const std::string& path, const Model& model,
-                                     AnalysisResults& results, const ReportRequest& request);
+                                     AnalysisResults& results, const ReportRequest& request,
+                                     const ProgressCallback& progress = {});
 
 // Today's date as the report's date field shows it: "08/12/2026".
 std::string todayItalian();

@@ -3,8 +3,8 @@
 #include "accessible_names.h"
 #include "calculation_report.h"
 #include "display_locale.h"
+#include "progress_feedback.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDate>
 #include <QDir>
@@ -43,15 +43,6 @@ std::string withPdfExtension(std::string path) {
                              .compare(QString::fromStdString(extension), Qt::CaseInsensitive) == 0;
     return has ? path : path + extension;
 }
-
-// The wait cursor while the report is written (seconds on the largest buildings).
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
 
 } // namespace
 
@@ -145,8 +136,10 @@ bool ReportWindow::print() {
                                 session.projectName()};
     ReportOutcome outcome;
     {
-        const WaitCursor wait;
-        outcome = writeCalculationReport(*path, session.model(), host_.results(), request);
+        // Seconds on the largest buildings: a wait cursor, then the stage being written.
+        ProgressFeedback feedback(this, QString::fromUtf8(reportTitle));
+        outcome = writeCalculationReport(*path, session.model(), host_.results(), request,
+                                         feedback.callback());
     }
     if (!outcome.written) {
         host_.asker().tell(

@@ -29,7 +29,8 @@ using testing::runTool;
 struct WrittenReport {
     fs::path file;
     ReportOutcome outcome;
-    std::vector<std::string> pages; // pdftotext -layout of each page
+    std::vector<std::string> pages;  // pdftotext -layout of each page
+    std::vector<std::string> stages; // the stages the progress went through, in order
     bool onlyOn(const std::string& text, std::size_t page) const {
         for (std::size_t p = 0; p < pages.size(); ++p) {
             if ((pages[p].find(text) != std::string::npos) != (p + 1 == page))
@@ -59,10 +60,19 @@ WrittenReport writeReport(const std::string& name, const Model& model, AnalysisR
                           const ReportRequest& request = {}) {
     WrittenReport report;
     report.file = testing::outputFolder("report-" + name) / (name + ".pdf");
-    report.outcome = writeCalculationReport(report.file.string(), model, results, request);
+    double done = 0;
+    report.outcome =
+        writeCalculationReport(report.file.string(), model, results, request,
+                               [&](const std::string& stage, double fraction) {
+                                   EXPECT_GE(fraction, done) << stage; // progress never goes back
+                                   done = fraction;
+                                   if (report.stages.empty() || report.stages.back() != stage)
+                                       report.stages.push_back(stage);
+                               });
     EXPECT_TRUE(report.outcome.written) << name << ": " << report.outcome.error;
     if (!report.outcome.written)
         return report;
+    EXPECT_EQ(done, 1.0) << name; // a written report ends its progress
     expectQpdfClean(report.file);
     for (int p = 1; p <= report.outcome.pages; ++p) {
         const testing::ToolRun run =
@@ -361,6 +371,9 @@ TEST(CalculationReport, TallBuildingsPutTheirMatricesAndCentresInTheAppendix) {
                              "Centri di massa dei piani", "Kxx", "Kxy: tutti i termini sono nulli"})
         EXPECT_NE(appendix.find(part), std::string::npos) << part;
     EXPECT_NE(appendix.find(formatNumber(model.massCentre(12, 1), 0)), std::string::npos);
+    EXPECT_EQ(report.stages, (std::vector<std::string>{
+                                 "Centri di rigidezza e modi di vibrare", "Pagine della relazione",
+                                 "Allegati della relazione", "Relazione scritta"}));
 }
 
 TEST(CalculationReport, EveryPageRenders) {

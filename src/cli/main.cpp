@@ -88,6 +88,17 @@ public:
         std::cerr << "orvanta-cli: " << reason << '\n';
         return false;
     }
+    // Opens the project and runs the model check that comes before every calculation: 0 when
+    // the model can be calculated, otherwise the exit status, the reason printed.
+    int openForCalculation(const std::string& path) {
+        if (!open(path))
+            return exitUnreadable;
+        if (const std::optional<Message> refusal = calculationRefusal(model())) {
+            std::cerr << "orvanta-cli: " << refusal->text() << '\n';
+            return exitRefused;
+        }
+        return 0;
+    }
     ProjectSession& session() { return session_; }
     Model& model() { return session_.model(); }
     RecordingAsker& asker() { return asker_; }
@@ -272,14 +283,10 @@ int analyse(const std::vector<std::string>& arguments) {
         return usage();
 
     BatchProject project;
-    if (!project.open(options->path))
-        return exitUnreadable;
+    if (const int refused = project.openForCalculation(options->path))
+        return refused;
     Model& model = project.model();
     RecordingAsker& asker = project.asker();
-    if (const std::optional<Message> refusal = calculationRefusal(model)) {
-        std::cerr << "orvanta-cli: " << refusal->text() << '\n';
-        return exitRefused;
-    }
 
     // A distribution that stops on a missing beam or column keeps the stored loads, and the
     // analysis goes on with them.
@@ -322,14 +329,10 @@ int report(const std::vector<std::string>& arguments) {
         return usage();
 
     BatchProject project;
-    if (!project.open(options->path))
-        return exitUnreadable;
+    if (const int refused = project.openForCalculation(options->path))
+        return refused;
     const Model& model = project.model();
     ProjectSession& session = project.session();
-    if (const std::optional<Message> refusal = calculationRefusal(model)) {
-        std::cerr << "orvanta-cli: " << refusal->text() << '\n';
-        return exitRefused;
-    }
 
     AnalysisResults results;
     const CalculationReport calculation = runCalculation(model, results, project.asker());

@@ -6,7 +6,6 @@
 // report must print the results the program holds, and Close must leave the menus as at start.
 
 #include "child_host.h"
-#include "document_opener.h"
 #include "element_records.h"
 #include "load_distribution.h"
 #include "main_window.h"
@@ -15,6 +14,7 @@
 #include "pdf_tools.h"
 #include "picture_box.h"
 #include "project_file.h"
+#include "recording_opener.h"
 #include "sample_models.h"
 #include "scripted_interaction.h"
 #include "startup.h"
@@ -41,15 +41,6 @@
 namespace orvanta {
 
 namespace {
-
-class RecordingOpener : public DocumentOpener {
-public:
-    bool open(const QString& path) override {
-        opened << path;
-        return true;
-    }
-    QStringList opened;
-};
 
 // The building the road enters: X lines at 0, 5000, 10000, Y lines at 0, 4000, 8000, three
 // storeys of 3000 mm; an extra node (node 10) at (2500, 8000) with a 300 × 300 column in the
@@ -105,7 +96,7 @@ private:
     std::filesystem::path folder;
     testing::ScriptedAsker asker;
     testing::ScriptedFileChooser chooser;
-    RecordingOpener opener;
+    testing::RecordingOpener opener;
     std::unique_ptr<Startup> startup;
     MainWindow* window = nullptr;
 

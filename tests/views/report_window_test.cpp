@@ -4,10 +4,10 @@
 
 #include "accessibility_check.h"
 #include "child_host.h"
-#include "document_opener.h"
 #include "main_window.h"
 #include "number_format.h"
 #include "pdf_tools.h"
+#include "recording_opener.h"
 #include "sample_projects.h"
 #include "scripted_interaction.h"
 #include "test_paths.h"
@@ -28,19 +28,7 @@ using testing::qpdfClean;
 using testing::ScriptedAsker;
 using testing::ScriptedFileChooser;
 
-namespace {
-
-class RecordingOpener : public DocumentOpener {
-public:
-    bool open(const QString& path) override {
-        opened.push_back(path);
-        return succeed;
-    }
-    QStringList opened;
-    bool succeed = true;
-};
-
-} // namespace
+namespace {} // namespace
 
 class ReportWindowTest : public QObject {
     Q_OBJECT
@@ -49,7 +37,7 @@ private:
     std::filesystem::path folder;
     std::unique_ptr<ScriptedAsker> asker;
     std::unique_ptr<ScriptedFileChooser> chooser;
-    RecordingOpener opener;
+    testing::RecordingOpener opener;
     std::unique_ptr<MainWindow> window;
 
     template <class T> T* control(const char* name) const {
@@ -82,7 +70,7 @@ private slots:
             testing::outputFolder(std::string("report-window-") + QTest::currentTestFunction());
         asker = std::make_unique<ScriptedAsker>();
         chooser = std::make_unique<ScriptedFileChooser>();
-        opener = RecordingOpener();
+        opener = testing::RecordingOpener();
         window = std::make_unique<MainWindow>(
             *asker, *chooser,
             SettingsStore::file(QString::fromStdString((folder / "settings.ini").string())));

@@ -28,8 +28,6 @@ using testing::qpdfClean;
 using testing::ScriptedAsker;
 using testing::ScriptedFileChooser;
 
-namespace {} // namespace
-
 class ReportWindowTest : public QObject {
     Q_OBJECT
 

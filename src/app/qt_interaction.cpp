@@ -25,20 +25,27 @@ QMessageBox::Icon boxIcon(MessageIcon icon) {
 
 } // namespace
 
-Answer MessageBoxAsker::ask(const Message& message) {
-    QMessageBox box(QApplication::activeWindow());
-    box.setWindowTitle(QString::fromStdString(message.title));
-    box.setText(QString::fromStdString(message.text()));
-    box.setIcon(boxIcon(message.icon));
+std::unique_ptr<QMessageBox> makeMessageBox(const Message& message, QWidget* parent) {
+    auto box = std::make_unique<QMessageBox>(parent);
+    box->setWindowTitle(QString::fromStdString(message.title));
+    box->setText(QString::fromStdString(message.text()));
+    box->setIcon(boxIcon(message.icon));
     if (message.buttons == MessageButtons::YesNo) {
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-        box.setDefaultButton(QMessageBox::Yes);
-        box.button(QMessageBox::Yes)->setText(QStringLiteral("&Sì"));
-        box.button(QMessageBox::No)->setText(QStringLiteral("&No"));
-        return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box->setDefaultButton(QMessageBox::Yes);
+        box->button(QMessageBox::Yes)->setText(QStringLiteral("&Sì"));
+        box->button(QMessageBox::No)->setText(QStringLiteral("&No"));
+    } else {
+        box->setStandardButtons(QMessageBox::Ok);
     }
-    box.setStandardButtons(QMessageBox::Ok);
-    box.exec();
+    return box;
+}
+
+Answer MessageBoxAsker::ask(const Message& message) {
+    const std::unique_ptr<QMessageBox> box = makeMessageBox(message, QApplication::activeWindow());
+    const int pressed = box->exec();
+    if (message.buttons == MessageButtons::YesNo)
+        return pressed == QMessageBox::Yes ? Answer::Yes : Answer::No;
     return Answer::Ok;
 }
 

@@ -6,8 +6,16 @@
 #include "user_interaction.h"
 
 #include <QString>
+#include <memory>
+
+class QMessageBox;
+class QWidget;
 
 namespace orvanta {
+
+// The box that shows a message: its title, its lines, the icon of its kind and the buttons
+// ("Sì" and "No", or OK), not yet shown.
+std::unique_ptr<QMessageBox> makeMessageBox(const Message& message, QWidget* parent);
 
 class MessageBoxAsker : public Asker {
 public:

@@ -7,20 +7,26 @@
 // Analisi menu open) and progress.png (the progress dialog of a long "Calcola Matrici"). With a
 // project it then opens every result view from the menu at its default size, with three
 // families of ritti orthogonal to X and two orthogonal to Y assigned automatically and every
-// centre shown: famiglie-x.png, famiglie-y.png, matrice.png, centri.png, elevazione.png,
-// regolarita.png. Then stampa.png (the report window) and stampa-scritta.png (the status bar
-// after the report was written into the output folder). Last come griglia.png and geometria.png
-// (the two first input phases of a new project with a building half entered), and with a project
-// carichi.png and sezioni.png (the loads and sections editors with the project's building
-// entered). Messages are printed instead of shown, and the user's settings are left alone. Run it
+// centre of both directions shown: famiglie-x.png, famiglie-y.png, matrice.png, centri.png (and the
+// main window around it, main-window-centri.png), elevazione.png, regolarita.png. Then stampa.png
+// (the report window) and stampa-scritta.png (the status bar after the report was written into the
+// output folder). Then griglia.png and geometria.png (the two first input phases of a new
+// project, entering the bundled example as the user guide does), and with a project carichi.png
+// and sezioni.png (the loads and sections editors with the project's building entered) and
+// messaggio.png (a message box: "Calcola Matrici" refusing two sections left unassigned). Last
+// guida.png, the user guide on its chapter of the grid. Messages are printed instead of shown,
+// and the user's settings are left alone. Run it
 // under a display, e.g. xvfb-run (scripts/screenshot-main-window).
 
 #include "about_box.h"
 #include "calculation_report.h"
 #include "element_records.h"
+#include "help_window.h"
 #include "main_window.h"
+#include "model_check.h"
 #include "progress_feedback.h"
 #include "project_file.h"
+#include "qt_interaction.h"
 #include "splash_screen.h"
 #include "startup_screen.h"
 
@@ -29,9 +35,11 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
 #include <QProgressDialog>
@@ -156,8 +164,9 @@ void press(MainWindow& window, const char* child, const char* button) {
         b->click();
 }
 
-// A new project with a building half entered: a 5 × 4 grid of four storeys with two extra nodes
-// (grid.png), then the columns of the lower storeys and the beams of the first (geometria.png).
+// A new project entered as the user guide enters the bundled example palazzina-4-piani: its
+// grid of 5 × 4 lines, five levels and the canopy node (griglia.png), then its columns through
+// four storeys, the canopy column on storey 1 and the beams of every storey (geometria.png).
 bool shootInputPhases(MainWindow& window, const QDir& folder) {
     if (auto* close = window.findChild<QAction*>("mnuFileClose");
         close && window.session().projectOpen())
@@ -165,9 +174,9 @@ bool shootInputPhases(MainWindow& window, const QDir& folder) {
     if (auto* newProject = window.findChild<QAction*>("mnuFileNew"))
         newProject->trigger();
     const char* grid = "frmGriglia";
-    typeInto(window, grid, "txtXmax", "22");
-    typeInto(window, grid, "txtYmax", "16");
-    typeInto(window, grid, "txtZmax", "13");
+    typeInto(window, grid, "txtXmax", "17");
+    typeInto(window, grid, "txtYmax", "15");
+    typeInto(window, grid, "txtZmax", "12,4");
     const auto add = [&](const char* box, const char* button,
                          std::initializer_list<const char*> values) {
         for (const char* v : values) {
@@ -175,14 +184,11 @@ bool shootInputPhases(MainWindow& window, const QDir& folder) {
             press(window, grid, button);
         }
     };
-    add("txtX", "cmdAggiungiX", {"0", "5000", "4500", "5000", "5500"});
-    add("txtY", "cmdAggiungiY", {"0", "4500", "5000", "4000"});
-    add("txtZ", "cmdAggiungiZ", {"0", "3200", "3000", "3000", "3000"});
-    typeInto(window, grid, "txtXnodo", "7000");
-    typeInto(window, grid, "txtYnodo", "15500");
-    press(window, grid, "cmdAggiungiNodo");
-    typeInto(window, grid, "txtXnodo", "21500");
-    typeInto(window, grid, "txtYnodo", "2000");
+    add("txtX", "cmdAggiungiX", {"0", "4000", "4500", "4500", "4000"});
+    add("txtY", "cmdAggiungiY", {"0", "5200", "4500", "5200"});
+    add("txtZ", "cmdAggiungiZ", {"0", "3400", "3000", "3000", "3000"});
+    typeInto(window, grid, "txtXnodo", "8500");
+    typeInto(window, grid, "txtYnodo", "-2000");
     press(window, grid, "cmdAggiungiNodo");
     settle();
     bool ok = save(window.grab(), folder, QStringLiteral("griglia.png"));
@@ -193,16 +199,19 @@ bool shootInputPhases(MainWindow& window, const QDir& folder) {
     auto* editor = window.findChild<QWidget*>(geometry);
     if (!editor)
         return false;
-    if (auto* elevations = editor->findChild<QComboBox*>("cmbElevazionePil"))
-        elevations->setCurrentIndex(2);
+    auto* elevations = editor->findChild<QComboBox*>("cmbElevazionePil");
+    auto* beamStorey = editor->findChild<QComboBox*>("cmbElevazioneTra");
+    if (!elevations || !beamStorey)
+        return false;
+    elevations->setCurrentIndex(3);
     press(window, geometry, "cmdPilastriTutti");
     typeInto(window, geometry, "txtNodoPil", "21");
+    elevations->setCurrentIndex(0);
     press(window, geometry, "cmdAggiungiPil");
-    if (auto* storey = editor->findChild<QComboBox*>("cmbElevazioneTra"))
-        storey->setCurrentIndex(0);
-    press(window, geometry, "cmdTraviTutte");
-    typeInto(window, geometry, "txtNodoiTra", "7");
-    press(window, geometry, "cmdEliminaTra");
+    for (int storey = 3; storey >= 0; --storey) {
+        beamStorey->setCurrentIndex(storey);
+        press(window, geometry, "cmdTraviTutte");
+    }
     typeInto(window, geometry, "txtNodoPil", "8");
     settle();
     ok = save(window.grab(), folder, QStringLiteral("geometria.png")) && ok;
@@ -248,6 +257,7 @@ bool shootResultViews(MainWindow& window, const QDir& folder) {
     bool ok = true;
     QWidget* familiesX = openView(window, "mnuFamiglieX", "frmFamiglieX");
     assignFamilies(familiesX, 3);
+    typeInto(window, "frmFamiglieX", "txtRitto2", QStringLiteral("8")); // the lift core
     ok = shootView(familiesX, folder, QStringLiteral("famiglie-x.png")) && ok;
     QWidget* familiesY = openView(window, "mnuFamiglieY", "frmFamiglieY");
     assignFamilies(familiesY, 2);
@@ -256,9 +266,13 @@ bool shootResultViews(MainWindow& window, const QDir& folder) {
                    QStringLiteral("matrice.png")) &&
          ok;
     QWidget* centres = openView(window, "mnuCentri", "frmCentri");
+    // Both directions: the lines of the families along X and along Y together.
+    if (auto* directions = centres ? centres->findChild<QComboBox*>("cmbDirezioneRitti") : nullptr)
+        directions->setCurrentIndex(2);
     click(centres, "cmdMassaVisualizza");
     click(centres, "cmdRigidezzaVisualizza");
     ok = shootView(centres, folder, QStringLiteral("centri.png")) && ok;
+    ok = save(window.grab(), folder, QStringLiteral("main-window-centri.png")) && ok;
     ok = shootView(openView(window, "mnuElevazione", "frmElevazione"), folder,
                    QStringLiteral("elevazione.png")) &&
          ok;
@@ -320,6 +334,35 @@ bool shootLoadsAndSections(Asker& asker, FileChooser& chooser, const QString& se
     ok = save(window.grab(), folder, QStringLiteral("sezioni.png")) && ok;
     window.findChild<QAction*>("mnuFileClose")->trigger();
     return ok;
+}
+
+// The refusal of "Calcola Matrici" for the project with two sections left unassigned, in the
+// message box the program shows (messaggio.png).
+bool shootMessage(const QString& project, const QDir& folder) {
+    const ProjectReadResult read = readProjectFile(project.toStdString());
+    if (!read.model)
+        return false;
+    Model model = *read.model;
+    for (const int node : {3, 7})
+        setColumnSection(model, 2, node, ColumnSection{});
+    const std::optional<Message> refusal = calculationRefusal(model);
+    if (!refusal)
+        return false;
+    const std::unique_ptr<QMessageBox> box = makeMessageBox(*refusal, nullptr);
+    return shoot(*box, folder, QStringLiteral("messaggio.png"));
+}
+
+// The user guide in its window, on the chapter of the grid with its picture (guida.png).
+bool shootHelp(const QDir& folder) {
+    const UserGuide guide = UserGuide::find();
+    if (guide.chapters().size() < 2) {
+        std::cerr << "orvanta-screenshot: guida non trovata\n";
+        return false;
+    }
+    HelpWindow help(guide);
+    help.showContents();
+    help.findChild<QListWidget*>("lstSommario")->setCurrentRow(1);
+    return shoot(help, folder, QStringLiteral("guida.png"));
 }
 
 } // namespace
@@ -386,5 +429,8 @@ int main(int argc, char* argv[]) {
         ok = shootLoadsAndSections(asker, chooser, settingsFolder.filePath(QStringLiteral("e.ini")),
                                    arguments.at(2), folder) &&
              ok;
+    if (arguments.size() > 2)
+        ok = shootMessage(arguments.at(2), folder) && ok;
+    ok = shootHelp(folder) && ok;
     return ok ? 0 : 1;
 }

@@ -12,8 +12,9 @@
 // after the report was written into the output folder). Last come griglia.png and geometria.png
 // (the two first input phases of a new project with a building half entered), and with a project
 // carichi.png and sezioni.png (the loads and sections editors with the project's building
-// entered). Messages are printed instead of shown, and the user's settings are left alone. Run it
-// under a display, e.g. xvfb-run (scripts/screenshot-main-window).
+// entered) and pianta.png (the plan picture "FINE FASE DI INPUT" saves beside that building).
+// Messages are printed instead of shown, and the user's settings are left alone. Run it under a
+// display, e.g. xvfb-run (scripts/screenshot-main-window).
 
 #include "about_box.h"
 #include "calculation_report.h"
@@ -61,6 +62,19 @@ public:
     std::optional<std::string> chooseFileToSave(const std::string&, const std::string&) override {
         return std::nullopt;
     }
+};
+
+// Saves wherever it was told: the project entered through the input phases lands beside the
+// pictures.
+class SavingFileChooser : public NoFileChooser {
+public:
+    explicit SavingFileChooser(std::string path) : path_(std::move(path)) {}
+    std::optional<std::string> chooseFileToSave(const std::string&, const std::string&) override {
+        return path_;
+    }
+
+private:
+    std::string path_;
 };
 
 void settle() {
@@ -270,15 +284,17 @@ bool shootResultViews(MainWindow& window, const QDir& folder) {
 
 // The loads and sections editors on the project's building: the loads window as the geometry
 // phase leaves it, then with the project's slabs, and the sections window after the hand-over,
-// on a hollow-box column where there is one.
-bool shootLoadsAndSections(Asker& asker, FileChooser& chooser, const QString& settingsFile,
-                           const QString& project, const QDir& folder) {
+// on a hollow-box column where there is one. "FINE FASE DI INPUT" then saves the building as
+// input.orv beside the pictures, with its plan picture input.bmp, shown again as pianta.png.
+bool shootLoadsAndSections(Asker& asker, const QString& settingsFile, const QString& project,
+                           const QDir& folder) {
     const ProjectReadResult read = readProjectFile(project.toStdString());
     if (!read.model) {
         std::cerr << "orvanta-screenshot: " << read.error << '\n';
         return false;
     }
     const Model building = *read.model;
+    SavingFileChooser chooser(folder.filePath(QStringLiteral("input.orv")).toStdString());
     MainWindow window(asker, chooser, SettingsStore::file(settingsFile));
     window.resize(1200, 820);
     window.show();
@@ -318,6 +334,11 @@ bool shootLoadsAndSections(Asker& asker, FileChooser& chooser, const QString& se
         direction->setCurrentIndex(1);
     settle();
     ok = save(window.grab(), folder, QStringLiteral("sezioni.png")) && ok;
+
+    press(window, "frmSezioni", "cmdFine");
+    settle();
+    const QPixmap plan(folder.filePath(QStringLiteral("input.bmp")), "BMP");
+    ok = !plan.isNull() && save(plan, folder, QStringLiteral("pianta.png")) && ok;
     window.findChild<QAction*>("mnuFileClose")->trigger();
     return ok;
 }
@@ -383,7 +404,7 @@ int main(int argc, char* argv[]) {
     ok = shootReport(window, folder) && ok;
     ok = shootInputPhases(window, folder) && ok;
     if (arguments.size() > 2)
-        ok = shootLoadsAndSections(asker, chooser, settingsFolder.filePath(QStringLiteral("e.ini")),
+        ok = shootLoadsAndSections(asker, settingsFolder.filePath(QStringLiteral("e.ini")),
                                    arguments.at(2), folder) &&
              ok;
     return ok ? 0 : 1;

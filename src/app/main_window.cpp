@@ -120,6 +120,17 @@ const ChildWindowEntry* MainWindow::entry(const QString& name) const {
     return nullptr;
 }
 
+bool MainWindow::reopenableFromMenu(const ChildWindowEntry& window) const {
+    const auto item = menu_.windowItems.find(QString::fromLatin1(window.name));
+    if (item == menu_.windowItems.end() || !item->second->isEnabled())
+        return false;
+    const MenuPlace place = window.item.place;
+    const bool inAnalysisMenu = place == MenuPlace::analysisEditing ||
+                                place == MenuPlace::analysisMatrices ||
+                                place == MenuPlace::analysisDrawings;
+    return !inAnalysisMenu || menu_.analysis->menuAction()->isEnabled();
+}
+
 void MainWindow::enableItems(std::initializer_list<ItemEnabling> rules, bool enabled) {
     for (const ChildWindowEntry& w : windows_) {
         const auto item = menu_.windowItems.find(QString::fromLatin1(w.name));
@@ -283,13 +294,14 @@ QWidget* MainWindow::openChild(const QString& name) {
         widget->setObjectName(name);
     if (widget->windowTitle().isEmpty())
         widget->setWindowTitle(QString::fromUtf8(window->caption));
-    // An input phase that no menu item reopens (grid, geometry, loads) ends only by its own
+    // An input phase that no menu item reopens now (grid, geometry, loads, and the sections of a
+    // project whose Analisi menu is still shut, before its first save) ends only by its own
     // hand-over or by File > Chiudi: its frame has no close button and no Close in its menu, so
     // that a stray click cannot leave the project open with no window to go on entering it.
-    const Qt::WindowFlags frameFlags = window->item.place == MenuPlace::none
-                                           ? Qt::SubWindow | Qt::CustomizeWindowHint |
-                                                 Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint
-                                           : Qt::WindowFlags{};
+    const Qt::WindowFlags frameFlags = reopenableFromMenu(*window)
+                                           ? Qt::WindowFlags{}
+                                           : Qt::SubWindow | Qt::CustomizeWindowHint |
+                                                 Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint;
     QMdiSubWindow* frame = documents_->addSubWindow(widget.release(), frameFlags);
     frame->setAttribute(Qt::WA_DeleteOnClose);
     openChildren_[name] = frame;

@@ -4,6 +4,7 @@
 #include "numbering.h"
 #include "plan_view.h"
 #include "storey_plan.h"
+#include "view_drawing.h"
 
 #include <cmath>
 #include <string>
@@ -69,6 +70,7 @@ Drawing chosenElementsPlan(const Model& m, int storey, int columnNode, BeamDirec
     d.setPenWidth(1);
     if (isPresent(m, storey, beamSlot(m.counts, direction, beamStart)))
         d.line(a, b, PlanStyle{}.foreground);
+    fitExtentToContents(d, Drawing::defaultExtent);
     return d;
 }
 

@@ -310,7 +310,12 @@ QWidget* MainWindow::openChild(const QString& name) {
     return frame->widget();
 }
 
+// A model edited after "Calcola Matrici" (a section changed in the window "Modifica Sezioni"
+// left open through the calculation) makes the families, the matrices and the centres stale
+// again, as opening that window does.
 void MainWindow::projectChanged(ProjectChange change, const QWidget* origin) {
+    if (change == ProjectChange::modelEdited)
+        enableItems({ItemEnabling::untilSectionsEdited}, false);
     QStringList closing;
     for (const auto& [name, frame] : openChildren_) {
         if (!frame || frame->widget() == origin)

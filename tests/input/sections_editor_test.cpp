@@ -354,6 +354,16 @@ private slots:
         QCOMPARE(bench->openWindows(), QStringList{"frmSezioni"});
         QCOMPARE(bench->text("txtBasePil"), QString("300"));
         QVERIFY(closable(*bench->control("frmSezioni")));
+
+        // Calculated with the window left open, then a section changed: the views of the old
+        // sections stay shut until the next calculation.
+        QAction* families = bench->window->findChild<QAction*>("mnuFamiglieX");
+        bench->window->findChild<QAction*>("mnuCalcola")->trigger();
+        QVERIFY(families->isEnabled());
+        bench->fill("txtBasePil", "350");
+        bench->click("cmdModificaPil");
+        QVERIFY(!families->isEnabled());
+        QVERIFY(bench->window->findChild<QAction*>("mnuElevazione")->isEnabled());
     }
 
     // An extra node 2000 mm in front of the first grid line lies below the picture box's 10000

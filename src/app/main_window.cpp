@@ -231,11 +231,12 @@ void MainWindow::calculate() {
 
 // Editing the sections makes the families, the matrices and the centres stale: their items are
 // disabled, and their windows close, until "Calcola Matrici" runs again.
+// A window that its preparation keeps shut changes nothing.
 void MainWindow::openFromMenu(const ChildWindowEntry& window) {
-    if (window.editsSections)
-        enableItems({ItemEnabling::untilSectionsEdited}, false);
     if (window.prepare && window.create && !window.prepare(*this))
         return;
+    if (window.editsSections)
+        enableItems({ItemEnabling::untilSectionsEdited}, false);
     openChild(QString::fromLatin1(window.name));
 }
 

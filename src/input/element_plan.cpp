@@ -41,7 +41,7 @@ void drawNodeNumbers(Drawing& d, const Model& m) {
     d.setFontSize(nodeNumberSize);
     for (int node = 1; node <= nodes; ++node) {
         const numbering::PlanPoint p = numbering::nodePosition(m, node);
-        const TwipsPoint at = planPoint(p.x, p.y, m.planScale);
+        const TwipsPoint at = planPoint(p.x, p.y, planScaleOf(m));
         d.text({at.x + nodeNumberOffset.x, at.y + nodeNumberOffset.y}, std::to_string(node),
                nodeNumberColour);
     }
@@ -51,7 +51,7 @@ void drawNodeNumbers(Drawing& d, const Model& m) {
 Drawing chosenElementsPlan(const Model& m, int storey, int columnNode, BeamDirection direction,
                            int beamStart) {
     Drawing d(Drawing::defaultExtent, colours::black);
-    const double scale = m.planScale;
+    const double scale = planScaleOf(m);
     drawStoreyPlan(d, storeyPlan(m, storey), scale);
     drawNodeNumbers(d, m);
 

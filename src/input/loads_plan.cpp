@@ -62,7 +62,7 @@ void drawSlabMark(Drawing& d, const BayRectangle& bay, SlabSpan span, double sca
 } // namespace
 
 void drawLoadsPlan(Drawing& d, const Model& m, int storey, int currentNode) {
-    const double scale = m.planScale;
+    const double scale = planScaleOf(m);
     drawStoreyPlan(d, storeyPlan(m, storey), scale);
     drawNodeNumbers(d, m);
     const Counts& c = m.counts;

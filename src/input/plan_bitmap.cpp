@@ -14,7 +14,7 @@ namespace orvanta {
 
 QImage planBitmap(const Model& model, int storey) {
     Drawing drawing;
-    drawStoreyPlan(drawing, storeyPlan(model, storey), model.planScale, bitmapPlanStyle());
+    drawStoreyPlan(drawing, storeyPlan(model, storey), planScaleOf(model), bitmapPlanStyle());
     fitExtentToContents(drawing, Drawing::defaultExtent);
     const TwipsSize extent = drawing.extent();
     return renderDrawing(drawing, QSize(twipsToPixels(extent.width, planBitmapDpi),

@@ -37,6 +37,20 @@ bool resultsAreFinite(ChildHost& host) {
     return true;
 }
 
+// "Modifica Sezioni" reopens the sections of a building whose input phases are over: a project
+// saved in the middle of its first phases (which enables the Analisi menu) has no complete
+// model to show sections of yet.
+bool inputPhasesOver(ChildHost& host) {
+    if (host.session().model().hasCompleteArrays())
+        return true;
+    host.asker().ask(Message{{"La struttura non è stata ancora definita completamente",
+                              "Completare le fasi di input prima di procedere"},
+                             "Impossibile modificare le sezioni",
+                             MessageIcon::Exclamation,
+                             MessageButtons::Ok});
+    return false;
+}
+
 bool prepareCentres(ChildHost& host) {
     computeStiffnessCentres(host.session().model(), host.results());
     return resultsAreFinite(host);
@@ -75,7 +89,7 @@ std::vector<ChildWindowEntry> childWindowTable() {
          {"mnuModifica", "Modifica Sezioni", analysisEditing, withMenu},
          true,
          make<SectionsEditor>(),
-         {}},
+         inputPhasesOver},
         {childWindow::familiesX,
          phase::familiesX,
          "Matrici Traslazionali dei Ritti Strutturali ortogonali ad X",

@@ -120,6 +120,17 @@ const ChildWindowEntry* MainWindow::entry(const QString& name) const {
     return nullptr;
 }
 
+bool MainWindow::reopenableFromMenu(const ChildWindowEntry& window) const {
+    const auto item = menu_.windowItems.find(QString::fromLatin1(window.name));
+    if (item == menu_.windowItems.end() || !item->second->isEnabled())
+        return false;
+    const MenuPlace place = window.item.place;
+    const bool inAnalysisMenu = place == MenuPlace::analysisEditing ||
+                                place == MenuPlace::analysisMatrices ||
+                                place == MenuPlace::analysisDrawings;
+    return !inAnalysisMenu || menu_.analysis->menuAction()->isEnabled();
+}
+
 void MainWindow::enableItems(std::initializer_list<ItemEnabling> rules, bool enabled) {
     for (const ChildWindowEntry& w : windows_) {
         const auto item = menu_.windowItems.find(QString::fromLatin1(w.name));
@@ -220,11 +231,12 @@ void MainWindow::calculate() {
 
 // Editing the sections makes the families, the matrices and the centres stale: their items are
 // disabled, and their windows close, until "Calcola Matrici" runs again.
+// A window that its preparation keeps shut changes nothing.
 void MainWindow::openFromMenu(const ChildWindowEntry& window) {
-    if (window.editsSections)
-        enableItems({ItemEnabling::untilSectionsEdited}, false);
     if (window.prepare && window.create && !window.prepare(*this))
         return;
+    if (window.editsSections)
+        enableItems({ItemEnabling::untilSectionsEdited}, false);
     openChild(QString::fromLatin1(window.name));
 }
 
@@ -283,13 +295,14 @@ QWidget* MainWindow::openChild(const QString& name) {
         widget->setObjectName(name);
     if (widget->windowTitle().isEmpty())
         widget->setWindowTitle(QString::fromUtf8(window->caption));
-    // An input phase that no menu item reopens (grid, geometry, loads) ends only by its own
+    // An input phase that no menu item reopens now (grid, geometry, loads, and the sections of a
+    // project whose Analisi menu is still shut, before its first save) ends only by its own
     // hand-over or by File > Chiudi: its frame has no close button and no Close in its menu, so
     // that a stray click cannot leave the project open with no window to go on entering it.
-    const Qt::WindowFlags frameFlags = window->item.place == MenuPlace::none
-                                           ? Qt::SubWindow | Qt::CustomizeWindowHint |
-                                                 Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint
-                                           : Qt::WindowFlags{};
+    const Qt::WindowFlags frameFlags = reopenableFromMenu(*window)
+                                           ? Qt::WindowFlags{}
+                                           : Qt::SubWindow | Qt::CustomizeWindowHint |
+                                                 Qt::WindowTitleHint | Qt::WindowMinMaxButtonsHint;
     QMdiSubWindow* frame = documents_->addSubWindow(widget.release(), frameFlags);
     frame->setAttribute(Qt::WA_DeleteOnClose);
     openChildren_[name] = frame;
@@ -298,7 +311,12 @@ QWidget* MainWindow::openChild(const QString& name) {
     return frame->widget();
 }
 
+// A model edited after "Calcola Matrici" (a section changed in the window "Modifica Sezioni"
+// left open through the calculation) makes the families, the matrices and the centres stale
+// again, as opening that window does.
 void MainWindow::projectChanged(ProjectChange change, const QWidget* origin) {
+    if (change == ProjectChange::modelEdited)
+        enableItems({ItemEnabling::untilSectionsEdited}, false);
     QStringList closing;
     for (const auto& [name, frame] : openChildren_) {
         if (!frame || frame->widget() == origin)

@@ -82,6 +82,8 @@ private:
     // Enables or disables the items of the windows with one of these rules; a window whose item
     // is disabled closes.
     void enableItems(std::initializer_list<ItemEnabling> rules, bool enabled);
+    // Whether the window's menu item can open it again now: the item and its menu are enabled.
+    bool reopenableFromMenu(const ChildWindowEntry& window) const;
     const ChildWindowEntry* entry(const QString& name) const;
     void showHelp(bool search);
     void showAbout();

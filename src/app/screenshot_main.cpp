@@ -7,16 +7,17 @@
 // Analisi menu open) and progress.png (the progress dialog of a long "Calcola Matrici"). With a
 // project it then opens every result view from the menu at its default size, with three
 // families of ritti orthogonal to X and two orthogonal to Y assigned automatically and every
-// centre of both directions shown: famiglie-x.png, famiglie-y.png, matrice.png, centri.png (and the
-// main window around it, main-window-centri.png), elevazione.png, regolarita.png. Then stampa.png
-// (the report window) and stampa-scritta.png (the status bar after the report was written into the
-// output folder). Then griglia.png and geometria.png (the two first input phases of a new
-// project, entering the bundled example as the user guide does), and with a project carichi.png
-// and sezioni.png (the loads and sections editors with the project's building entered) and
+// centre of both directions shown: famiglie-x.png, famiglie-y.png, matrice.png, centri.png (and
+// the main window around it, main-window-centri.png), elevazione.png, regolarita.png. Then
+// stampa.png (the report window) and stampa-scritta.png (the status bar after the report was
+// written into the output folder). Then griglia.png and geometria.png (the two first input phases
+// of a new project, entering the bundled example as the user guide does), and with a project
+// carichi.png and sezioni.png (the loads and sections editors with the project's building
+// entered), pianta.png (the plan picture "FINE FASE DI INPUT" saves beside that building) and
 // messaggio.png (a message box: "Calcola Matrici" refusing two sections left unassigned). Last
 // guida.png, the user guide on its chapter of the grid. Messages are printed instead of shown,
-// and the user's settings are left alone. Run it
-// under a display, e.g. xvfb-run (scripts/screenshot-main-window).
+// and the user's settings are left alone. Run it under a display, e.g. xvfb-run
+// (scripts/screenshot-main-window).
 
 #include "about_box.h"
 #include "calculation_report.h"
@@ -69,6 +70,19 @@ public:
     std::optional<std::string> chooseFileToSave(const std::string&, const std::string&) override {
         return std::nullopt;
     }
+};
+
+// Saves wherever it was told: the project entered through the input phases lands beside the
+// pictures.
+class SavingFileChooser : public NoFileChooser {
+public:
+    explicit SavingFileChooser(std::string path) : path_(std::move(path)) {}
+    std::optional<std::string> chooseFileToSave(const std::string&, const std::string&) override {
+        return path_;
+    }
+
+private:
+    std::string path_;
 };
 
 void settle() {
@@ -284,15 +298,17 @@ bool shootResultViews(MainWindow& window, const QDir& folder) {
 
 // The loads and sections editors on the project's building: the loads window as the geometry
 // phase leaves it, then with the project's slabs, and the sections window after the hand-over,
-// on a hollow-box column where there is one.
-bool shootLoadsAndSections(Asker& asker, FileChooser& chooser, const QString& settingsFile,
-                           const QString& project, const QDir& folder) {
+// on a hollow-box column where there is one. "FINE FASE DI INPUT" then saves the building as
+// input.orv beside the pictures, with its plan picture input.bmp, shown again as pianta.png.
+bool shootLoadsAndSections(Asker& asker, const QString& settingsFile, const QString& project,
+                           const QDir& folder) {
     const ProjectReadResult read = readProjectFile(project.toStdString());
     if (!read.model) {
         std::cerr << "orvanta-screenshot: " << read.error << '\n';
         return false;
     }
     const Model building = *read.model;
+    SavingFileChooser chooser(folder.filePath(QStringLiteral("input.orv")).toStdString());
     MainWindow window(asker, chooser, SettingsStore::file(settingsFile));
     window.resize(1200, 820);
     window.show();
@@ -332,6 +348,11 @@ bool shootLoadsAndSections(Asker& asker, FileChooser& chooser, const QString& se
         direction->setCurrentIndex(1);
     settle();
     ok = save(window.grab(), folder, QStringLiteral("sezioni.png")) && ok;
+
+    press(window, "frmSezioni", "cmdFine");
+    settle();
+    const QPixmap plan(folder.filePath(QStringLiteral("input.bmp")), "BMP");
+    ok = !plan.isNull() && save(plan, folder, QStringLiteral("pianta.png")) && ok;
     window.findChild<QAction*>("mnuFileClose")->trigger();
     return ok;
 }
@@ -426,7 +447,7 @@ int main(int argc, char* argv[]) {
     ok = shootReport(window, folder) && ok;
     ok = shootInputPhases(window, folder) && ok;
     if (arguments.size() > 2)
-        ok = shootLoadsAndSections(asker, chooser, settingsFolder.filePath(QStringLiteral("e.ini")),
+        ok = shootLoadsAndSections(asker, settingsFolder.filePath(QStringLiteral("e.ini")),
                                    arguments.at(2), folder) &&
              ok;
     if (arguments.size() > 2)

@@ -4,6 +4,7 @@
 #include "numbering.h"
 #include "plan_view.h"
 #include "storey_plan.h"
+#include "view_drawing.h"
 
 #include <cmath>
 #include <string>
@@ -40,7 +41,7 @@ void drawNodeNumbers(Drawing& d, const Model& m) {
     d.setFontSize(nodeNumberSize);
     for (int node = 1; node <= nodes; ++node) {
         const numbering::PlanPoint p = numbering::nodePosition(m, node);
-        const TwipsPoint at = planPoint(p.x, p.y, m.planScale);
+        const TwipsPoint at = planPoint(p.x, p.y, planScaleOf(m));
         d.text({at.x + nodeNumberOffset.x, at.y + nodeNumberOffset.y}, std::to_string(node),
                nodeNumberColour);
     }
@@ -50,7 +51,7 @@ void drawNodeNumbers(Drawing& d, const Model& m) {
 Drawing chosenElementsPlan(const Model& m, int storey, int columnNode, BeamDirection direction,
                            int beamStart) {
     Drawing d(Drawing::defaultExtent, colours::black);
-    const double scale = m.planScale;
+    const double scale = planScaleOf(m);
     drawStoreyPlan(d, storeyPlan(m, storey), scale);
     drawNodeNumbers(d, m);
 
@@ -69,6 +70,7 @@ Drawing chosenElementsPlan(const Model& m, int storey, int columnNode, BeamDirec
     d.setPenWidth(1);
     if (isPresent(m, storey, beamSlot(m.counts, direction, beamStart)))
         d.line(a, b, PlanStyle{}.foreground);
+    fitExtentToContents(d, Drawing::defaultExtent);
     return d;
 }
 

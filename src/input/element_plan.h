@@ -3,7 +3,8 @@
 // The plan of a storey as the geometry and sections editors show it: the shared storey plan, the
 // node numbers when there are at most 400 nodes, the chosen column's node ringed in yellow and
 // the chosen beam drawn in green between the column squares (drawn again in the beams' colour
-// over it when the beam is there).
+// over it when the beam is there). The extent grows to hold an extra node in front of the first
+// grid line.
 
 #include "drawing.h"
 #include "member_placement.h"

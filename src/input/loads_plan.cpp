@@ -5,6 +5,7 @@
 #include "numbering.h"
 #include "plan_view.h"
 #include "slab_entry.h"
+#include "view_drawing.h"
 
 #include <algorithm>
 #include <cmath>
@@ -61,7 +62,7 @@ void drawSlabMark(Drawing& d, const BayRectangle& bay, SlabSpan span, double sca
 } // namespace
 
 void drawLoadsPlan(Drawing& d, const Model& m, int storey, int currentNode) {
-    const double scale = m.planScale;
+    const double scale = planScaleOf(m);
     drawStoreyPlan(d, storeyPlan(m, storey), scale);
     drawNodeNumbers(d, m);
     const Counts& c = m.counts;
@@ -77,6 +78,7 @@ void drawLoadsPlan(Drawing& d, const Model& m, int storey, int currentNode) {
         d.box(planPoint(r.left, r.bottom, scale), planPoint(r.right, r.top, scale),
               currentBayColour);
     }
+    fitExtentToContents(d, Drawing::defaultExtent);
 }
 
 } // namespace orvanta

@@ -19,7 +19,8 @@ inline constexpr Colour currentBayColour = Colour::rgb(255, 255, 0); // yellow
 inline constexpr double slabInset = 300;                             // mm
 
 // Draws the plan of the storey with its slab marks; `currentNode` is the lower-left node of the
-// bay being edited (0 for none).
+// bay being edited (0 for none). The extent grows to hold an extra node in front of the first
+// grid line.
 void drawLoadsPlan(Drawing& drawing, const Model& model, int storey, int currentNode);
 
 } // namespace orvanta

@@ -4,6 +4,8 @@
 #include "drawing_painter.h"
 #include "plan_view.h"
 #include "storey_plan.h"
+#include "twips.h"
+#include "view_drawing.h"
 
 #include <cstring>
 #include <vector>
@@ -12,8 +14,11 @@ namespace orvanta {
 
 QImage planBitmap(const Model& model, int storey) {
     Drawing drawing;
-    drawStoreyPlan(drawing, storeyPlan(model, storey), model.planScale, bitmapPlanStyle());
-    return renderDrawing(drawing, QSize(planBitmapWidth, planBitmapHeight));
+    drawStoreyPlan(drawing, storeyPlan(model, storey), planScaleOf(model), bitmapPlanStyle());
+    fitExtentToContents(drawing, Drawing::defaultExtent);
+    const TwipsSize extent = drawing.extent();
+    return renderDrawing(drawing, QSize(twipsToPixels(extent.width, planBitmapDpi),
+                                        twipsToPixels(extent.height, planBitmapDpi)));
 }
 
 std::string writePlanBitmap(const Model& model, int storey, const std::string& path) {

@@ -4,7 +4,9 @@
 // (projectFolder/projectName.bmp) and shown by the later windows: the plan of one storey drawn
 // by the shared plan function in the bitmap style (white paper, black beams and labels, pen
 // width 2, 18-point labels), the picture box's 12000 × 10000 twips rendered at 96 dpi, i.e.
-// 800 × 667 pixels, written as an uncompressed 24-bit BMP.
+// 800 × 667 pixels, written as an uncompressed 24-bit BMP. An extra node in front of the first
+// grid line lies below those 10000 twips: the picture grows to hold it (up to twice as high), so
+// that its ritto can be found on the plan the later windows show.
 
 #include "model.h"
 
@@ -13,8 +15,7 @@
 
 namespace orvanta {
 
-inline constexpr int planBitmapWidth = 800;  // pixels: 12000 twips at 15 twips a pixel
-inline constexpr int planBitmapHeight = 667; // pixels: 10000 twips
+inline constexpr double planBitmapDpi = 96; // 15 twips a pixel
 
 // The picture of the storey's plan.
 QImage planBitmap(const Model& model, int storey);

@@ -234,6 +234,26 @@ private slots:
         QCOMPARE(closeActions, 1);
     }
 
+    // A project saved in the middle of its input has its Analisi menu: "Modifica Sezioni" waits
+    // for the sections phase, and in it brings the window forward.
+    void modificaSezioniWaitsForTheSectionsPhase() {
+        window->findChild<QAction*>("mnuFileNew")->trigger();
+        type(childWindow::grid, "txtXmax", "5");
+        type(childWindow::grid, "txtYmax", "4");
+        type(childWindow::grid, "txtZmax", "3");
+        add("txtX", "0", "cmdAggiungiX");
+        chooser->willChoose((folder / "a-meta.orv").string());
+        window->findChild<QAction*>("mnuFileSaveAs")->trigger();
+        QAction* sections = window->findChild<QAction*>("mnuModifica");
+        QVERIFY(sections->isEnabled());
+
+        sections->trigger();
+        QVERIFY(!child(childWindow::sections));
+        QVERIFY(child(childWindow::grid));
+        QCOMPARE(asker->messages.back().lines.back(),
+                 std::string("Completare le fasi di input prima di procedere"));
+    }
+
     // A project entered so far is not lost without a question.
     void closingAProjectBeingEnteredAsksFirst() {
         window->findChild<QAction*>("mnuFileNew")->trigger();

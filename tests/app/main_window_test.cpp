@@ -496,12 +496,15 @@ private slots:
     }
 
     void openViewsFollowTheProject() {
-        std::vector<ProjectChange> matrixHeard, centresHeard;
+        std::vector<ProjectChange> matrixHeard, centresHeard, elevationHeard;
         window->registerChild(childWindow::matrix, [&matrixHeard](ChildHost&) {
             return std::make_unique<FakeView>(matrixHeard);
         });
         window->registerChild(childWindow::centres, [&centresHeard](ChildHost&) {
             return std::make_unique<FakeView>(centresHeard);
+        });
+        window->registerChild(childWindow::elevation, [&elevationHeard](ChildHost&) {
+            return std::make_unique<FakeView>(elevationHeard);
         });
         openFromDialog(project("casa.orv"));
         click("mnuCalcola");
@@ -515,11 +518,14 @@ private slots:
         QCOMPARE(matrixHeard.back(), ProjectChange::familiesReassigned);
         QCOMPARE(centresHeard.size(), std::size_t{1});
 
-        // A view that cannot follow an edited model closes.
-        window->projectChanged(ProjectChange::modelEdited, centres);
+        // A view that cannot follow an edited model closes; the views of the old sections close
+        // with their items, which stay disabled until the next calculation.
+        QWidget* elevation = window->openChild(childWindow::elevation);
+        window->projectChanged(ProjectChange::modelEdited, elevation);
         auto* documents = window->findChild<QMdiArea*>();
         QTRY_COMPARE(documents->subWindowList().size(), 1);
-        QCOMPARE(documents->subWindowList().at(0)->widget(), centres);
+        QCOMPARE(documents->subWindowList().at(0)->widget(), elevation);
+        QVERIFY(!window->findChild<QAction*>("mnuMatrice")->isEnabled());
     }
 
     // The views of the families, the matrix and the centres close with their items when the

@@ -153,6 +153,18 @@ private slots:
         QCOMPARE(bench->model().slabs(1, 5, slab::present), 0.0);
     }
 
+    // A project file that holds no plan scale (0) is drawn at the scale its grid gives.
+    void aProjectWithoutAPlanScaleIsDrawnAtTheGridsScale() {
+        Model m = afterGeometry(4, 3, 1);
+        m.planScale = 0;
+        open(m);
+        typeLoads("5", "2", "30");
+        bench->click("cmdAggiungiSol");
+        const Box mark = slabMarks(plan()).front();
+        QCOMPARE(mark.oppositeCorner,
+                 planPoint(4700, 3700, std::min(11000 / 15000.0, 9000 / 8000.0)));
+    }
+
     void deletingClearsTheFlagAndMovesOn() {
         open(afterGeometry(4, 3, 1));
         typeLoads("5", "2", "30");

@@ -12,6 +12,7 @@
 #include "sections_editor.h"
 
 #include <QLabel>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QtTest>
 
@@ -45,6 +46,12 @@ std::vector<double> record(const Model& m, int k, int slot) {
 }
 
 const Colour yellow = Colour::rgb(255, 255, 0);
+
+// Whether the frame of the sections window offers to close it (its system menu, with Close).
+bool closable(const QWidget& sections) {
+    const auto* frame = qobject_cast<const QMdiSubWindow*>(sections.parentWidget());
+    return frame && frame->windowFlags().testFlag(Qt::WindowSystemMenuHint);
+}
 
 } // namespace
 
@@ -314,6 +321,8 @@ private slots:
 
     void finishSavesTheProjectAndThePlanPicture() {
         open(afterLoads(4, 3, 2));
+        // A new project has no Analisi menu to come back by: the window ends only with the input.
+        QVERIFY(!closable(*bench->control("frmSezioni")));
         enterEverySection();
         bench->asker.messages.clear();
         bench->chooser.willChoose((bench->folder / "casa.orv").string());
@@ -344,6 +353,48 @@ private slots:
         bench->window->findChild<QAction*>("mnuModifica")->trigger();
         QCOMPARE(bench->openWindows(), QStringList{"frmSezioni"});
         QCOMPARE(bench->text("txtBasePil"), QString("300"));
+        QVERIFY(closable(*bench->control("frmSezioni")));
+
+        // Calculated with the window left open, then a section changed: the views of the old
+        // sections stay shut until the next calculation.
+        QAction* families = bench->window->findChild<QAction*>("mnuFamiglieX");
+        bench->window->findChild<QAction*>("mnuCalcola")->trigger();
+        QVERIFY(families->isEnabled());
+        bench->fill("txtBasePil", "350");
+        bench->click("cmdModificaPil");
+        QVERIFY(!families->isEnabled());
+        QVERIFY(bench->window->findChild<QAction*>("mnuElevazione")->isEnabled());
+    }
+
+    // An extra node 2000 mm in front of the first grid line lies below the picture box's 10000
+    // twips: the plan on the screen and the picture saved beside the project grow to hold its
+    // column, the ritto the later windows must show.
+    void anExtraNodeInFrontOfTheGridStaysOnThePlans() {
+        Model m = afterLoads(3, 2, 1, 1);
+        m.coordX(4) = 5000;
+        m.coordY(3) = -2000;
+        setPresent(m, 1, numbering::columnSlot(m.counts, 7), true);
+        open(m);
+        enterEverySection();
+        bench->moveBar("hsbNodoPil", 7);
+        const Circle ring = columnMark();
+        QCOMPARE(ring.centre, planPoint(5000, -2000, bench->model().planScale));
+        QVERIFY(ring.centre.y + ring.radius <
+                bench->control<PictureBox>("pctPianta")->drawing().extent().height);
+
+        bench->chooser.willChoose((bench->folder / "casa.orv").string());
+        bench->click("cmdFine");
+        const pdf::BmpReading picture = pdf::readBmpFile(bench->folder / "casa.bmp");
+        QVERIFY2(picture.image, picture.error.c_str());
+        QCOMPARE(picture.image->width, 800);
+        QVERIFY(picture.image->height > 667);
+        // The square of the column is there, below the first grid line's row of squares: its
+        // outline is black on the white paper, bottom rows first.
+        const double scale = bench->model().planScale;
+        const int centreRow = static_cast<int>(planPoint(5000, -2000, scale).y / 15);
+        const int fromBottom = picture.image->height - 1 - centreRow;
+        const auto first = picture.image->rows.begin() + fromBottom * picture.image->bytesPerRow();
+        QVERIFY(std::count(first, first + picture.image->bytesPerRow(), 0) > 0);
     }
 
     void aProjectNotSavedKeepsTheInputOpen() {

@@ -1,7 +1,7 @@
 #pragma once
 
-// What the drawings of the result views share: the plan scale they draw with and the extent
-// that holds everything they drew.
+// What the plan drawings of the editors, the result views and the saved plan picture share: the
+// plan scale they draw with and the extent that holds everything they drew.
 
 #include "drawing.h"
 #include "model.h"

@@ -10,6 +10,7 @@
 #include "member_placement.h"
 #include "numbering.h"
 #include "scripted_interaction.h"
+#include "settings_in_folder.h"
 #include "test_paths.h"
 #include "window_driving.h"
 
@@ -99,9 +100,7 @@ private slots:
         folder = testing::outputFolder(std::string("input-phases-") + QTest::currentTestFunction());
         asker = std::make_unique<testing::ScriptedAsker>();
         chooser = std::make_unique<testing::ScriptedFileChooser>();
-        window = std::make_unique<MainWindow>(
-            *asker, *chooser,
-            SettingsStore::file(QString::fromStdString((folder / "settings.ini").string())));
+        window = std::make_unique<MainWindow>(*asker, *chooser, testing::settingsIn(folder));
         window->show();
     }
     void cleanup() { window.reset(); }

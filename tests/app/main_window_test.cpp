@@ -9,6 +9,7 @@
 #include "model_fingerprint.h"
 #include "sample_projects.h"
 #include "scripted_interaction.h"
+#include "settings_in_folder.h"
 #include "test_paths.h"
 
 #include <QAction>
@@ -151,9 +152,7 @@ private slots:
         folder = testing::outputFolder(std::string("main-window-") + QTest::currentTestFunction());
         asker = std::make_unique<ScriptedAsker>();
         chooser = std::make_unique<ScriptedFileChooser>();
-        window = std::make_unique<MainWindow>(
-            *asker, *chooser,
-            SettingsStore::file(QString::fromStdString((folder / "settings.ini").string())));
+        window = std::make_unique<MainWindow>(*asker, *chooser, testing::settingsIn(folder));
         window->show();
     }
 
@@ -580,10 +579,8 @@ private slots:
              false,
              [](ChildHost&) { return std::make_unique<QWidget>(); },
              {}});
-        window = std::make_unique<MainWindow>(
-            *asker, *chooser,
-            SettingsStore::file(QString::fromStdString((folder / "settings.ini").string())),
-            std::move(table));
+        window = std::make_unique<MainWindow>(*asker, *chooser, testing::settingsIn(folder),
+                                              std::move(table));
         const QList<QAction*> analysis = window->findChild<QMenu*>("mnuAnalisi")->actions();
         QCOMPARE(analysis.back()->objectName(), QString("mnuProva"));
         QVERIFY(!item("mnuProva")->isEnabled());

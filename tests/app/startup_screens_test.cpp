@@ -7,6 +7,7 @@
 #include "picture_box.h"
 #include "sample_projects.h"
 #include "scripted_interaction.h"
+#include "settings_in_folder.h"
 #include "splash_screen.h"
 #include "startup.h"
 #include "startup_screen.h"
@@ -30,9 +31,7 @@ private:
     ScriptedAsker asker;
     ScriptedFileChooser chooser;
 
-    SettingsStore settings() const {
-        return SettingsStore::file(QString::fromStdString((folder / "settings.ini").string()));
-    }
+    SettingsStore settings() const { return testing::settingsIn(folder); }
     template <class Window> static QString labelText(const Window& window, const char* name) {
         const auto* label = window.template findChild<QLabel*>(name);
         return label ? label->text() : QStringLiteral("<missing %1>").arg(name);

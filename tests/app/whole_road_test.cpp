@@ -17,6 +17,7 @@
 #include "recording_opener.h"
 #include "sample_models.h"
 #include "scripted_interaction.h"
+#include "settings_in_folder.h"
 #include "startup.h"
 #include "startup_screen.h"
 #include "test_paths.h"
@@ -248,9 +249,7 @@ private slots:
     }
 
     void aNewUsersRoadFromTheStartScreenToTheReport() {
-        startup = std::make_unique<Startup>(
-            asker, chooser,
-            SettingsStore::file(QString::fromStdString((folder / "settings.ini").string())));
+        startup = std::make_unique<Startup>(asker, chooser, testing::settingsIn(folder));
         startup->showStartScreen();
         QTest::mouseClick(startup->startScreen(), Qt::LeftButton, {}, QPoint(5, 5));
         window = startup->mainWindow();

@@ -9,6 +9,7 @@
 #include "main_window.h"
 #include "sample_models.h"
 #include "scripted_interaction.h"
+#include "settings_in_folder.h"
 #include "test_paths.h"
 #include "window_driving.h"
 
@@ -49,9 +50,7 @@ class EditorBench {
 public:
     explicit EditorBench(const std::string& name)
         : folder(outputFolder("input-" + name)),
-          window(std::make_unique<MainWindow>(
-              asker, chooser,
-              SettingsStore::file(QString::fromStdString((folder / "settings.ini").string())))) {
+          window(std::make_unique<MainWindow>(asker, chooser, settingsIn(folder))) {
         window->resize(1200, 800);
         window->show();
     }

@@ -10,6 +10,7 @@
 #include "recording_opener.h"
 #include "sample_projects.h"
 #include "scripted_interaction.h"
+#include "settings_in_folder.h"
 #include "test_paths.h"
 
 #include <QAction>
@@ -69,9 +70,7 @@ private slots:
         asker = std::make_unique<ScriptedAsker>();
         chooser = std::make_unique<ScriptedFileChooser>();
         opener = testing::RecordingOpener();
-        window = std::make_unique<MainWindow>(
-            *asker, *chooser,
-            SettingsStore::file(QString::fromStdString((folder / "settings.ini").string())));
+        window = std::make_unique<MainWindow>(*asker, *chooser, testing::settingsIn(folder));
         window->setDocumentOpener(opener);
         window->show();
     }

@@ -4,6 +4,7 @@
 
 #include "main_window.h"
 #include "scripted_interaction.h"
+#include "settings_in_folder.h"
 #include "test_paths.h"
 #include "view_host.h"
 
@@ -93,9 +94,7 @@ private slots:
             testing::outputFolder(std::string("views-main-window-") + QTest::currentTestFunction());
         asker = std::make_unique<ScriptedAsker>();
         chooser = std::make_unique<ScriptedFileChooser>();
-        window = std::make_unique<MainWindow>(
-            *asker, *chooser,
-            SettingsStore::file(QString::fromStdString((folder / "settings.ini").string())));
+        window = std::make_unique<MainWindow>(*asker, *chooser, testing::settingsIn(folder));
         window->show();
     }
 

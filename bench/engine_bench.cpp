@@ -289,11 +289,11 @@ void BM_CondensationAgainstLiteral(benchmark::State& state) {
     for (auto _ : state) {
         const auto t0 = Clock::now();
         for (const int i : sample)
-            condenser.condense(w.results[Direction::alongY].ritElements.block(i).data(),
+            condenser.condense(w.results[Direction::orthogonalToX].ritElements.block(i).data(),
                                w.results.ritStoreys(i), out.data(), storeys);
         const auto t1 = Clock::now();
         for (const int i : sample)
-            testing::literalCondensation(w.results[Direction::alongY].ritElements, i,
+            testing::literalCondensation(w.results[Direction::orthogonalToX].ritElements, i,
                                          w.results.ritStoreys(i), literal);
         const auto t2 = Clock::now();
         productionSeconds += std::chrono::duration<double>(t1 - t0).count();
@@ -304,9 +304,9 @@ void BM_CondensationAgainstLiteral(benchmark::State& state) {
     // The two agree on every ritto of the sample (1e-10 of the largest term).
     for (const int i : sample) {
         const int n = w.results.ritStoreys(i);
-        condenser.condense(w.results[Direction::alongY].ritElements.block(i).data(), n, out.data(),
+        condenser.condense(w.results[Direction::orthogonalToX].ritElements.block(i).data(), n, out.data(),
                            storeys);
-        testing::literalCondensation(w.results[Direction::alongY].ritElements, i, n, literal);
+        testing::literalCondensation(w.results[Direction::orthogonalToX].ritElements, i, n, literal);
         double largest = 0, difference = 0;
         for (int r = 0; r < n; ++r) {
             for (int c = 0; c < n; ++c) {
@@ -329,11 +329,11 @@ void BM_CondensationAgainstLiteral(benchmark::State& state) {
 }
 
 bool computeRittiOrthogonalToX(const Model& m, AnalysisResults& r, Asker& asker) {
-    return computeRitMatrices(m, r, Direction::alongY, asker);
+    return computeRitMatrices(m, r, Direction::orthogonalToX, asker);
 }
 
 bool computeRittiOrthogonalToY(const Model& m, AnalysisResults& r, Asker& asker) {
-    return computeRitMatrices(m, r, Direction::alongX, asker);
+    return computeRitMatrices(m, r, Direction::orthogonalToY, asker);
 }
 
 // The benchmarks of one building, in the order of the analysis.

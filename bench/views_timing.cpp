@@ -91,13 +91,13 @@ int main(int argc, char* argv[]) {
     std::printf("%-58s %8.1f ms\n", "Calcola Matrici", millisecondsSince(start));
 
     time("frmFamiglieX, every ritto in family 1",
-         [&] { return std::make_unique<FamilyWindow>(host, Direction::alongY); });
+         [&] { return std::make_unique<FamilyWindow>(host, Direction::orthogonalToX); });
     for (const Direction d : bothDirections) {
         setFamilyCount(host.session().model(), host.results(), d, 5, host.asker());
         assignFamilies(host.session().model(), host.results(), d, 5, host.asker());
     }
     time("frmFamiglieY, five families",
-         [&] { return std::make_unique<FamilyWindow>(host, Direction::alongX); });
+         [&] { return std::make_unique<FamilyWindow>(host, Direction::orthogonalToY); });
     time("frmCentri with the centres recomputed (five families)", [&] {
         computeStiffnessCentres(host.session().model(), host.results());
         return std::make_unique<CentresWindow>(host);
@@ -136,7 +136,7 @@ int main(int argc, char* argv[]) {
                 millisecondsSince(start));
     {
         // The largest family count: one family per slot, 10 000 numbers in each family list.
-        const Direction x = Direction::alongY;
+        const Direction x = Direction::orthogonalToX;
         setFamilyCount(host.session().model(), host.results(), x, 10000, host.asker());
         time("frmFamiglieX, 10 000 families in each list",
              [&] { return std::make_unique<FamilyWindow>(host, x); });

@@ -14,24 +14,23 @@
 
 namespace orvanta {
 
-// The two sets of ritti, named by the floor translation they resist.
+// The two sets of ritti, named as the engineer and the windows name them: by the axis their
+// planes are orthogonal to.
 //
-//   alongX  the ritti orthogonal to Y: plane frames parallel to X, built from the columns and the
-//           beams along X. They resist X translations (they make up Kxx) and their partial
-//           centres of stiffness are Y coordinates. Exposed under the letter Y: ritElementsY,
-//           ritMatrixY, familyY, stiffnessCentreY, frmFamiglieY.
-//   alongY  the ritti orthogonal to X: frames parallel to Y with the beams along Y. They resist Y
-//           translations (Kyy), their centres are X coordinates, and they are exposed under the
-//           letter X: ritMatrixX, familyX, stiffnessCentreX, frmFamiglieX.
-enum class Direction { alongX, alongY };
+//   orthogonalToX  frames parallel to Y, built from the columns and the beams along Y. They resist
+//                  Y translations (they make up Kyy) and their partial centres of stiffness are X
+//                  coordinates: ritMatrixX, familyX, stiffnessCentreX, frmFamiglieX.
+//   orthogonalToY  frames parallel to X with the beams along X. They resist X translations (Kxx),
+//                  their centres are Y coordinates: ritMatrixY, familyY, frmFamiglieY.
+enum class Direction { orthogonalToY, orthogonalToX };
 
 // Both sets in the order the program treats them: the ritti orthogonal to X first.
-inline constexpr Direction bothDirections[] = {Direction::alongY, Direction::alongX};
+inline constexpr Direction bothDirections[] = {Direction::orthogonalToX, Direction::orthogonalToY};
 
 // The letter under which the arrays, windows and file keys of a set of ritti are known: the axis
 // its ritti are orthogonal to ("X" for the ritti resisting along Y).
 inline const char* orthogonalAxis(Direction d) {
-    return d == Direction::alongY ? "X" : "Y";
+    return d == Direction::orthogonalToX ? "X" : "Y";
 }
 
 // Everything computed for one set of ritti.
@@ -54,7 +53,7 @@ struct RittiResults {
     Array3<double> familyMeanMatrix; // (family, r, c), term (1, 1) = 1000
 
     // Inverse of the block of the global matrix for translations in this direction (Kxx⁻¹ for
-    // alongX), filled by the deformed shape.
+    // orthogonalToY), filled by the deformed shape.
     Array2<double> flexibility;
 
     bool operator==(const RittiResults&) const = default;
@@ -75,7 +74,7 @@ struct AnalysisResults {
     bool operator==(const AnalysisResults&) const = default;
 
 private:
-    static std::size_t index(Direction d) { return d == Direction::alongX ? 0 : 1; }
+    static std::size_t index(Direction d) { return d == Direction::orthogonalToY ? 0 : 1; }
     std::array<RittiResults, 2> ritti_;
 };
 

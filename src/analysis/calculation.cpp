@@ -10,9 +10,9 @@ const char* stageName(CalculationStage stage) {
     switch (stage) {
     case CalculationStage::elementTables:
         return "tabelle degli elementi dei ritti";
-    case CalculationStage::rittiAlongY:
+    case CalculationStage::rittiOrthogonalToX:
         return "matrici dei ritti ortogonali ad X";
-    case CalculationStage::rittiAlongX:
+    case CalculationStage::rittiOrthogonalToY:
         return "matrici dei ritti ortogonali ad Y";
     case CalculationStage::globalStiffness:
         return "matrice di rigidezza globale";
@@ -46,12 +46,12 @@ CalculationReport runCalculation(const Model& model, AnalysisResults& results, A
     };
     starting(CalculationStage::elementTables, 0, 0.1);
     stage(buildRitElements(model, results, asker), CalculationStage::elementTables);
-    stage(computeRitMatrices(model, results, Direction::alongY, asker,
-                             starting(CalculationStage::rittiAlongY, 0.1, 0.5)),
-          CalculationStage::rittiAlongY);
-    stage(computeRitMatrices(model, results, Direction::alongX, asker,
-                             starting(CalculationStage::rittiAlongX, 0.5, 0.9)),
-          CalculationStage::rittiAlongX);
+    stage(computeRitMatrices(model, results, Direction::orthogonalToX, asker,
+                             starting(CalculationStage::rittiOrthogonalToX, 0.1, 0.5)),
+          CalculationStage::rittiOrthogonalToX);
+    stage(computeRitMatrices(model, results, Direction::orthogonalToY, asker,
+                             starting(CalculationStage::rittiOrthogonalToY, 0.5, 0.9)),
+          CalculationStage::rittiOrthogonalToY);
     starting(CalculationStage::globalStiffness, 0.9, 1);
     stage(assembleGlobalStiffness(model, results, asker), CalculationStage::globalStiffness);
 

@@ -15,8 +15,8 @@ namespace orvanta {
 // The stages of the calculation, in the order they run.
 enum class CalculationStage {
     elementTables,   // a half-beam of zero length was left out
-    rittiAlongY,     // the ritti orthogonal to X stopped on a zero pivot
-    rittiAlongX,     // the ritti orthogonal to Y stopped on a zero pivot
+    rittiOrthogonalToX,     // the ritti orthogonal to X stopped on a zero pivot
+    rittiOrthogonalToY,     // the ritti orthogonal to Y stopped on a zero pivot
     globalStiffness, // a storey without radius of gyration has no rotation
 };
 

@@ -35,8 +35,8 @@ bool invertInPlace(Array2<double>& a) {
 
 void computeDeformedShape(const Model& m, AnalysisResults& r, Asker& asker) {
     const int n = m.counts.nStoreys;
-    Array2<double>& flexibilityX = r[Direction::alongX].flexibility;
-    Array2<double>& flexibilityY = r[Direction::alongY].flexibility;
+    Array2<double>& flexibilityX = r[Direction::orthogonalToY].flexibility;
+    Array2<double>& flexibilityY = r[Direction::orthogonalToX].flexibility;
     flexibilityX = Array2<double>(1, n, 1, n);
     flexibilityY = Array2<double>(1, n, 1, n);
     r.deformedShape = Array2<double>(1, 2, 0, n);

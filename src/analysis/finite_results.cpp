@@ -108,7 +108,7 @@ std::optional<std::string> familiesAndShape(const AnalysisResults& r) {
         if (const std::optional<std::pair<long long, long long>> t =
                 firstNonFinite(set.flexibility))
             return std::string("matrice di flessibilità in ") +
-                   (d == Direction::alongX ? "X" : "Y") + ", termine " + pair(t->first, t->second);
+                   (d == Direction::orthogonalToY ? "X" : "Y") + ", termine " + pair(t->first, t->second);
     }
     if (const std::optional<std::pair<long long, long long>> t = firstNonFinite(r.deformedShape))
         return std::string("deformata in elevazione in ") + (t->first == 1 ? "X" : "Y") +

@@ -77,8 +77,8 @@ bool assembleGlobalStiffness(const Model& m, AnalysisResults& r, Asker& asker) {
             }
             const double* ax = armX.data() + 1; // ax[c − 1] for storey c
             const double* ay = armY.data() + 1;
-            const double* blockX = r[Direction::alongX].ritMatrix.block(i).data();
-            const double* blockY = r[Direction::alongY].ritMatrix.block(i).data();
+            const double* blockX = r[Direction::orthogonalToY].ritMatrix.block(i).data();
+            const double* blockY = r[Direction::orthogonalToX].ritMatrix.block(i).data();
             for (int row = firstRow; row <= std::min(n, lastRow); ++row) {
                 addRow(n, blockX + (row - 1) * s, blockY + (row - 1) * s, ax, ay, ax[row - 1],
                        ay[row - 1], &k(row, 1), &k(row, 2 * s + 1), &k(s + row, s + 1),

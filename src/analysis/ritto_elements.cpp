@@ -109,8 +109,8 @@ void writeStorey(const Model& m, AnalysisResults& r, int i, int j, ZeroLengths& 
     const Counts& c = m.counts;
     const int height = r.ritStoreys(i);
     // Rows of the ritto orthogonal to X (beams along Y) and of the one orthogonal to Y.
-    double* rowsX = r[Direction::alongY].ritElements.block(i).data();
-    double* rowsY = r[Direction::alongX].ritElements.block(i).data();
+    double* rowsX = r[Direction::orthogonalToX].ritElements.block(i).data();
+    double* rowsY = r[Direction::orthogonalToY].ritElements.block(i).data();
     const auto at = [&](double* rows, int row) { return rows + (row - 1) * bar::values; };
 
     const int slot = columnSlot(c, i);
@@ -157,7 +157,7 @@ bool buildRitElements(const Model& m, AnalysisResults& r, Asker& asker) {
     // are already provided, and every term of them is written again.
     std::array<Array3<double>, 2> elements, matrices;
     for (const Direction d : bothDirections) {
-        const auto at = static_cast<std::size_t>(d == Direction::alongX);
+        const auto at = static_cast<std::size_t>(d == Direction::orthogonalToY);
         if (r[d].ritElements.hasBounds(1, nodes, 1, rows, 1, bar::values))
             elements[at] = std::move(r[d].ritElements);
         if (r[d].ritMatrix.hasBounds(1, nodes, 1, storeys, 1, storeys))
@@ -165,7 +165,7 @@ bool buildRitElements(const Model& m, AnalysisResults& r, Asker& asker) {
     }
     r = AnalysisResults{};
     for (const Direction d : bothDirections) {
-        const auto at = static_cast<std::size_t>(d == Direction::alongX);
+        const auto at = static_cast<std::size_t>(d == Direction::orthogonalToY);
         r[d].ritElements = elements[at].empty()
                                ? Array3<double>(uninitialized, 1, nodes, 1, rows, 1, bar::values)
                                : std::move(elements[at]);

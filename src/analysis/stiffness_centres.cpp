@@ -43,7 +43,7 @@ void computeDirection(const Model& m, AnalysisResults& r, Direction d) {
             continue;
         const numbering::PlanPoint at = numbering::nodePosition(m, i);
         out.stiffnessWeight(i) = k(i, 1, 1) / sum;
-        out.stiffnessCentre(f) += out.stiffnessWeight(i) * (d == Direction::alongY ? at.x : at.y);
+        out.stiffnessCentre(f) += out.stiffnessWeight(i) * (d == Direction::orthogonalToX ? at.x : at.y);
     }
 
     const std::size_t terms = static_cast<std::size_t>(storeys) * static_cast<std::size_t>(storeys);

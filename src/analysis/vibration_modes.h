@@ -18,6 +18,7 @@
 // Σ m·φ² / Σ m·(u² + v² + φ²).
 
 #include "bounded_array.h"
+#include "concrete.h"
 #include "model.h"
 #include "seismic_results.h"
 
@@ -25,8 +26,7 @@
 
 namespace orvanta {
 
-inline constexpr double gravity = 9810;            // g, mm/s²
-inline constexpr double defaultConcreteClass = 30; // Rck, N/mm², when none is given
+inline constexpr double gravity = 9810; // g, mm/s²
 
 // E = 5700·√Rck in N/mm², Rck in N/mm²: Rck 30 gives 31 220 N/mm².
 double youngModulus(double concreteClass);

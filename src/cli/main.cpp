@@ -253,7 +253,7 @@ std::optional<ReportOptions> parseReport(const std::vector<std::string>& argumen
 void assignRequestedFamilies(const Model& model, AnalysisResults& results,
                              const FamilyOptions& families, Asker& asker) {
     const std::pair<const std::optional<std::string>*, Direction> asked[] = {
-        {&families.x, Direction::alongY}, {&families.y, Direction::alongX}};
+        {&families.x, Direction::orthogonalToX}, {&families.y, Direction::orthogonalToY}};
     for (const auto& [text, direction] : asked) {
         if (!*text)
             continue;

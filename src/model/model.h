@@ -18,6 +18,7 @@
 // A storey k's columns stand between levelZ(k) and levelZ(k + 1); its beams lie at levelZ(k + 1).
 
 #include "bounded_array.h"
+#include "project_settings.h"
 #include "sizes.h"
 
 namespace orvanta {
@@ -59,6 +60,8 @@ struct Model {
     Array2<double> massCentre;
     Array1<double> gyrationRadius;
     Array1<double> storeyForce;
+    // The project's own settings, written after the records (see project_settings.h).
+    ProjectSettings settings;
 
     bool operator==(const Model&) const = default;
 

@@ -1,6 +1,7 @@
 #include "project_file.h"
 
 #include "number_text.h"
+#include "project_settings.h"
 
 #include <cerrno>
 #include <cmath>
@@ -20,6 +21,8 @@
 namespace orvanta {
 
 namespace {
+
+constexpr long long settingsAllowanceBytes = 1 << 20;
 
 // ---------------------------------------------------------------------------------------------
 // Reading
@@ -65,6 +68,8 @@ public:
     }
 
     long long fieldNumber() const { return fieldNumber_; }
+    // What follows the last field read.
+    std::string_view rest() const { return text_.substr(pos_); }
 
 private:
     // Most fields of a project are short whole numbers ("0", "1", "300"), read here in one pass:
@@ -170,6 +175,7 @@ public:
     }
 
     const std::string& error() const { return error_; }
+    std::string_view rest() const { return fields_.rest(); }
 
 private:
     FieldReader fields_;
@@ -208,6 +214,7 @@ public:
     }
     void integer(int value, char after) { number(value, after); }
     void lineEnd() { buffer_ += "\r\n"; }
+    void text(std::string_view text) { buffer_ += text; }
 
     bool close() {
         flush();
@@ -287,6 +294,7 @@ bool writeProject(const Model& m, TextWriter& out, ProgressStage& progress) {
         out.number(m.gyrationRadius(k), '\n');
     for (int k = 1; k <= storeys; ++k)
         out.number(m.storeyForce(k), ',');
+    out.text(settingsSectionText(m.settings));
     const bool written = out.close();
     progress.report(1);
     return written;
@@ -475,8 +483,10 @@ std::string writeCheckedProject(const Model& model, const std::string& path,
 
 long long largestProjectFileBytes() {
     const Counts& c = largestCounts;
-    // Each field is at most the longest number text followed by a comma or a line end (CR LF).
-    return fieldCount(c, *deriveSizes(c).sizes) * (number_text::longestText + 2);
+    // Each field is at most the longest number text followed by a comma or a line end (CR LF);
+    // the settings section after the records is given a mebibyte of its own.
+    return fieldCount(c, *deriveSizes(c).sizes) * (number_text::longestText + 2) +
+           settingsAllowanceBytes;
 }
 
 ProjectReadResult parseProject(std::string_view text, const ProgressCallback& progress) {
@@ -512,6 +522,7 @@ ProjectReadResult parseProject(std::string_view text, const ProgressCallback& pr
         in.readAll(m.storeyForce.values());
     if (!in.error().empty())
         return {std::nullopt, in.error()};
+    m.settings = parseSettingsSection(in.rest());
     reading.report(1);
     return {std::move(model), {}};
 }

@@ -13,6 +13,7 @@
 //   7  massCentre(k, 1..2), one record per storey                          (double)
 //   8  gyrationRadius(k), one record per storey                            (double)
 //   9  storeyForce(1..nStoreys), each followed by a comma, and no line end (double)
+//  10  optionally, the project's settings (project_settings.h), only when there are any
 // There is no header: the layout follows from record 2. The reader takes fields one after
 // another, split at commas and line ends, and does not care on which line a field stands.
 

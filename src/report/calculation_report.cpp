@@ -68,8 +68,8 @@ void planPages(ReportContext& report) {
     const Model& model = report.model;
     const NumberFormat& numbers = report.canvas.numbers();
     const int storeys = model.counts.nStoreys;
-    const RittiResults& x = report.results[Direction::alongY];
-    const RittiResults& y = report.results[Direction::alongX];
+    const RittiResults& x = report.results[Direction::orthogonalToX];
+    const RittiResults& y = report.results[Direction::orthogonalToY];
 
     report.decimalsX = importanceDecimals(weightsOf(x, report.ritti), numbers);
     report.decimalsY = importanceDecimals(weightsOf(y, report.ritti), numbers);

@@ -194,9 +194,9 @@ void familyMatricesPart(ReportContext& report) {
         }
     };
     if (report.appendix.familyMatricesX)
-        direction(Direction::alongY, "X");
+        direction(Direction::orthogonalToX, "X");
     if (report.appendix.familyMatricesY)
-        direction(Direction::alongX, "Y");
+        direction(Direction::orthogonalToY, "Y");
 }
 
 std::vector<TableColumn> centreColumns(const char* first) {
@@ -221,8 +221,8 @@ void massCentresPart(ReportContext& report) {
 
 void stiffnessCentresPart(ReportContext& report) {
     ReportCanvas& canvas = report.canvas;
-    const RittiResults& x = report.results[Direction::alongY];
-    const RittiResults& y = report.results[Direction::alongX];
+    const RittiResults& x = report.results[Direction::orthogonalToX];
+    const RittiResults& y = report.results[Direction::orthogonalToY];
     PagedTable table(canvas, centreColumns("N° Famiglia"));
     const int families = std::max<int>(x.familyCount, y.familyCount);
     for (int f = 1; f <= families; ++f)

@@ -75,8 +75,8 @@ TableStyle classificationStyle() {
 }
 
 TableRow classificationRow(const ReportContext& report, int node) {
-    const RittiResults& x = report.results[Direction::alongY];
-    const RittiResults& y = report.results[Direction::alongX];
+    const RittiResults& x = report.results[Direction::orthogonalToX];
+    const RittiResults& y = report.results[Direction::orthogonalToY];
     const ReportCanvas& canvas = report.canvas;
     return {{std::to_string(node), std::to_string(x.family(node)),
              canvas.number(x.stiffnessWeight(node), report.decimalsX),
@@ -133,8 +133,8 @@ void writeCentresPage(ReportContext& report) {
 
     canvas.heading(16, texts::stiffnessCentresHeading);
     canvas.bodyLines(15, texts::stiffnessCentresLines);
-    const RittiResults& x = report.results[Direction::alongY];
-    const RittiResults& y = report.results[Direction::alongX];
+    const RittiResults& x = report.results[Direction::orthogonalToX];
+    const RittiResults& y = report.results[Direction::orthogonalToY];
     centresHeader(canvas, "N° Famiglia", 8.5, 8.7, 8.3);
     rule(canvas, 8);
     const int families = std::max<int>(x.familyCount, y.familyCount);

@@ -135,8 +135,8 @@ void writeGlobalMatrixPage(ReportContext& report) {
 
 void writeFamilyMatricesPage(ReportContext& report) {
     ReportCanvas& canvas = report.canvas;
-    const RittiResults& x = report.results[Direction::alongY]; // orthogonal to X
-    const RittiResults& y = report.results[Direction::alongX]; // orthogonal to Y
+    const RittiResults& x = report.results[Direction::orthogonalToX]; // orthogonal to X
+    const RittiResults& y = report.results[Direction::orthogonalToY]; // orthogonal to Y
     canvas.startPage();
     canvas.heading(headingY, texts::familyMatricesHeading);
     canvas.bodyLines(firstLineY, texts::familyMatricesLines);

@@ -33,8 +33,8 @@ void forEachShownFamily(const RittiResults& ritti, const CentresShown& c, Draw d
 } // namespace
 
 int familiesOffered(const AnalysisResults& r, CentresDirection direction) {
-    const int x = r[Direction::alongY].familyCount;
-    const int y = r[Direction::alongX].familyCount;
+    const int x = r[Direction::orthogonalToX].familyCount;
+    const int y = r[Direction::orthogonalToY].familyCount;
     switch (direction) {
     case CentresDirection::orthogonalToX:
         return x;
@@ -65,7 +65,7 @@ void drawCentres(Drawing& d, const Model& m, const AnalysisResults& r, const Cen
     if (c.direction != CentresDirection::orthogonalToY) {
         const double top = planOrigin.y - s * m.coordY(n.nY);
         const double bottom = planOrigin.y - s * m.coordY(1);
-        forEachShownFamily(r[Direction::alongY], c, [&](double x) {
+        forEachShownFamily(r[Direction::orthogonalToX], c, [&](double x) {
             const double at = planOrigin.x + s * x;
             d.line({at, top}, {at, bottom}, colours::green);
         });
@@ -73,7 +73,7 @@ void drawCentres(Drawing& d, const Model& m, const AnalysisResults& r, const Cen
     if (c.direction != CentresDirection::orthogonalToX) {
         const double left = planOrigin.x + s * m.coordX(1);
         const double right = planOrigin.x + s * m.coordX(n.nX);
-        forEachShownFamily(r[Direction::alongX], c, [&](double y) {
+        forEachShownFamily(r[Direction::orthogonalToY], c, [&](double y) {
             const double at = planOrigin.y - s * y;
             d.line({left, at}, {right, at}, colours::green);
         });

@@ -114,8 +114,8 @@ void ElevationWindow::compute() {
     const auto top = [&](Direction d) {
         return asker.told ? std::nullopt : topDisplacementPerUnitForce(model, results[d]);
     };
-    topX_->setText(topDisplacementText("X", top(Direction::alongX)));
-    topY_->setText(topDisplacementText("Y", top(Direction::alongY)));
+    topX_->setText(topDisplacementText("X", top(Direction::orthogonalToY)));
+    topY_->setText(topDisplacementText("Y", top(Direction::orthogonalToX)));
 }
 
 Following ElevationWindow::follow(ProjectChange change) {

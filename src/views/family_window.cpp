@@ -40,7 +40,7 @@ std::vector<double> normalisedMatrix(const Array3<double>& k, int ritto, int sto
 } // namespace
 
 QString FamilyWindow::assignCaption(Direction direction) {
-    return direction == Direction::alongY ? QStringLiteral(" ASSEGNAZIONE  FAMIGLIE AUTOMATICA")
+    return direction == Direction::orthogonalToX ? QStringLiteral(" ASSEGNAZIONE  FAMIGLIE AUTOMATICA")
                                           : QStringLiteral("ASSEGNAZIONE  FAMIGLIE AUTOMATICA");
 }
 
@@ -51,7 +51,7 @@ FamilyWindow::FamilyWindow(ChildHost& host, Direction direction, QWidget* parent
       assign_(new QPushButton(assignCaption(direction), this)),
       recompact_(new QPushButton(QStringLiteral("Ricompatta Famiglie"), this)),
       plan_(new ImageBox(QStringLiteral("imgPianta"), this)) {
-    setObjectName(QString::fromLatin1(direction == Direction::alongY ? childWindow::familiesX
+    setObjectName(QString::fromLatin1(direction == Direction::orthogonalToX ? childWindow::familiesX
                                                                      : childWindow::familiesY));
     // Every count moves ritti when it is lowered: it is taken when typing ends, not on the way.
     familyCount_->setFollowsTyping(false);

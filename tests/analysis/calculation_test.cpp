@@ -18,24 +18,24 @@ TEST(Calculation, RunningTwiceGivesIdenticalResultsAndResetsTheFamilies) {
     ScriptedAsker asker;
     AnalysisResults first;
     EXPECT_TRUE(runCalculation(m, first, asker).complete());
-    EXPECT_EQ(first[Direction::alongY].familyCount, 1);
-    EXPECT_EQ(first[Direction::alongX].familyCount, 1);
+    EXPECT_EQ(first[Direction::orthogonalToX].familyCount, 1);
+    EXPECT_EQ(first[Direction::orthogonalToY].familyCount, 1);
 
     AnalysisResults second = first;
-    setFamilyCount(m, second, Direction::alongY, 3, asker);
-    ASSERT_TRUE(assignFamilies(m, second, Direction::alongY, 3, asker));
-    second[Direction::alongX].family(2) = 7;
+    setFamilyCount(m, second, Direction::orthogonalToX, 3, asker);
+    ASSERT_TRUE(assignFamilies(m, second, Direction::orthogonalToX, 3, asker));
+    second[Direction::orthogonalToY].family(2) = 7;
     runCalculation(m, second, asker);
-    EXPECT_EQ(second[Direction::alongY].ritElements, first[Direction::alongY].ritElements);
-    EXPECT_EQ(second[Direction::alongX].ritElements, first[Direction::alongX].ritElements);
+    EXPECT_EQ(second[Direction::orthogonalToX].ritElements, first[Direction::orthogonalToX].ritElements);
+    EXPECT_EQ(second[Direction::orthogonalToY].ritElements, first[Direction::orthogonalToY].ritElements);
     EXPECT_EQ(second.ritStoreys, first.ritStoreys);
-    EXPECT_EQ(second[Direction::alongY].ritMatrix, first[Direction::alongY].ritMatrix);
-    EXPECT_EQ(second[Direction::alongX].ritMatrix, first[Direction::alongX].ritMatrix);
+    EXPECT_EQ(second[Direction::orthogonalToX].ritMatrix, first[Direction::orthogonalToX].ritMatrix);
+    EXPECT_EQ(second[Direction::orthogonalToY].ritMatrix, first[Direction::orthogonalToY].ritMatrix);
     EXPECT_EQ(second.globalStiffness, first.globalStiffness);
-    EXPECT_EQ(second[Direction::alongY].familyCount, 1);
+    EXPECT_EQ(second[Direction::orthogonalToX].familyCount, 1);
     for (int i = 1; i <= 12; ++i) {
-        EXPECT_EQ(second[Direction::alongY].family(i), 1);
-        EXPECT_EQ(second[Direction::alongX].family(i), 1);
+        EXPECT_EQ(second[Direction::orthogonalToX].family(i), 1);
+        EXPECT_EQ(second[Direction::orthogonalToY].family(i), 1);
     }
     EXPECT_TRUE(asker.messages.empty());
 }
@@ -58,7 +58,7 @@ TEST(Calculation, ThreadsStopAtTheFirstSingularRittoAsOneCoreWould) {
     AnalysisResults r;
     const CalculationReport report = runCalculation(m, r, asker);
     EXPECT_EQ(report.incomplete,
-              (std::vector{CalculationStage::rittiAlongY, CalculationStage::rittiAlongX}));
+              (std::vector{CalculationStage::rittiOrthogonalToX, CalculationStage::rittiOrthogonalToY}));
     int pivotMessages = 0;
     for (const Message& message : asker.messages)
         pivotMessages += message.title == "Errore di Inversione della Matrice";

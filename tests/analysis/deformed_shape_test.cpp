@@ -26,7 +26,7 @@ TEST(DeformedShape, OneStoreyDisplacesByForceOverStiffnessScaledToTheLarger) {
     r.globalStiffness(2, 2) = 2; // v = 1/2: the larger, drawn 2000 long
     ScriptedAsker asker;
     computeDeformedShape(m, r, asker);
-    EXPECT_DOUBLE_EQ(r[Direction::alongX].flexibility(1, 1), 0.25);
+    EXPECT_DOUBLE_EQ(r[Direction::orthogonalToY].flexibility(1, 1), 0.25);
     EXPECT_DOUBLE_EQ(r.deformedShape(2, 1), 2000);
     EXPECT_DOUBLE_EQ(r.deformedShape(1, 1), 1000);
     EXPECT_EQ(r.deformedShape(1, 0), 0);

@@ -17,13 +17,13 @@ struct Fixture {
 
     explicit Fixture(std::int16_t storeys) : model(testing::fullFrame(2, 2, storeys, 1)) {
         results.ritStoreys = Array1<std::int16_t>(1, 5);
-        results[Direction::alongY].ritMatrix = Array3<double>(1, 5, 1, storeys, 1, storeys);
-        results[Direction::alongX].ritMatrix = Array3<double>(1, 5, 1, storeys, 1, storeys);
-        results[Direction::alongY].family = Array1<std::int16_t>(1, 5);
-        results[Direction::alongX].family = Array1<std::int16_t>(1, 5);
+        results[Direction::orthogonalToX].ritMatrix = Array3<double>(1, 5, 1, storeys, 1, storeys);
+        results[Direction::orthogonalToY].ritMatrix = Array3<double>(1, 5, 1, storeys, 1, storeys);
+        results[Direction::orthogonalToX].family = Array1<std::int16_t>(1, 5);
+        results[Direction::orthogonalToY].family = Array1<std::int16_t>(1, 5);
         for (int i = 1; i <= 5; ++i)
-            results[Direction::alongY].family(i) = results[Direction::alongX].family(i) = 1;
-        results[Direction::alongY].familyCount = results[Direction::alongX].familyCount = 1;
+            results[Direction::orthogonalToX].family(i) = results[Direction::orthogonalToY].family(i) = 1;
+        results[Direction::orthogonalToX].familyCount = results[Direction::orthogonalToY].familyCount = 1;
     }
 
     // A diagonal matrix with the given diagonal, scaled by `scale`, for ritto i of direction X.
@@ -31,14 +31,14 @@ struct Fixture {
         results.ritStoreys(i) = static_cast<std::int16_t>(terms.size());
         int r = 1;
         for (const double t : terms) {
-            results[Direction::alongY].ritMatrix(i, r, r) = t * scale;
+            results[Direction::orthogonalToX].ritMatrix(i, r, r) = t * scale;
             ++r;
         }
     }
 
     std::vector<int> familiesX() const {
         std::vector<int> f;
-        for (const std::int16_t v : results[Direction::alongY].family.values())
+        for (const std::int16_t v : results[Direction::orthogonalToX].family.values())
             f.push_back(v);
         return f;
     }
@@ -48,9 +48,9 @@ TEST(Families, OneFamilyTakesEveryRittoOfAnyHeight) {
     Fixture f(3);
     f.diagonal(1, {1000, 900, 800});
     f.diagonal(2, {1000, 100});
-    f.results[Direction::alongY].family(1) = f.results[Direction::alongY].family(2) = 3;
+    f.results[Direction::orthogonalToX].family(1) = f.results[Direction::orthogonalToX].family(2) = 3;
     ScriptedAsker asker;
-    EXPECT_TRUE(assignFamilies(f.model, f.results, Direction::alongY, 1, asker));
+    EXPECT_TRUE(assignFamilies(f.model, f.results, Direction::orthogonalToX, 1, asker));
     EXPECT_EQ(f.familiesX(), (std::vector<int>{1, 1, 1, 1, 1}));
     EXPECT_TRUE(asker.messages.empty());
 }
@@ -63,7 +63,7 @@ TEST(Families, TwoFamiliesAreTheShearAndFlexuralReferences) {
     f.diagonal(4, {1000, 450, 150});      // near the second
     f.diagonal(5, {1000, 860});           // two storeys: its missing third term counts as 0
     ScriptedAsker asker;
-    ASSERT_TRUE(assignFamilies(f.model, f.results, Direction::alongY, 2, asker));
+    ASSERT_TRUE(assignFamilies(f.model, f.results, Direction::orthogonalToX, 2, asker));
     EXPECT_EQ(f.familiesX(), (std::vector<int>{1, 2, 1, 2, 2}));
 }
 
@@ -75,7 +75,7 @@ TEST(Families, IntermediateFamiliesLieEvenlyBetweenTheReferences) {
     f.diagonal(4, {1000, 610});  // nearest 600
     f.diagonal(5, {1000, 500});  // halfway between 600 and 400: the lower family wins
     ScriptedAsker asker;
-    ASSERT_TRUE(assignFamilies(f.model, f.results, Direction::alongY, 4, asker));
+    ASSERT_TRUE(assignFamilies(f.model, f.results, Direction::orthogonalToX, 4, asker));
     EXPECT_EQ(f.familiesX(), (std::vector<int>{1, 4, 2, 3, 3}));
 }
 
@@ -86,18 +86,18 @@ TEST(Families, SecondUpperDiagonalCountsTwiceAndTheFirstNotAtAll) {
     // Ritto 3 has ritto 2's diagonal but a second-diagonal term of 90 (0 in both references)
     // and a large first off-diagonal, which is ignored.
     f.diagonal(3, {1000, 500, 260});
-    f.results[Direction::alongY].ritMatrix(3, 1, 3) = 90;
-    f.results[Direction::alongY].ritMatrix(3, 1, 2) = 5000;
+    f.results[Direction::orthogonalToX].ritMatrix(3, 1, 3) = 90;
+    f.results[Direction::orthogonalToX].ritMatrix(3, 1, 2) = 5000;
     ScriptedAsker asker;
-    ASSERT_TRUE(assignFamilies(f.model, f.results, Direction::alongY, 2, asker));
+    ASSERT_TRUE(assignFamilies(f.model, f.results, Direction::orthogonalToX, 2, asker));
     // Distances of ritto 3: family 1: 540 + 2·90 = 720; family 2: 60 + 180 = 240.
-    EXPECT_EQ(f.results[Direction::alongY].family(3), 2);
-    f.results[Direction::alongY].ritMatrix(3, 1, 3) =
+    EXPECT_EQ(f.results[Direction::orthogonalToX].family(3), 2);
+    f.results[Direction::orthogonalToX].ritMatrix(3, 1, 3) =
         200; // now 540 + 400 = 940 against 60 + 400 = 460: still 2
-    f.results[Direction::alongY].ritMatrix(3, 3, 3) =
+    f.results[Direction::orthogonalToX].ritMatrix(3, 3, 3) =
         700; // 100 + 400 = 500 against 500 + 400 = 900: family 1
-    ASSERT_TRUE(assignFamilies(f.model, f.results, Direction::alongY, 2, asker));
-    EXPECT_EQ(f.results[Direction::alongY].family(3), 1);
+    ASSERT_TRUE(assignFamilies(f.model, f.results, Direction::orthogonalToX, 2, asker));
+    EXPECT_EQ(f.results[Direction::orthogonalToX].family(3), 1);
 }
 
 TEST(Families, TheSecondUpperDiagonalCountsTwiceInTheDistance) {
@@ -108,11 +108,11 @@ TEST(Families, TheSecondUpperDiagonalCountsTwiceInTheDistance) {
     Fixture f(3);
     f.diagonal(1, {1000, 500, 800});
     f.diagonal(2, {1000, 100, 200});
-    f.results[Direction::alongY].ritMatrix(2, 1, 3) = 700;
+    f.results[Direction::orthogonalToX].ritMatrix(2, 1, 3) = 700;
     f.diagonal(3, {1000, 100, 350});
-    f.results[Direction::alongY].ritMatrix(3, 1, 3) = -200;
+    f.results[Direction::orthogonalToX].ritMatrix(3, 1, 3) = -200;
     ScriptedAsker asker;
-    ASSERT_TRUE(assignFamilies(f.model, f.results, Direction::alongY, 3, asker));
+    ASSERT_TRUE(assignFamilies(f.model, f.results, Direction::orthogonalToX, 3, asker));
     EXPECT_EQ(f.familiesX(), (std::vector<int>{1, 3, 1, 1, 1}));
 }
 
@@ -121,7 +121,7 @@ TEST(Families, EqualTopRatiosSendEveryRittoToFamilyOne) {
     for (int i = 1; i <= 4; ++i)
         f.diagonal(i, {1000, 600}, i); // proportional matrices: the same normalised terms
     ScriptedAsker asker;
-    ASSERT_TRUE(assignFamilies(f.model, f.results, Direction::alongY, 3, asker));
+    ASSERT_TRUE(assignFamilies(f.model, f.results, Direction::orthogonalToX, 3, asker));
     EXPECT_EQ(f.familiesX(), (std::vector<int>{1, 1, 1, 1, 1}));
 }
 
@@ -130,7 +130,7 @@ TEST(Families, OneStoreyPutsEveryRittoInFamilyOne) {
     for (int i = 1; i <= 5; ++i)
         f.diagonal(i, {1.0 / 3.0 + i}, 1.0 / 7.0); // normalised: exactly 1000 each
     ScriptedAsker asker;
-    ASSERT_TRUE(assignFamilies(f.model, f.results, Direction::alongY, 4, asker));
+    ASSERT_TRUE(assignFamilies(f.model, f.results, Direction::orthogonalToX, 4, asker));
     EXPECT_EQ(f.familiesX(), (std::vector<int>{1, 1, 1, 1, 1}));
 }
 
@@ -138,21 +138,21 @@ TEST(Families, WorksOnTheDirectionAsked) {
     Fixture f(2);
     f.diagonal(1, {1000, 900});
     f.diagonal(2, {1000, 100});
-    f.results[Direction::alongX].ritMatrix = f.results[Direction::alongY].ritMatrix;
+    f.results[Direction::orthogonalToY].ritMatrix = f.results[Direction::orthogonalToX].ritMatrix;
     ScriptedAsker asker;
-    ASSERT_TRUE(assignFamilies(f.model, f.results, Direction::alongX, 2, asker));
-    EXPECT_EQ(f.results[Direction::alongX].family(2), 2);
-    EXPECT_EQ(f.results[Direction::alongY].family(2), 1);
+    ASSERT_TRUE(assignFamilies(f.model, f.results, Direction::orthogonalToY, 2, asker));
+    EXPECT_EQ(f.results[Direction::orthogonalToY].family(2), 2);
+    EXPECT_EQ(f.results[Direction::orthogonalToX].family(2), 1);
 }
 
 TEST(Families, NothingToCompareLeavesTheFamiliesAsTheyWere) {
     // No ritto reaches the top.
     Fixture low(3);
     low.diagonal(1, {1000, 500});
-    low.results[Direction::alongY].family(1) = 2;
+    low.results[Direction::orthogonalToX].family(1) = 2;
     ScriptedAsker asker;
-    EXPECT_FALSE(assignFamilies(low.model, low.results, Direction::alongY, 2, asker));
-    EXPECT_EQ(low.results[Direction::alongY].family(1), 2);
+    EXPECT_FALSE(assignFamilies(low.model, low.results, Direction::orthogonalToX, 2, asker));
+    EXPECT_EQ(low.results[Direction::orthogonalToX].family(1), 2);
     ASSERT_EQ(asker.messages.size(), 1u);
     EXPECT_EQ(asker.messages[0].title, "Attenzione");
     EXPECT_EQ(asker.messages[0].icon, MessageIcon::Exclamation);
@@ -161,10 +161,10 @@ TEST(Families, NothingToCompareLeavesTheFamiliesAsTheyWere) {
     Fixture stopped(2);
     stopped.diagonal(1, {1000, 500});
     stopped.diagonal(2, {0, 0});
-    stopped.results[Direction::alongY].family(1) = 2;
+    stopped.results[Direction::orthogonalToX].family(1) = 2;
     ScriptedAsker second;
-    EXPECT_FALSE(assignFamilies(stopped.model, stopped.results, Direction::alongY, 2, second));
-    EXPECT_EQ(stopped.results[Direction::alongY].family(1), 2);
+    EXPECT_FALSE(assignFamilies(stopped.model, stopped.results, Direction::orthogonalToX, 2, second));
+    EXPECT_EQ(stopped.results[Direction::orthogonalToX].family(1), 2);
     ASSERT_EQ(second.messages.size(), 1u);
     EXPECT_NE(second.messages[0].lines[0].find("ritto 2"), std::string::npos);
 }
@@ -172,8 +172,8 @@ TEST(Families, NothingToCompareLeavesTheFamiliesAsTheyWere) {
 TEST(FamilyCount, IsKeptWithinOneAndTheNumberOfSlots) {
     Fixture f(2);
     ScriptedAsker asker;
-    EXPECT_EQ(setFamilyCount(f.model, f.results, Direction::alongY, 9, asker), 5);
-    EXPECT_EQ(f.results[Direction::alongY].familyCount, 5);
+    EXPECT_EQ(setFamilyCount(f.model, f.results, Direction::orthogonalToX, 9, asker), 5);
+    EXPECT_EQ(f.results[Direction::orthogonalToX].familyCount, 5);
     ASSERT_EQ(asker.messages.size(), 1u);
     EXPECT_EQ(asker.messages[0].title, "Nodo Inesistente");
     EXPECT_EQ(asker.messages[0].icon, MessageIcon::Critical);
@@ -181,24 +181,24 @@ TEST(FamilyCount, IsKeptWithinOneAndTheNumberOfSlots) {
               "Il numero di famiglie specificato è superiore al numero di ritti\n"
               "Sarà adottato un numero di famiglie pari al numero di ritti");
 
-    EXPECT_EQ(setFamilyCount(f.model, f.results, Direction::alongY, 0, asker), 1);
+    EXPECT_EQ(setFamilyCount(f.model, f.results, Direction::orthogonalToX, 0, asker), 1);
     ASSERT_EQ(asker.messages.size(), 2u);
     EXPECT_EQ(asker.messages[1].text(),
               "Il numero di famiglie specificato è inferiore all'unità\n"
               "Sarà adottato un numero di famiglie pari al numero minimo");
 
-    EXPECT_EQ(setFamilyCount(f.model, f.results, Direction::alongX, 3, asker), 3);
-    EXPECT_EQ(f.results[Direction::alongX].familyCount, 3);
+    EXPECT_EQ(setFamilyCount(f.model, f.results, Direction::orthogonalToY, 3, asker), 3);
+    EXPECT_EQ(f.results[Direction::orthogonalToY].familyCount, 3);
     EXPECT_EQ(asker.messages.size(), 2u);
 }
 
 TEST(FamilyCount, LoweringItMovesTheRittiOfRemovedFamiliesIntoTheLast) {
     Fixture f(2);
-    f.results[Direction::alongY].familyCount = 5;
+    f.results[Direction::orthogonalToX].familyCount = 5;
     for (int i = 1; i <= 5; ++i)
-        f.results[Direction::alongY].family(i) = static_cast<std::int16_t>(i);
+        f.results[Direction::orthogonalToX].family(i) = static_cast<std::int16_t>(i);
     ScriptedAsker asker;
-    setFamilyCount(f.model, f.results, Direction::alongY, 3, asker);
+    setFamilyCount(f.model, f.results, Direction::orthogonalToX, 3, asker);
     EXPECT_EQ(f.familiesX(), (std::vector<int>{1, 2, 3, 3, 3}));
 }
 

@@ -32,14 +32,14 @@ TEST(FiniteResults, TheFirstTermThatIsNotFiniteIsNamed) {
     EXPECT_FALSE(nonFiniteResultMessage(r));
 
     // A ritto matrix is looked into through the global matrix it is summed into.
-    r[Direction::alongY].ritMatrix(3, 2, 1) = infinity;
+    r[Direction::orthogonalToX].ritMatrix(3, 2, 1) = infinity;
     EXPECT_FALSE(firstNonFiniteResult(r)); // not yet summed
     assembleGlobalStiffness(m, r, asker);
     EXPECT_EQ(firstNonFiniteResult(r), "matrice di rigidezza del ritto 3 ortogonale a X, termine "
                                        "(2, 1)");
 
     r.deformedShape(2, 1) = std::nan("");
-    r[Direction::alongX].ritElements(4, 2, 3) = -infinity; // found before the matrices
+    r[Direction::orthogonalToY].ritElements(4, 2, 3) = -infinity; // found before the matrices
     EXPECT_EQ(firstNonFiniteResult(r), "tabella degli elementi del ritto 4 ortogonale a Y, riga 2");
 
     r = AnalysisResults{};

@@ -37,8 +37,8 @@ TEST(GlobalStiffness, RittoAtTheCentreOfMassAddsNothingToTheRotation) {
     const int s = 2;
     for (int row = 1; row <= s; ++row) {
         for (int c = 1; c <= s; ++c) {
-            EXPECT_EQ(r.globalStiffness(row, c), r[Direction::alongX].ritMatrix(4, row, c));
-            EXPECT_EQ(r.globalStiffness(s + row, s + c), r[Direction::alongY].ritMatrix(4, row, c));
+            EXPECT_EQ(r.globalStiffness(row, c), r[Direction::orthogonalToY].ritMatrix(4, row, c));
+            EXPECT_EQ(r.globalStiffness(s + row, s + c), r[Direction::orthogonalToX].ritMatrix(4, row, c));
             EXPECT_EQ(r.globalStiffness(row, 2 * s + c), 0);
             EXPECT_EQ(r.globalStiffness(s + row, 2 * s + c), 0);
             EXPECT_EQ(r.globalStiffness(2 * s + row, 2 * s + c), 0);
@@ -56,7 +56,7 @@ TEST(GlobalStiffness, LeverArmsAreMeasuredFromEachStoreysCentre) {
     ScriptedAsker asker;
     AnalysisResults r;
     runCalculation(m, r, asker);
-    const double ky = r[Direction::alongY].ritMatrix(2, 1, 1);
+    const double ky = r[Direction::orthogonalToX].ritMatrix(2, 1, 1);
     EXPECT_DOUBLE_EQ(r.globalStiffness(1, 3), 0);
     EXPECT_DOUBLE_EQ(r.globalStiffness(2, 3), 2 * ky);
     EXPECT_DOUBLE_EQ(r.globalStiffness(3, 3), 4 * ky);

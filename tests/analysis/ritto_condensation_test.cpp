@@ -51,7 +51,7 @@ bool expectAgreesWithLiteral(const Model& m, const std::string& name) {
         for (int i = 1; i <= static_cast<int>(r.ritStoreys.size()); ++i) {
             const std::string problem = testing::firstDisagreement(literal.matrices, production, i);
             EXPECT_TRUE(problem.empty())
-                << name << (d == Direction::alongY ? " X " : " Y ") << problem;
+                << name << (d == Direction::orthogonalToX ? " X " : " Y ") << problem;
             if (!problem.empty())
                 return stopped;
         }
@@ -99,9 +99,9 @@ TEST(RittoCondensation, ColumnWithOneHalfBeamMatchesTheHandCondensation) {
     const double ktt = 4 * I * (1 + p) / (L * c) + 3 * q * Ib / Lb;
     const double kvt = -3 * q * Ib / (Lb * Lb);
     const double expected = kuu - kut * kut * kvv / (kvv * ktt - kvt * kvt);
-    EXPECT_NEAR(r[Direction::alongX].ritMatrix(2, 1, 1), expected, 1e-12 * expected);
+    EXPECT_NEAR(r[Direction::orthogonalToY].ritMatrix(2, 1, 1), expected, 1e-12 * expected);
     // Node 1 has the same beam on its upper side: the sign of the coupling does not matter.
-    EXPECT_NEAR(r[Direction::alongX].ritMatrix(1, 1, 1), expected, 1e-12 * expected);
+    EXPECT_NEAR(r[Direction::orthogonalToY].ritMatrix(1, 1, 1), expected, 1e-12 * expected);
     // Restrained by the beam, the column is stiffer than a cantilever, softer than fixed-fixed.
     EXPECT_GT(expected, 3 * I / (L * L * L * (1 + p)));
     EXPECT_LT(expected, kuu);
@@ -121,7 +121,7 @@ TEST(RittoCondensation, IdenticalHalfBeamsOnBothSidesAddNoVerticalRotationalCoup
     const double kut = 6 * I / (L * L * c);
     const double ktt = 4 * I * (1 + p) / (L * c) + 2 * 3 * q * Ib / Lb;
     const double expected = 12 * I / (L * L * L * c) - kut * kut / ktt;
-    EXPECT_NEAR(r[Direction::alongX].ritMatrix(2, 1, 1), expected, 1e-12 * expected);
+    EXPECT_NEAR(r[Direction::orthogonalToY].ritMatrix(2, 1, 1), expected, 1e-12 * expected);
 }
 
 TEST(RittoCondensation, RittoLowerThanTheBuildingFillsOnlyItsOwnStoreys) {
@@ -129,10 +129,10 @@ TEST(RittoCondensation, RittoLowerThanTheBuildingFillsOnlyItsOwnStoreys) {
     m.members(3, 1, member::present) = 0;
     ScriptedAsker asker;
     const AnalysisResults r = analyse(m, asker);
-    EXPECT_GT(r[Direction::alongY].ritMatrix(1, 2, 2), 0);
+    EXPECT_GT(r[Direction::orthogonalToX].ritMatrix(1, 2, 2), 0);
     for (int k = 1; k <= 3; ++k) {
-        EXPECT_EQ(r[Direction::alongY].ritMatrix(1, 3, k), 0);
-        EXPECT_EQ(r[Direction::alongY].ritMatrix(1, k, 3), 0);
+        EXPECT_EQ(r[Direction::orthogonalToX].ritMatrix(1, 3, k), 0);
+        EXPECT_EQ(r[Direction::orthogonalToX].ritMatrix(1, k, 3), 0);
     }
 }
 
@@ -152,7 +152,7 @@ TEST(RittoCondensation, FloatingStoreyStopsTheDirectionWithItsMessage) {
     CalculationReport report;
     const AnalysisResults r = analyse(m, asker, &report);
     EXPECT_EQ(report.incomplete,
-              (std::vector{CalculationStage::rittiAlongY, CalculationStage::rittiAlongX}));
+              (std::vector{CalculationStage::rittiOrthogonalToX, CalculationStage::rittiOrthogonalToY}));
 
     const std::vector<Message>& pivots = asker.messages;
     ASSERT_EQ(pivots.size(), 2u); // one per direction
@@ -184,8 +184,8 @@ TEST(RittoCondensation, NearlyZeroPivotLeftByRoundingCountsAsZero) {
         testing::setRectangle(m, k, columnSlot(m.counts, floating), 333.3, 417.7);
     ScriptedAsker asker;
     const AnalysisResults r = analyse(m, asker);
-    EXPECT_EQ(r[Direction::alongY].ritMatrix(floating, 1, 1), 0);
-    EXPECT_EQ(testing::literalRitMatrices(m, r, Direction::alongY).failedRitto, floating);
+    EXPECT_EQ(r[Direction::orthogonalToX].ritMatrix(floating, 1, 1), 0);
+    EXPECT_EQ(testing::literalRitMatrices(m, r, Direction::orthogonalToX).failedRitto, floating);
 }
 
 TEST(RittoCondensation, APivotTinyAgainstItsDiagonalIsZeroAndASmallOneIsNot) {
@@ -203,8 +203,8 @@ TEST(RittoCondensation, APivotTinyAgainstItsDiagonalIsZeroAndASmallOneIsNot) {
         ScriptedAsker asker;
         const AnalysisResults r = analyse(m, asker);
         const bool held = side > 1;
-        EXPECT_EQ(r[Direction::alongX].ritMatrix(1, 1, 1) != 0, held) << side;
-        EXPECT_EQ(testing::literalRitMatrices(m, r, Direction::alongX).failedRitto, held ? 0 : 1)
+        EXPECT_EQ(r[Direction::orthogonalToY].ritMatrix(1, 1, 1) != 0, held) << side;
+        EXPECT_EQ(testing::literalRitMatrices(m, r, Direction::orthogonalToY).failedRitto, held ? 0 : 1)
             << side;
         expectAgreesWithLiteral(m, held ? "held" : "hanging");
     }

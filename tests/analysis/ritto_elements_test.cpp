@@ -36,15 +36,15 @@ TEST(RittoElements, ColumnsHaveTheSameAreaAndLengthInBothTablesAndTheirOwnInerti
     const Model m = testing::fullFrame(2, 2, 2);
     const Built b = build(m);
     for (int j = 1; j <= 2; ++j) {
-        EXPECT_EQ(row(b.results[Direction::alongY].ritElements, 1, j, bar::present), 1);
-        EXPECT_EQ(row(b.results[Direction::alongY].ritElements, 1, j, bar::length), 3000);
-        EXPECT_EQ(row(b.results[Direction::alongY].ritElements, 1, j, bar::area), 150000);
-        EXPECT_EQ(row(b.results[Direction::alongX].ritElements, 1, j, bar::area), 150000);
-        EXPECT_DOUBLE_EQ(row(b.results[Direction::alongY].ritElements, 1, j, bar::inertia),
+        EXPECT_EQ(row(b.results[Direction::orthogonalToX].ritElements, 1, j, bar::present), 1);
+        EXPECT_EQ(row(b.results[Direction::orthogonalToX].ritElements, 1, j, bar::length), 3000);
+        EXPECT_EQ(row(b.results[Direction::orthogonalToX].ritElements, 1, j, bar::area), 150000);
+        EXPECT_EQ(row(b.results[Direction::orthogonalToY].ritElements, 1, j, bar::area), 150000);
+        EXPECT_DOUBLE_EQ(row(b.results[Direction::orthogonalToX].ritElements, 1, j, bar::inertia),
                          500.0 * 500 * 500 * 300 / 12);
-        EXPECT_DOUBLE_EQ(row(b.results[Direction::alongX].ritElements, 1, j, bar::inertia),
+        EXPECT_DOUBLE_EQ(row(b.results[Direction::orthogonalToY].ritElements, 1, j, bar::inertia),
                          300.0 * 300 * 300 * 500 / 12);
-        EXPECT_NEAR(row(b.results[Direction::alongY].ritElements, 1, j, bar::shear), 0.02, 1e-15);
+        EXPECT_NEAR(row(b.results[Direction::orthogonalToX].ritElements, 1, j, bar::shear), 0.02, 1e-15);
     }
     EXPECT_EQ(b.results.ritStoreys(1), 2);
     EXPECT_TRUE(b.messages.empty());
@@ -53,8 +53,8 @@ TEST(RittoElements, ColumnsHaveTheSameAreaAndLengthInBothTablesAndTheirOwnInerti
 TEST(RittoElements, HalfBeamsReachMidSpanOnEachSide) {
     const Model m = testing::fullFrame(3, 2, 1); // x = 0, 5000, 10000; y = 0, 4000
     const Built b = build(m);
-    const Array3<double>& y = b.results[Direction::alongX].ritElements; // beams along X
-    const Array3<double>& x = b.results[Direction::alongY].ritElements; // beams along Y
+    const Array3<double>& y = b.results[Direction::orthogonalToY].ritElements; // beams along X
+    const Array3<double>& x = b.results[Direction::orthogonalToX].ritElements; // beams along Y
     // Node 2, the middle of the first row: a half-beam on both sides along X.
     EXPECT_EQ(row(y, 2, 2, bar::length), 2500);
     EXPECT_EQ(row(y, 2, 3, bar::length), 2500);
@@ -76,7 +76,7 @@ TEST(RittoElements, RittoStoppingBelowTheTopIsRepackedToItsHeight) {
     m.members(3, gridNode(m.counts, 1, 1), member::present) = 0; // node 1 stops at storey 2
     const Built b = build(m);
     ASSERT_EQ(b.results.ritStoreys(1), 2);
-    const Array3<double>& y = b.results[Direction::alongX].ritElements;
+    const Array3<double>& y = b.results[Direction::orthogonalToY].ritElements;
     // Rows 1–2 columns, 3–4 lower-X half-beams (none at the first line), 5–6 upper-X ones.
     EXPECT_EQ(row(y, 1, 1, bar::present), 1);
     EXPECT_EQ(row(y, 1, 2, bar::present), 1);
@@ -101,7 +101,7 @@ TEST(RittoElements, BeamOverANodeWithoutColumnReachesTheNextColumn) {
     Model m = testing::fullFrame(3, 2, 1);
     m.members(1, gridNode(m.counts, 2, 1), member::present) = 0;
     const Built b = build(m);
-    const Array3<double>& y = b.results[Direction::alongX].ritElements;
+    const Array3<double>& y = b.results[Direction::orthogonalToY].ritElements;
     EXPECT_EQ(b.results.ritStoreys(2), 0);
     EXPECT_EQ(row(y, 1, 3, bar::length), 5000); // (x3 − x1)/2
     EXPECT_EQ(row(y, 3, 2, bar::length), 5000);
@@ -115,7 +115,7 @@ TEST(RittoElements, BeamLineBrokenBeforeAColumnIsACantilever) {
     m.members(1, gridNode(c, 2, 1), member::present) = 0;
     m.members(1, beamXSlot(c, 2, 1), member::present) = 0; // beam 2–3 missing
     const Built b = build(m);
-    const Array3<double>& y = b.results[Direction::alongX].ritElements;
+    const Array3<double>& y = b.results[Direction::orthogonalToY].ritElements;
     EXPECT_EQ(row(y, 1, 3, bar::present), 0);   // beam 1–2 is a cantilever
     EXPECT_EQ(row(y, 3, 2, bar::present), 0);   // no beam on node 3's lower side
     EXPECT_EQ(row(y, 4, 3, bar::length), 2500); // the second row is untouched
@@ -132,13 +132,13 @@ TEST(RittoElements, ExtraNodesCarryColumnsWithoutHalfBeams) {
     const Built b = build(m);
     EXPECT_EQ(b.results.ritStoreys(extra), 2);
     for (const Array3<double>* table :
-         {&b.results[Direction::alongY].ritElements, &b.results[Direction::alongX].ritElements}) {
+         {&b.results[Direction::orthogonalToX].ritElements, &b.results[Direction::orthogonalToY].ritElements}) {
         EXPECT_EQ(row(*table, extra, 1, bar::area), 160000);
         for (int r = 3; r <= 6; ++r)
             EXPECT_EQ(row(*table, extra, r, bar::present), 0);
     }
     // The grid nodes beside it are not affected by it: node 1's upper half-beam at floor 1.
-    EXPECT_EQ(row(b.results[Direction::alongX].ritElements, 1, 5, bar::length), 2500);
+    EXPECT_EQ(row(b.results[Direction::orthogonalToY].ritElements, 1, 5, bar::length), 2500);
 }
 
 TEST(RittoElements, ZeroLengthHalfBeamIsReportedAndLeftOut) {
@@ -154,11 +154,11 @@ TEST(RittoElements, ZeroLengthHalfBeamIsReportedAndLeftOut) {
               "Attenzione: una delle travi in X risulta avere lunghezza nulla;\n"
               "            controllare la geometria della struttura prima di procedere");
     for (int i = 1; i <= 4; ++i) {
-        EXPECT_EQ(row(b.results[Direction::alongX].ritElements, i, 2, bar::present), 0);
-        EXPECT_EQ(row(b.results[Direction::alongX].ritElements, i, 3, bar::present), 0);
+        EXPECT_EQ(row(b.results[Direction::orthogonalToY].ritElements, i, 2, bar::present), 0);
+        EXPECT_EQ(row(b.results[Direction::orthogonalToY].ritElements, i, 3, bar::present), 0);
     }
     // The beams along Y are untouched.
-    EXPECT_EQ(row(b.results[Direction::alongY].ritElements, 1, 3, bar::length), 2000);
+    EXPECT_EQ(row(b.results[Direction::orthogonalToX].ritElements, 1, 3, bar::length), 2000);
 
     Model alongY = testing::fullFrame(2, 2, 1);
     alongY.coordY(2) = alongY.coordY(1);
@@ -169,13 +169,13 @@ TEST(RittoElements, ZeroLengthHalfBeamIsReportedAndLeftOut) {
 TEST(RittoElements, BuildingAgainReleasesEveryEarlierResult) {
     const Model m = testing::fullFrame(2, 2, 1);
     AnalysisResults r;
-    r[Direction::alongY].familyCount = 4;
+    r[Direction::orthogonalToX].familyCount = 4;
     r.globalStiffness = Array2<double>(1, 3, 1, 3);
     ScriptedAsker asker;
     buildRitElements(m, r, asker);
-    EXPECT_EQ(r[Direction::alongY].familyCount, 0);
+    EXPECT_EQ(r[Direction::orthogonalToX].familyCount, 0);
     EXPECT_TRUE(r.globalStiffness.empty());
-    EXPECT_EQ(r[Direction::alongY].ritElements.upper(2), 3);
+    EXPECT_EQ(r[Direction::orthogonalToX].ritElements.upper(2), 3);
 }
 
 } // namespace

@@ -215,8 +215,8 @@ private slots:
         click("mnuCalcola");
 
         QCOMPARE(enabledResultItems(), resultItems);
-        QCOMPARE(window->results()[Direction::alongY].familyCount, std::int16_t{1});
-        QCOMPARE(window->results()[Direction::alongX].family.size(), std::size_t{6});
+        QCOMPARE(window->results()[Direction::orthogonalToX].familyCount, std::int16_t{1});
+        QCOMPARE(window->results()[Direction::orthogonalToY].family.size(), std::size_t{6});
         QVERIFY(asker->messages.empty());
     }
 

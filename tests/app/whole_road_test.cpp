@@ -281,9 +281,9 @@ private slots:
         assignFamilies("frmFamiglieX", 3);
         choose("mnuFamiglieY");
         assignFamilies("frmFamiglieY", 2);
-        const RittiResults& x = results[Direction::alongY];
+        const RittiResults& x = results[Direction::orthogonalToX];
         QCOMPARE(x.familyCount, std::int16_t{3});
-        QCOMPARE(results[Direction::alongX].familyCount, std::int16_t{2});
+        QCOMPARE(results[Direction::orthogonalToY].familyCount, std::int16_t{2});
         // Ritto 1 moved by hand into the next family.
         const std::int16_t moved = static_cast<std::int16_t>(x.family(1) % 3 + 1);
         QCOMPARE(control<QLineEdit>("frmFamiglieX", "txtRitto1")->text(), QString("1"));

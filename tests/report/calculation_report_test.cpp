@@ -150,7 +150,7 @@ TEST(CalculationReport, EveryExampleHasItsPagesHeadingsAndTheUsersFields) {
 TEST(CalculationReport, NumbersAreTheResultsFormattedAsTheUserReadsThem) {
     const Model model = example("palazzina-4-piani.orv");
     AnalysisResults results = analysed(model);
-    setFamilies(model, results, Direction::alongY, 2);
+    setFamilies(model, results, Direction::orthogonalToX, 2);
     const WrittenReport report = writeReport("numbers", model, results);
     ASSERT_EQ(report.pages.size(), 7u);
     computeStiffnessCentres(model, results);
@@ -159,7 +159,7 @@ TEST(CalculationReport, NumbersAreTheResultsFormattedAsTheUserReadsThem) {
     EXPECT_NE(term.find('.'), std::string::npos) << "grouped thousands expected: " << term;
     EXPECT_NE(report.pages[2].find(" " + term + " "), std::string::npos) << term;
     EXPECT_NE(report.pages[5].find(formatNumber(model.massCentre(1, 2), 0)), std::string::npos);
-    const RittiResults& x = results[Direction::alongY];
+    const RittiResults& x = results[Direction::orthogonalToX];
     EXPECT_NE(report.pages[5].find(formatNumber(x.stiffnessCentre(2), 0)), std::string::npos);
     EXPECT_NE(report.pages[4].find(formatNumber(x.stiffnessWeight(8), 2)), std::string::npos);
     EXPECT_NE(report.pages[4].find("0,"), std::string::npos);
@@ -225,8 +225,8 @@ TEST(CalculationReport, CappedTablesCarryTheirNotesAndGoWholeIntoTheAppendix) {
 TEST(CalculationReport, FamilyPagesShowTheChosenFamiliesAndDashesWhereADirectionHasNone) {
     Model model = testing::regularBuilding(6, 6, 4);
     AnalysisResults results = analysed(model);
-    setFamilies(model, results, Direction::alongY, 3); // orthogonal to X
-    setFamilies(model, results, Direction::alongX, 5); // orthogonal to Y
+    setFamilies(model, results, Direction::orthogonalToX, 3); // orthogonal to X
+    setFamilies(model, results, Direction::orthogonalToY, 5); // orthogonal to Y
     const WrittenReport report = writeReport("families", model, results);
     ASSERT_GE(report.pages.size(), 7u);
     const std::string& page4 = report.pages[3];

@@ -161,8 +161,8 @@ Array2<double> literalGlobalStiffness(const Model& m, const AnalysisResults& r) 
         const numbering::PlanPoint at = numbering::nodePosition(m, i);
         for (int row = 1; row <= n; ++row) {
             for (int c = 1; c <= n; ++c) {
-                const double kx = r[Direction::alongX].ritMatrix(i, row, c);
-                const double ky = r[Direction::alongY].ritMatrix(i, row, c);
+                const double kx = r[Direction::orthogonalToY].ritMatrix(i, row, c);
+                const double ky = r[Direction::orthogonalToX].ritMatrix(i, row, c);
                 k(row, c) += kx;
                 k(s + row, s + c) += ky;
                 if (rotates(c)) {

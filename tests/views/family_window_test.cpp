@@ -34,7 +34,7 @@ using testing::ViewHost;
 
 namespace {
 
-const Direction orthogonalToX = Direction::alongY; // frmFamiglieX
+const Direction orthogonalToX = Direction::orthogonalToX; // frmFamiglieX
 
 std::vector<std::int16_t> families(ViewHost& host, Direction d) {
     const auto values = host.results()[d].family.values();
@@ -97,7 +97,7 @@ private slots:
         QFETCH(bool, windowX);
         QFETCH(QString, name);
         QFETCH(QString, assign);
-        const auto window = openOnExample(windowX ? Direction::alongY : Direction::alongX);
+        const auto window = openOnExample(windowX ? Direction::orthogonalToX : Direction::orthogonalToY);
 
         QCOMPARE(window->objectName(), name);
         QCOMPARE(control<QPushButton>(*window, "cmdAssegna")->text(), assign);
@@ -263,7 +263,7 @@ private slots:
         QCOMPARE(host->results()[orthogonalToX].family(1), std::int16_t{2});
         QCOMPARE(control<QComboBox>(*window, "cmbFamiglia2")->currentText(), QString("2"));
         QCOMPARE(host->changes.size(), std::size_t{1});
-        QCOMPARE(host->results()[Direction::alongX].family(1), std::int16_t{1}); // Y untouched
+        QCOMPARE(host->results()[Direction::orthogonalToY].family(1), std::int16_t{1}); // Y untouched
     }
 
     void recompactingPutsEveryRittoBackIntoFamilyOne() {
@@ -328,7 +328,7 @@ private slots:
     }
 
     void indietroClosesTheWindow() {
-        const auto window = openOnExample(Direction::alongX);
+        const auto window = openOnExample(Direction::orthogonalToY);
         press(*window, "cmdIndietro");
         QCOMPARE(host->closed, std::vector<QString>{"frmFamiglieY"});
     }

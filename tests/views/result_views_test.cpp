@@ -90,7 +90,7 @@ void handMadeCentres(ViewHost& host, std::int16_t storeys) {
         model.massCentre(k, 2) = 1000.0 * k;
     }
     for (const auto& [direction, centre] :
-         {std::pair{Direction::alongY, 5000.0}, std::pair{Direction::alongX, 2000.0}}) {
+         {std::pair{Direction::orthogonalToX, 5000.0}, std::pair{Direction::orthogonalToY, 2000.0}}) {
         RittiResults& r = host.results()[direction];
         r.familyCount = 1;
         r.stiffnessCentre = Array1<double>(1, 1);
@@ -213,7 +213,7 @@ private slots:
     // A family left without ritti keeps centre 0, which is no centre: no line on grid line X1.
     void aFamilyWithoutRittiDrawsNoLine() {
         handMadeCentres(*host, 1);
-        RittiResults& x = host->results()[Direction::alongY];
+        RittiResults& x = host->results()[Direction::orthogonalToX];
         x.familyCount = 2;
         x.stiffnessCentre = Array1<double>(1, 2);
         x.stiffnessCentre(1) = 5000;
@@ -229,8 +229,8 @@ private slots:
     void theCombinedModeOffersTheSmallerCount() {
         host->openAndCalculate(testing::example("palazzina-4-piani.orv"));
         Model& m = host->session().model();
-        setFamilyCount(m, host->results(), Direction::alongY, 3, host->messages());
-        setFamilyCount(m, host->results(), Direction::alongX, 5, host->messages());
+        setFamilyCount(m, host->results(), Direction::orthogonalToX, 3, host->messages());
+        setFamilyCount(m, host->results(), Direction::orthogonalToY, 5, host->messages());
         computeStiffnessCentres(m, host->results());
         CentresWindow window(*host);
         auto* families = control<QScrollBar>(window, "hsbFamiglia");
@@ -308,10 +308,10 @@ private slots:
         CentresWindow window(*host);
         press(window, "cmdRigidezzaVisualizza");
 
-        setFamilyCount(m, host->results(), Direction::alongY, 3, host->messages());
-        QVERIFY(assignFamilies(m, host->results(), Direction::alongY, 3, host->messages()));
+        setFamilyCount(m, host->results(), Direction::orthogonalToX, 3, host->messages());
+        QVERIFY(assignFamilies(m, host->results(), Direction::orthogonalToX, 3, host->messages()));
         QCOMPARE(window.follow(ProjectChange::familiesReassigned), Following::stayOpen);
-        QCOMPARE(host->results()[Direction::alongY].stiffnessCentre.size(), std::size_t{3});
+        QCOMPARE(host->results()[Direction::orthogonalToX].stiffnessCentre.size(), std::size_t{3});
         QCOMPARE(control<QScrollBar>(window, "hsbFamiglia")->maximum(), 3);
         QCOMPARE(window.shown().stiffnessVisible, (std::vector<bool>{true, false, false}));
 

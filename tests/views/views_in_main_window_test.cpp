@@ -148,8 +148,8 @@ private slots:
         assignFamilies("frmFamiglieX", 3);
         assignFamilies("frmFamiglieY", 2);
         QCOMPARE(control<QScrollBar>("frmCentri", "hsbFamiglia")->maximum(), 3);
-        QCOMPARE(window->results()[Direction::alongY].stiffnessCentre.size(), std::size_t{3});
-        QCOMPARE(window->results()[Direction::alongX].stiffnessCentre.size(), std::size_t{2});
+        QCOMPARE(window->results()[Direction::orthogonalToX].stiffnessCentre.size(), std::size_t{3});
+        QCOMPARE(window->results()[Direction::orthogonalToY].stiffnessCentre.size(), std::size_t{2});
 
         click("mnuCalcola");
         QCOMPARE(control<QLineEdit>("frmFamiglieX", "txtFamiglie")->text(), QString("1"));

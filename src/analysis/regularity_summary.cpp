@@ -61,7 +61,7 @@ void addStiffness(const ElevationStiffness& k, Rows& rows) {
         const std::string share =
             "pareti " + rows.number(100 * k.wallShare[a], 0) + " % del taglio alla base";
         if (k.exempt(axis)) {
-            rows.add(false, criterion, "", share + " ≥ 50 %: criterio non richiesto",
+            rows.add(false, criterion, "", share + ", almeno il 50 %: criterio non richiesto",
                      Verdict::passes);
             continue;
         }

@@ -11,6 +11,11 @@
 //                                           --seismic adds the torsional regularity and the
 //                                           vibration modes, with the concrete class Rck R in
 //                                           N/mm² (30 unless given; --rck implies --seismic)
+//                                [--ntc PARAMS.json]
+//                                           adds the static analysis of NTC 2018 ("ntc2018")
+//                                           with the site's parameters of the file (the keys
+//                                           in ntc_parameter_file.h); without the option, with
+//                                           the project's own parameters when it has them
 //   orvanta-cli report FILE.orv [--families-x N] [--families-y N] [--descrizione T]
 //                               [--ubicazione T] [--progettista T] [--committente T] [--data T]
 //                               [--rck R] [--out OUT.pdf]
@@ -34,8 +39,10 @@
 #include "deformed_shape.h"
 #include "families.h"
 #include "finite_results.h"
+#include "linear_static_analysis.h"
 #include "load_distribution.h"
 #include "model_check.h"
+#include "ntc_parameter_file.h"
 #include "number_text.h"
 #include "project_session.h"
 #include "seismic_response.h"
@@ -45,6 +52,7 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <new>
 #include <optional>
 #include <string>
@@ -65,6 +73,7 @@ int usage() {
     std::cerr << "uso: orvanta-cli resave IN.orv OUT.orv\n"
                  "     orvanta-cli analyse FILE.orv [--families-x N] [--families-y N]\n"
                  "                         [--redistribute] [--seismic] [--rck R] [--json OUT]\n"
+                 "                         [--ntc PARAMS.json]\n"
                  "     orvanta-cli report FILE.orv [--families-x N] [--families-y N]\n"
                  "                        [--descrizione T] [--ubicazione T] [--progettista T]\n"
                  "                        [--committente T] [--data T] [--rck R] [--out OUT.pdf]\n";
@@ -150,6 +159,8 @@ struct AnalyseOptions {
     bool redistribute = false;
     bool seismic = false;
     double concreteClass = defaultConcreteClass; // Rck, N/mm²
+    bool concreteClassGiven = false;
+    std::optional<std::string> ntcPath;
 };
 
 // A concrete class as typed: a positive number, with a point or a comma for decimals.
@@ -193,7 +204,10 @@ std::optional<AnalyseOptions> parseAnalyse(const std::vector<std::string>& argum
             if (!rck)
                 return std::nullopt;
             options.concreteClass = *rck;
+            options.concreteClassGiven = true;
             options.seismic = true;
+        } else if (a == "--ntc" && hasValue) {
+            options.ntcPath = arguments[++i];
         } else if (options.path.empty() && a.rfind("--", 0) != 0)
             options.path = a;
         else
@@ -277,16 +291,58 @@ int incompleteCalculation(const CalculationReport& calculation) {
     return exitIncomplete;
 }
 
+// The parameters of --ntc read from their file; on failure one line on standard error.
+std::optional<NtcRun> readNtcRun(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (!file.good() && !file.eof()) {
+        std::cerr << "orvanta-cli: impossibile leggere " << printable(path) << '\n';
+        return std::nullopt;
+    }
+    std::string error;
+    std::optional<NtcRun> run = readNtcParameterFile(text, error);
+    if (!run)
+        std::cerr << "orvanta-cli: " << printable(path) << ": " << error << '\n';
+    return run;
+}
+
+// The static analysis of the code, with the seismic masses and the modulus of the project.
+LinearStaticResults ntcAnalysis(const Model& model, const AnalysisResults& results,
+                                const SeismicResults& seismic, const NtcParameters& parameters) {
+    return linearStaticAnalysis(model, results, seismicMasses(model),
+                                projectStiffnessModulus(model), seismic, parameters);
+}
+
 int analyse(const std::vector<std::string>& arguments) {
-    const std::optional<AnalyseOptions> options = parseAnalyse(arguments);
+    std::optional<AnalyseOptions> options = parseAnalyse(arguments);
     if (!options)
         return usage();
+    std::optional<NtcRun> ntcRun;
+    if (options->ntcPath) {
+        ntcRun = readNtcRun(*options->ntcPath);
+        if (!ntcRun)
+            return exitUsage;
+    }
 
     BatchProject project;
     if (const int refused = project.openForCalculation(options->path))
         return refused;
     Model& model = project.model();
     RecordingAsker& asker = project.asker();
+    // The concrete class of the parameter file holds for the whole run, the seismic key too.
+    if (ntcRun && ntcRun->concreteClass) {
+        options->concreteClass = *ntcRun->concreteClass;
+        options->concreteClassGiven = true;
+    }
+    const std::optional<NtcParameters> ntcParameters =
+        ntcRun ? std::optional<NtcParameters>(ntcRun->parameters)
+               : readNtcParameters(model.settings);
+    if (ntcParameters) {
+        if (options->concreteClassGiven)
+            model.settings.setNumber(settingKey::concreteClass, options->concreteClass);
+        else
+            options->concreteClass = projectConcreteClass(model);
+    }
 
     // A distribution that stops on a missing beam or column keeps the stored loads, and the
     // analysis goes on with them.
@@ -298,12 +354,16 @@ int analyse(const std::vector<std::string>& arguments) {
     computeStiffnessCentres(model, results);
     computeDeformedShape(model, results, asker);
     std::optional<SeismicResults> seismic;
-    if (options->seismic)
+    if (options->seismic || ntcParameters)
         seismic =
             computeSeismicResponse(model, results.globalStiffness, options->concreteClass, asker);
+    std::optional<LinearStaticResults> ntc;
+    if (ntcParameters)
+        ntc = ntcAnalysis(model, results, *seismic, *ntcParameters);
 
     const std::string json =
-        analysisJson(model, results, calculation, asker.messages(), seismic ? &*seismic : nullptr);
+        analysisJson(model, results, calculation, asker.messages(),
+                     options->seismic ? &*seismic : nullptr, ntc ? &*ntc : nullptr);
     if (options->jsonPath.empty()) {
         std::cout << json;
     } else {

@@ -28,7 +28,10 @@ public:
         return formatNumber(value, decimals, format_);
     }
     std::string signedNumber(double value, int decimals) const {
-        return (value > 0 ? "+" : "") + number(value, decimals);
+        std::string text = number(value, decimals);
+        if (value > 0)
+            text.insert(text.begin(), '+');
+        return text;
     }
     void add(bool inPlan, std::string criterion, std::string where, std::string figure,
              Verdict verdict) {

@@ -102,8 +102,8 @@ TEST(NtcRegularity, ASetbackOfOneBayOfThreeAlongXIsIrregularInElevationOnly) {
         return row.verdict == Verdict::fails && row.criterion.starts_with("(g)");
     });
     EXPECT_EQ(failing, 1);
-    const auto row = std::find_if(rows.begin(), rows.end(), [](const RegularityRow& row) {
-        return row.criterion == "(g) Restringimenti lungo X" && row.where == "Piano 3";
+    const auto row = std::find_if(rows.begin(), rows.end(), [](const RegularityRow& r) {
+        return r.criterion == "(g) Restringimenti lungo X" && r.where == "Piano 3";
     });
     ASSERT_NE(row, rows.end());
     EXPECT_EQ(row->figure, "rientro 0,333 (limite 0,10), dal piano 1 0,333 (limite 0,30)");

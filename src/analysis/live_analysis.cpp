@@ -40,11 +40,11 @@ bool stoppedInCondensation(const CalculationReport& report) {
 
 } // namespace
 
-CalculationReport LiveAnalysis::calculate(const Model& model, Asker& asker,
-                                          const ProgressCallback& progress) {
+CalculationReport LiveAnalysis::calculate(const Model& model, AnalysisResults& results,
+                                          Asker& asker, const ProgressCallback& progress) {
     behind_ = false;
     pending_ = ModelChange{};
-    const CalculationReport report = runCalculation(model, results_, asker, progress);
+    const CalculationReport report = runCalculation(model, results, asker, progress);
     ++statistics_.fullCalculations;
     needsFullCalculation_ = stoppedInCondensation(report);
     const int s = model.counts.nStoreys;
@@ -52,14 +52,16 @@ CalculationReport LiveAnalysis::calculate(const Model& model, Asker& asker,
     oldRows_.assign(static_cast<std::size_t>(2 * 3 * s * 5), 0.0);
     oldMatrix_.assign(static_cast<std::size_t>(s) * static_cast<std::size_t>(s), 0.0);
     globalDrift_.reset();
+    rememberLoads(model);
     for (const Direction d : bothDirections)
-        centres(d).rebuild(model, results_, d);
-    refreshRegularity(model);
+        centres(d).rebuild(model, results, d);
+    refreshRegularity(model, results);
     calculated_ = true;
     return report;
 }
 
-LiveUpdate LiveAnalysis::recalculate(const Model& model, const ModelChange& change, Asker& asker) {
+LiveUpdate LiveAnalysis::recalculate(const Model& model, AnalysisResults& results,
+                                     const ModelChange& change, Asker& asker) {
     const ModelCheck check = checkModel(model);
     if (!check.passed()) {
         asker.ask(modelCheckMessage(check, refusalTitle));
@@ -69,24 +71,25 @@ LiveUpdate LiveAnalysis::recalculate(const Model& model, const ModelChange& chan
             return LiveUpdate::refused;
         // Ritti of this change may have been updated already: the results match no model.
         *this = LiveAnalysis{};
+        results = AnalysisResults{};
         return LiveUpdate::refused;
     }
     std::array<Array1<std::int16_t>, 2> families;
     std::array<std::int16_t, 2> counts{};
     for (const Direction d : bothDirections) {
         const auto at = static_cast<std::size_t>(d == Direction::orthogonalToX);
-        families[at] = results_[d].family;
-        counts[at] = results_[d].familyCount;
+        families[at] = results[d].family;
+        counts[at] = results[d].familyCount;
     }
     const int nodes = model.sizes().nodes;
-    calculate(model, asker);
+    calculate(model, results, asker);
     for (const Direction d : bothDirections) {
         const auto at = static_cast<std::size_t>(d == Direction::orthogonalToX);
         if (families[at].upper() != nodes || families[at].empty())
             continue; // the ritti were numbered anew: every ritto stays in family 1
-        results_[d].family = std::move(families[at]);
-        results_[d].familyCount = counts[at];
-        centres(d).rebuild(model, results_, d);
+        results[d].family = std::move(families[at]);
+        results[d].familyCount = counts[at];
+        centres(d).rebuild(model, results, d);
     }
     return LiveUpdate::full;
 }
@@ -112,17 +115,18 @@ bool LiveAnalysis::refuse(const Model& model, const ModelChange& change, Asker& 
     return true;
 }
 
-bool LiveAnalysis::matchesSizes(const Model& model) const {
+bool LiveAnalysis::matchesSizes(const Model& model, const AnalysisResults& results) {
     const int s = model.counts.nStoreys;
     const int nodes = model.sizes().nodes;
-    return static_cast<int>(results_.ritStoreys.size()) == nodes &&
-           results_.globalStiffness.upper(1) == 3 * s &&
-           results_[Direction::orthogonalToX].ritElements.hasBounds(1, nodes, 1, 3 * s, 1,
-                                                                    bar::values) &&
-           results_[Direction::orthogonalToY].ritMatrix.hasBounds(1, nodes, 1, s, 1, s);
+    return static_cast<int>(results.ritStoreys.size()) == nodes &&
+           results.globalStiffness.upper(1) == 3 * s &&
+           results[Direction::orthogonalToX].ritElements.hasBounds(1, nodes, 1, 3 * s, 1,
+                                                                   bar::values) &&
+           results[Direction::orthogonalToY].ritMatrix.hasBounds(1, nodes, 1, s, 1, s);
 }
 
-LiveUpdate LiveAnalysis::update(const Model& model, const ModelChange& change, Asker& asker) {
+LiveUpdate LiveAnalysis::update(const Model& model, AnalysisResults& results,
+                                const ModelChange& change, Asker& asker) {
     if (!calculated_)
         return LiveUpdate::nothing;
     all_ = change; // kept between updates, so that its storage is too
@@ -137,52 +141,65 @@ LiveUpdate LiveAnalysis::update(const Model& model, const ModelChange& change, A
     }
     behind_ = false;
     pending_ = ModelChange{};
-    return apply(model, all_, asker);
+    return apply(model, results, all_, asker);
 }
 
-LiveUpdate LiveAnalysis::apply(const Model& model, const ModelChange& change, Asker& asker) {
-    if (change.grid || !matchesSizes(model))
-        return recalculate(model, change, asker);
+LiveUpdate LiveAnalysis::apply(const Model& model, AnalysisResults& results,
+                               const ModelChange& change, Asker& asker) {
+    if (change.grid || !matchesSizes(model, results))
+        return recalculate(model, results, change, asker);
     LiveUpdate outcome = LiveUpdate::nothing;
     bool globalChanged = false;
     if (!change.members.empty()) {
-        if (needsFullCalculation_ || !updateRitti(model, change, change.loadResults))
-            return recalculate(model, change, asker);
+        if (needsFullCalculation_ || !updateRitti(model, results, change, change.loadResults))
+            return recalculate(model, results, change, asker);
         outcome = LiveUpdate::incremental;
         globalChanged = true;
     }
     if (change.loadResults) {
-        assembleGlobalStiffness(model, results_, asker);
-        globalDrift_.reset();
-        ++statistics_.globalResums;
+        // A slab moves the centre of mass of its own storey only (the loads it adds below
+        // enter those storeys' columns from above): the terms of that storey are summed again.
+        movedStoreys(model);
+        const bool few = moved_.size() == 1 ||
+                         (!moved_.empty() && moved_.size() * fullCalculationShare <=
+                                                 static_cast<std::size_t>(model.counts.nStoreys));
+        if (change.members.empty() && few) {
+            reassembleStoreys(model, results, moved_);
+            ++statistics_.storeysReassembled;
+        } else if (!moved_.empty() || !change.members.empty()) {
+            assembleGlobalStiffness(model, results, asker);
+            globalDrift_.reset();
+            ++statistics_.globalResums;
+        }
+        rememberLoads(model);
         globalChanged = true;
         if (outcome == LiveUpdate::nothing)
             outcome = LiveUpdate::reassembled;
     }
     for (const Direction d : bothDirections) {
         if (d == Direction::orthogonalToX ? change.familiesX : change.familiesY) {
-            centres(d).rebuild(model, results_, d);
+            centres(d).rebuild(model, results, d);
             if (outcome == LiveUpdate::nothing)
                 outcome = LiveUpdate::centres;
         }
     }
     if (globalChanged || change.settings) {
-        refreshRegularity(model);
+        refreshRegularity(model, results);
         if (outcome == LiveUpdate::nothing)
             outcome = LiveUpdate::seismic;
     }
     return outcome;
 }
 
-LiveUpdate LiveAnalysis::trySection(Model& model, const MemberRef& column,
+LiveUpdate LiveAnalysis::trySection(Model& model, AnalysisResults& results, const MemberRef& column,
                                     const ColumnSection& section, Asker& asker) {
     setColumnSection(model, column.storey, column.slot, section);
     trial_.members.assign(1, column);
-    return update(model, trial_, asker);
+    return update(model, results, trial_, asker);
 }
 
-bool LiveAnalysis::updateRitti(const Model& model, const ModelChange& change,
-                               bool reassembleAfter) {
+bool LiveAnalysis::updateRitti(const Model& model, AnalysisResults& results,
+                               const ModelChange& change, bool reassembleAfter) {
     touched_.clear();
     for (const MemberRef& member : change.members)
         addTouchedRitti(model, member, touched_);
@@ -191,16 +208,16 @@ bool LiveAnalysis::updateRitti(const Model& model, const ModelChange& change,
     std::set_union(touched_.orthogonalToX.begin(), touched_.orthogonalToX.end(),
                    touched_.orthogonalToY.begin(), touched_.orthogonalToY.end(),
                    std::back_inserter(nodes_));
-    const std::size_t allNodes = results_.ritStoreys.size();
+    const std::size_t allNodes = results.ritStoreys.size();
     if (nodes_.size() > alwaysIncremental && nodes_.size() > allNodes / fullCalculationShare)
         return false;
 
-    Array2<double>& global = results_.globalStiffness;
+    Array2<double>& global = results.globalStiffness;
     const bool updateGlobal = !reassembleAfter;
     const double largestBefore = updateGlobal ? largestMagnitude(global.values()) : 0;
     const int condensedBefore = statistics_.rittiCondensed;
     for (const int node : nodes_) {
-        if (!replaceNode(model, node, updateGlobal))
+        if (!replaceNode(model, results, node, updateGlobal))
             return false;
     }
     const int replaced = statistics_.rittiCondensed - condensedBefore;
@@ -213,39 +230,40 @@ bool LiveAnalysis::updateRitti(const Model& model, const ModelChange& change,
         globalDrift_.record(2 * std::max(largestBefore, largestAfter), replaced);
         if (globalDrift_.exceeded(largestAfter)) {
             QuietAsker quiet; // its messages were given by the full calculation
-            assembleGlobalStiffness(model, results_, quiet);
+            assembleGlobalStiffness(model, results, quiet);
             globalDrift_.reset();
             ++statistics_.globalResums;
         }
     }
     for (const Direction d : bothDirections)
-        centres(d).refresh(model, results_);
+        centres(d).refresh(model, results);
     return true;
 }
 
-bool LiveAnalysis::replaceNode(const Model& model, int node, bool updateGlobal) {
+bool LiveAnalysis::replaceNode(const Model& model, AnalysisResults& results, int node,
+                               bool updateGlobal) {
     const int s = model.counts.nStoreys;
     const auto tableSize = static_cast<std::size_t>(3 * s * bar::values);
-    const int oldHeight = results_.ritStoreys(node);
+    const int oldHeight = results.ritStoreys(node);
     for (const Direction d : bothDirections) {
-        const std::span<const double> rows = results_[d].ritElements.block(node);
+        const std::span<const double> rows = results[d].ritElements.block(node);
         const std::size_t at = d == Direction::orthogonalToX ? 0 : tableSize;
         std::copy(rows.begin(), rows.end(), oldRows_.begin() + static_cast<std::ptrdiff_t>(at));
     }
-    if (rebuildRittoElements(model, results_, node) != 0)
+    if (rebuildRittoElements(model, results, node) != 0)
         return false; // a half-beam of zero length: the full calculation says so
-    const int newHeight = results_.ritStoreys(node);
+    const int newHeight = results.ritStoreys(node);
 
     for (const Direction d : bothDirections) {
-        const std::span<double> rows = results_[d].ritElements.block(node);
+        const std::span<double> rows = results[d].ritElements.block(node);
         const std::size_t at = d == Direction::orthogonalToX ? 0 : tableSize;
         if (newHeight == oldHeight &&
             std::equal(rows.begin(), rows.end(),
                        oldRows_.begin() + static_cast<std::ptrdiff_t>(at)))
             continue;
-        const std::span<double> matrix = results_[d].ritMatrix.block(node);
+        const std::span<double> matrix = results[d].ritMatrix.block(node);
         std::copy(matrix.begin(), matrix.end(), oldMatrix_.begin());
-        Array2<double>& global = results_.globalStiffness;
+        Array2<double>& global = results.globalStiffness;
         if (updateGlobal)
             addRittoContribution(model, d, node, oldMatrix_.data(), oldHeight, -1, global, arms_);
         if (newHeight > 0) {
@@ -257,23 +275,59 @@ bool LiveAnalysis::replaceNode(const Model& model, int node, bool updateGlobal) 
         }
         if (updateGlobal)
             addRittoContribution(model, d, node, matrix.data(), newHeight, 1, global, arms_);
-        centres(d).replace(results_, node, oldMatrix_.data(), oldHeight);
+        centres(d).replace(results, node, oldMatrix_.data(), oldHeight);
         ++statistics_.rittiCondensed;
     }
     return true;
 }
 
-void LiveAnalysis::refreshRegularity(const Model& model) {
+// The storeys whose centre of mass or radius of gyration differs from those of the last
+// assembly, into moved_; a storey whose radius is not positive counts as every storey, so that
+// the whole assembly reports it.
+void LiveAnalysis::movedStoreys(const Model& model) {
+    moved_.clear();
+    const int s = model.counts.nStoreys;
+    if (assembledLoads_.size() != static_cast<std::size_t>(3 * s)) {
+        for (int k = 1; k <= s; ++k)
+            moved_.push_back(k);
+        return;
+    }
+    for (int k = 1; k <= s; ++k) {
+        const double* was = &assembledLoads_[static_cast<std::size_t>(3 * (k - 1))];
+        if (was[0] != model.massCentre(k, 1) || was[1] != model.massCentre(k, 2) ||
+            was[2] != model.gyrationRadius(k))
+            moved_.push_back(k);
+        if (!(model.gyrationRadius(k) > 0)) {
+            moved_.assign(static_cast<std::size_t>(s), 0);
+            for (int j = 1; j <= s; ++j)
+                moved_[static_cast<std::size_t>(j - 1)] = j;
+            return;
+        }
+    }
+}
+
+void LiveAnalysis::rememberLoads(const Model& model) {
+    const int s = model.counts.nStoreys;
+    assembledLoads_.resize(static_cast<std::size_t>(3 * s));
+    for (int k = 1; k <= s; ++k) {
+        double* at = &assembledLoads_[static_cast<std::size_t>(3 * (k - 1))];
+        at[0] = model.massCentre(k, 1);
+        at[1] = model.massCentre(k, 2);
+        at[2] = model.gyrationRadius(k);
+    }
+}
+
+void LiveAnalysis::refreshRegularity(const Model& model, const AnalysisResults& results) {
     QuietAsker quiet;
-    seismic_ = computeSeismicResponse(model, results_.globalStiffness, projectConcreteClass(model),
+    seismic_ = computeSeismicResponse(model, results.globalStiffness, projectConcreteClass(model),
                                       quiet, SeismicParts::regularityOnly);
     modesCurrent_ = false;
 }
 
-const SeismicResults& LiveAnalysis::seismic(const Model& model) {
+const SeismicResults& LiveAnalysis::seismic(const Model& model, const AnalysisResults& results) {
     if (!modesCurrent_) {
         QuietAsker quiet;
-        seismic_ = computeSeismicResponse(model, results_.globalStiffness,
+        seismic_ = computeSeismicResponse(model, results.globalStiffness,
                                           projectConcreteClass(model), quiet);
         modesCurrent_ = true;
     }

@@ -11,10 +11,11 @@
 //                condensed again, its old contribution taken out of the global matrix and the
 //                new one put in (ritto_contribution.h), and its family's sums updated
 //                (live_centres.h); then the centres of both directions and the regularity.
-//   loadResults  centres of mass and radii of gyration move every lever arm: the global matrix
-//                is summed again from the ritto matrices (no ritto is condensed again), then
-//                the regularity. Slab edits reach the analysis this way, once the loads have
-//                been distributed again.
+//   loadResults  centres of mass and radii of gyration move the lever arms of their storeys:
+//                the terms of the global matrix those arms enter are summed again from the
+//                ritto matrices (the whole matrix when more than one storey and more than a
+//                quarter of them moved), no ritto is condensed again; then the regularity. Slab
+//                edits reach the analysis this way, once the loads have been distributed again.
 //   familiesX/Y  the centres of that direction from scratch.
 //   settings     the regularity and the modes (the concrete class sets E).
 //   grid         a full calculation; the families are kept when the number of ritti is.
@@ -74,35 +75,34 @@ class LiveAnalysis {
 public:
     LiveAnalysis() = default;
 
-    // "Calcola Matrici": the whole engine, every ritto in family 1 of each direction, the
-    // centres and the regularity. From now on update() keeps them up to date.
-    CalculationReport calculate(const Model& model, Asker& asker,
+    // "Calcola Matrici" into `results`: the whole engine, every ritto in family 1 of each
+    // direction, the centres and the regularity. From now on update() keeps them up to date.
+    // The engine keeps what it derived from these results (first terms, family sums): every
+    // later call takes the same results, or a copy made together with a copy of the engine.
+    CalculationReport calculate(const Model& model, AnalysisResults& results, Asker& asker,
                                 const ProgressCallback& progress = {});
 
-    // Brings the results up to date with `model`, to which `change` has just been applied.
+    // Brings the results up to date with `model`, to which `change` has just been applied (the
+    // families edited in `results` by the family commands count as changes of their flags).
     // Messages (those of a full calculation, when one is needed) go through the asker.
-    LiveUpdate update(const Model& model, const ModelChange& change, Asker& asker);
+    LiveUpdate update(const Model& model, AnalysisResults& results, const ModelChange& change,
+                      Asker& asker);
 
     // The design assistant's trial: sets the section of the column or wall at `column` in
     // `model` (the caller's copy, whose results these are) and brings the results up to date.
     // Undo a trial by setting the old section back the same way.
-    LiveUpdate trySection(Model& model, const MemberRef& column, const ColumnSection& section,
-                          Asker& asker);
+    LiveUpdate trySection(Model& model, AnalysisResults& results, const MemberRef& column,
+                          const ColumnSection& section, Asker& asker);
 
     // Whether calculate() has run: before it there is nothing to keep up to date.
     bool calculated() const { return calculated_; }
     // Whether a refused change is waiting: the results are those of the model before it.
     bool behind() const { return behind_; }
 
-    const AnalysisResults& results() const { return results_; }
-    // For the family commands, which change familyX/Y and familyCountX/Y here; follow them with
-    // update() and the families flag of that direction.
-    AnalysisResults& results() { return results_; }
-
     // Torsional regularity of every storey (always current after update()); modes absent.
     const SeismicResults& regularity() const { return seismic_; }
     // Regularity and modes, the modes computed now if the last update left them out.
-    const SeismicResults& seismic(const Model& model);
+    const SeismicResults& seismic(const Model& model, const AnalysisResults& results);
 
     // What the updates did so far, for the tests and the benchmark.
     struct Statistics {
@@ -110,6 +110,7 @@ public:
         int globalResums = 0;   // global matrix summed again for drift or loads
         int rittiCondensed = 0; // ritto matrices condensed again, one per direction
         int familiesResummed = 0;
+        int storeysReassembled = 0; // load edits that summed again only the storeys they moved
     };
     Statistics statistics() const;
     // The share of the largest term that the rounding of the updates may reach before a sum is
@@ -117,16 +118,19 @@ public:
     void setDriftBudget(double budget);
 
 private:
-    LiveUpdate apply(const Model& model, const ModelChange& change, Asker& asker);
+    LiveUpdate apply(const Model& model, AnalysisResults& results, const ModelChange& change,
+                     Asker& asker);
     bool refuse(const Model& model, const ModelChange& change, Asker& asker);
-    LiveUpdate recalculate(const Model& model, const ModelChange& change, Asker& asker);
-    bool matchesSizes(const Model& model) const;
-    bool updateRitti(const Model& model, const ModelChange& change, bool reassembleAfter);
-    bool replaceNode(const Model& model, int node, bool updateGlobal);
-    void resumGlobal(const Model& model);
-    void refreshRegularity(const Model& model);
+    LiveUpdate recalculate(const Model& model, AnalysisResults& results, const ModelChange& change,
+                           Asker& asker);
+    static bool matchesSizes(const Model& model, const AnalysisResults& results);
+    bool updateRitti(const Model& model, AnalysisResults& results, const ModelChange& change,
+                     bool reassembleAfter);
+    bool replaceNode(const Model& model, AnalysisResults& results, int node, bool updateGlobal);
+    void refreshRegularity(const Model& model, const AnalysisResults& results);
+    void movedStoreys(const Model& model);
+    void rememberLoads(const Model& model);
 
-    AnalysisResults results_;
     SeismicResults seismic_;
     bool calculated_ = false;
     bool modesCurrent_ = false;
@@ -149,6 +153,8 @@ private:
     std::vector<double> oldRows_;
     std::vector<double> oldMatrix_;
     std::vector<double> arms_;
+    std::vector<double> assembledLoads_; // xG, yG, ρ of each storey at the last assembly
+    std::vector<int> moved_;
 
     LiveCentres& centres(Direction d) { return centres_[d == Direction::orthogonalToX ? 1 : 0]; }
 };

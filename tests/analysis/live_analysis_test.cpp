@@ -4,6 +4,7 @@
 #include "families.h"
 #include "generated_buildings.h"
 #include "live_analysis.h"
+#include "live_results.h"
 #include "load_distribution.h"
 #include "numbering.h"
 #include "sample_models.h"
@@ -63,9 +64,9 @@ std::string disagreement(std::span<const double> expected, std::span<const doubl
 }
 
 // The first way in which the live results differ from the full calculation; empty when none.
-std::string differences(const Model& model, LiveAnalysis& live) {
-    const FullCalculation full(model, live.results());
-    const AnalysisResults& a = live.results();
+std::string differences(const Model& model, const SeismicResults& regularity,
+                        const AnalysisResults& a) {
+    const FullCalculation full(model, a);
     const AnalysisResults& e = full.results;
     if (!(a.ritStoreys == e.ritStoreys))
         return "ritStoreys";
@@ -92,7 +93,7 @@ std::string differences(const Model& model, LiveAnalysis& live) {
             disagreement(e.globalStiffness.values(), a.globalStiffness.values(), "globalStiffness");
         !found.empty())
         return found;
-    const SeismicResults& s = live.regularity();
+    const SeismicResults& s = regularity;
     if (s.status != full.seismic.status || s.storeys.size() != full.seismic.storeys.size())
         return "seismic status";
     for (int k = 1; k <= static_cast<int>(s.storeys.size()); ++k) {
@@ -132,7 +133,8 @@ std::vector<double> record(const Array3<double>& a, int storey, int index) {
 
 // Writes one side of an edit and tells the engine, redistributing the loads after a slab edit
 // as the loads editor does.
-void apply(Model& model, LiveAnalysis& live, const Edit& edit, bool forward, Asker& asker) {
+void apply(Model& model, AnalysisResults& results, LiveAnalysis& live, const Edit& edit,
+           bool forward, Asker& asker) {
     Array3<double>& records = edit.slab ? model.slabs : model.members;
     const std::vector<double>& values = forward ? edit.after : edit.before;
     for (int v = 1; v <= static_cast<int>(values.size()); ++v)
@@ -145,7 +147,7 @@ void apply(Model& model, LiveAnalysis& live, const Edit& edit, bool forward, Ask
     } else {
         change.members.push_back({edit.storey, edit.index});
     }
-    live.update(model, change, asker);
+    live.update(model, results, change, asker);
 }
 
 // Random edits of sections, presence, slabs and loads, with undo and redo as the inverse edits.
@@ -153,8 +155,8 @@ class RandomEdits {
 public:
     // With slabs, the members keep their presence, so that every slab finds its beams and
     // columns; without, presence toggles and load results edited in place.
-    RandomEdits(Model& model, std::uint32_t seed, bool slabs)
-        : model_(model), random_(seed), slabs_(slabs), toggles_(!slabs) {}
+    RandomEdits(Model& model, AnalysisResults& results, std::uint32_t seed, bool slabs)
+        : model_(model), results_(results), random_(seed), slabs_(slabs), toggles_(!slabs) {}
 
     // Takes back the last edit; false when there is none.
     bool undo(LiveAnalysis& live, Asker& asker) {
@@ -162,7 +164,7 @@ public:
             return false;
         undone_.push_back(done_.back());
         done_.pop_back();
-        apply(model_, live, undone_.back(), false, asker);
+        apply(model_, results_, live, undone_.back(), false, asker);
         return true;
     }
 
@@ -174,7 +176,7 @@ public:
         if (kind == 1 && !undone_.empty()) {
             done_.push_back(undone_.back());
             undone_.pop_back();
-            apply(model_, live, done_.back(), true, asker);
+            apply(model_, results_, live, done_.back(), true, asker);
             return "redo";
         }
         if (kind == 2 && !slabs_) {
@@ -184,12 +186,12 @@ public:
             model_.gyrationRadius(storey) *= 1 + integer(-10, 10) / 100.0;
             ModelChange change;
             change.loadResults = true;
-            live.update(model_, change, asker);
+            live.update(model_, results_, change, asker);
             return "loads";
         }
         Edit edit = kind == 2 ? slabEdit() : memberEdit();
         const std::string what = edit.slab ? "slab" : "member";
-        apply(model_, live, edit, true, asker);
+        apply(model_, results_, live, edit, true, asker);
         done_.push_back(std::move(edit));
         undone_.clear();
         return what;
@@ -241,6 +243,7 @@ private:
     }
 
     Model& model_;
+    AnalysisResults& results_;
     std::mt19937 random_;
     bool slabs_;
     bool toggles_;
@@ -253,23 +256,24 @@ LiveAnalysis::Statistics checkRandomEdits(Model model, std::uint32_t seed, bool 
                                           double budget) {
     ScriptedAsker asker;
     LiveAnalysis live;
+    AnalysisResults results;
     live.setDriftBudget(budget);
-    live.calculate(model, asker);
+    live.calculate(model, results, asker);
     // Families of their own, which the edits must keep.
     for (const auto& [d, count] :
          {std::pair{Direction::orthogonalToX, 3}, std::pair{Direction::orthogonalToY, 2}}) {
-        setFamilyCount(model, live.results(), d, count, asker);
-        assignFamilies(model, live.results(), d, count, asker);
+        setFamilyCount(model, results, d, count, asker);
+        assignFamilies(model, results, d, count, asker);
     }
     ModelChange families;
     families.familiesX = families.familiesY = true;
-    live.update(model, families, asker);
-    const AnalysisResults before = live.results();
+    live.update(model, results, families, asker);
+    const AnalysisResults before = results;
 
-    RandomEdits edits(model, seed, slabs);
+    RandomEdits edits(model, results, seed, slabs);
     const auto agrees = [&](int k, const std::string& what) {
         EXPECT_FALSE(live.behind()) << "edit " << k << " (" << what << ") was refused";
-        const std::string found = differences(model, live);
+        const std::string found = differences(model, live.regularity(), results);
         EXPECT_TRUE(found.empty()) << "edit " << k << " (" << what << "): " << found;
         return found.empty() && !live.behind();
     };
@@ -290,7 +294,7 @@ LiveAnalysis::Statistics checkRandomEdits(Model model, std::uint32_t seed, bool 
         }
     }
     for (const Direction d : bothDirections)
-        EXPECT_EQ(live.results()[d].familyCount, before[d].familyCount);
+        EXPECT_EQ(results[d].familyCount, before[d].familyCount);
     return live.statistics();
 }
 
@@ -329,7 +333,7 @@ TEST(LiveAnalysisRandomEdits, BuildingThatCannotBeCondensedFollowsByFullCalculat
 TEST(LiveAnalysisRandomEdits, BuildingWithSlabsFollowsSlabAndMemberEdits) {
     const LiveAnalysis::Statistics s =
         checkRandomEdits(testing::regularBuilding(5, 4, 6), 7, true, RoundingDrift::defaultBudget);
-    EXPECT_GT(s.globalResums, 10); // every slab edit sums the global matrix again
+    EXPECT_GT(s.storeysReassembled, 10); // a slab edit sums again the terms of its storey
     EXPECT_GT(s.rittiCondensed, 100);
 }
 
@@ -347,15 +351,16 @@ struct LiveAnalysisTest : ::testing::Test {
     Model model = testing::regularBuilding(5, 4, 3);
     ScriptedAsker asker;
     LiveAnalysis live;
+    AnalysisResults results;
 
-    LiveAnalysisTest() { live.calculate(model, asker); }
+    LiveAnalysisTest() { live.calculate(model, results, asker); }
 
     LiveUpdate change(int storey, int slot, double base, double height) {
         model.members(storey, slot, member::base) = base;
         model.members(storey, slot, member::height) = height;
         ModelChange c;
         c.members.push_back({storey, slot});
-        return live.update(model, c, asker);
+        return live.update(model, results, c, asker);
     }
 };
 
@@ -365,14 +370,14 @@ TEST_F(LiveAnalysisTest, ColumnSectionCondensesOnlyTheTwoRittiOfItsNode) {
               LiveUpdate::incremental);
     EXPECT_EQ(live.statistics().rittiCondensed - condensed, 2);
     EXPECT_EQ(live.statistics().fullCalculations, 1);
-    EXPECT_EQ(differences(model, live), "");
+    EXPECT_EQ(differences(model, live.regularity(), results), "");
 }
 
 TEST_F(LiveAnalysisTest, BeamSectionCondensesTheTwoRittiAtItsEnds) {
     const int condensed = live.statistics().rittiCondensed;
     change(1, numbering::beamYSlot(model.counts, 2), 400, 900);
     EXPECT_EQ(live.statistics().rittiCondensed - condensed, 2);
-    EXPECT_EQ(differences(model, live), "");
+    EXPECT_EQ(differences(model, live.regularity(), results), "");
 }
 
 TEST_F(LiveAnalysisTest, UnchangedSectionCondensesNothing) {
@@ -383,7 +388,7 @@ TEST_F(LiveAnalysisTest, UnchangedSectionCondensesNothing) {
 }
 
 TEST_F(LiveAnalysisTest, RefusedSectionLeavesTheResultsAsTheyWereUntilCorrected) {
-    const AnalysisResults before = live.results();
+    const AnalysisResults before = results;
     const int corner = numbering::gridNode(model.counts, 1, 1);
     const double base = model.members(1, corner, member::base);
     EXPECT_EQ(change(1, corner, 0, 500), LiveUpdate::refused);
@@ -391,14 +396,14 @@ TEST_F(LiveAnalysisTest, RefusedSectionLeavesTheResultsAsTheyWereUntilCorrected)
     EXPECT_EQ(asker.messages[0].title, "Risultati non aggiornati");
     EXPECT_EQ(asker.messages[0].lines[1], "piano 1, pilastro al nodo 1: base non positiva (0 mm)");
     EXPECT_TRUE(live.behind());
-    EXPECT_TRUE(live.results() == before);
+    EXPECT_TRUE(results == before);
     // Another edit while the section is still wrong is held back too.
     EXPECT_EQ(change(2, numbering::gridNode(model.counts, 2, 2), 700, 700), LiveUpdate::refused);
-    EXPECT_TRUE(live.results() == before);
+    EXPECT_TRUE(results == before);
     // Corrected, both edits reach the results.
     EXPECT_EQ(change(1, corner, base + 100, 500), LiveUpdate::incremental);
     EXPECT_FALSE(live.behind());
-    EXPECT_EQ(differences(model, live), "");
+    EXPECT_EQ(differences(model, live.regularity(), results), "");
 }
 
 TEST(LiveAnalysisZeroPivot, RunsTheFullCalculationWhileARittoCannotBeCondensed) {
@@ -413,7 +418,8 @@ TEST(LiveAnalysisZeroPivot, RunsTheFullCalculationWhileARittoCannotBeCondensed) 
     }
     ScriptedAsker asker;
     LiveAnalysis live;
-    live.calculate(model, asker);
+    AnalysisResults results;
+    live.calculate(model, results, asker);
     ASSERT_TRUE(asker.messages.empty());
     const int extra = numbering::columnSlot(model.counts, 5);
     const auto place = [&](int storey, bool present) {
@@ -421,14 +427,14 @@ TEST(LiveAnalysisZeroPivot, RunsTheFullCalculationWhileARittoCannotBeCondensed) 
         setPresent(model, storey, extra, present);
         ModelChange c;
         c.members.push_back({storey, extra});
-        return live.update(model, c, asker);
+        return live.update(model, results, c, asker);
     };
     // A column on the second storey only: its first floor is held by nothing.
     EXPECT_EQ(place(2, true), LiveUpdate::full);
     ASSERT_EQ(asker.messages.size(), 2u); // one per direction
     EXPECT_EQ(asker.messages[0].title, "Errore di Inversione della Matrice");
     EXPECT_EQ(asker.messages[1].title, "Errore di Inversione della Matrice");
-    EXPECT_EQ(differences(model, live), "");
+    EXPECT_EQ(differences(model, live.regularity(), results), "");
     EXPECT_EQ(place(1, true), LiveUpdate::full); // mended by a full calculation
     EXPECT_EQ(asker.messages.size(), 2u);
     EXPECT_EQ(place(1, false), LiveUpdate::full); // and broken again
@@ -438,8 +444,8 @@ TEST(LiveAnalysisZeroPivot, RunsTheFullCalculationWhileARittoCannotBeCondensed) 
     testing::setRectangle(model, 2, extra, 450, 400);
     ModelChange c;
     c.members.push_back({2, extra});
-    EXPECT_EQ(live.update(model, c, asker), LiveUpdate::incremental);
-    EXPECT_EQ(differences(model, live), "");
+    EXPECT_EQ(live.update(model, results, c, asker), LiveUpdate::incremental);
+    EXPECT_EQ(differences(model, live.regularity(), results), "");
 }
 
 TEST_F(LiveAnalysisTest, LoadsReassembleWithoutCondensing) {
@@ -447,42 +453,109 @@ TEST_F(LiveAnalysisTest, LoadsReassembleWithoutCondensing) {
     model.massCentre(2, 1) += 750;
     ModelChange c;
     c.loadResults = true;
-    EXPECT_EQ(live.update(model, c, asker), LiveUpdate::reassembled);
+    EXPECT_EQ(live.update(model, results, c, asker), LiveUpdate::reassembled);
     EXPECT_EQ(live.statistics().rittiCondensed, condensed);
     EXPECT_EQ(live.statistics().fullCalculations, 1);
-    EXPECT_EQ(differences(model, live), "");
+    // Only the terms of storey 2 were summed again, each as the whole assembly sums it.
+    EXPECT_EQ(live.statistics().storeysReassembled, 1);
+    EXPECT_EQ(live.statistics().globalResums, 0);
+    EXPECT_TRUE(results.globalStiffness == FullCalculation(model, results).results.globalStiffness);
+    EXPECT_EQ(differences(model, live.regularity(), results), "");
+
+    // Two storeys of three moved: more than a quarter, the whole matrix is summed again.
+    model.massCentre(1, 2) += 500;
+    model.gyrationRadius(3) *= 1.1;
+    EXPECT_EQ(live.update(model, results, c, asker), LiveUpdate::reassembled);
+    EXPECT_EQ(live.statistics().globalResums, 1);
+    EXPECT_EQ(differences(model, live.regularity(), results), "");
 }
 
 TEST_F(LiveAnalysisTest, GridChangeRecalculatesKeepingTheFamilies) {
-    setFamilyCount(model, live.results(), Direction::orthogonalToY, 2, asker);
-    assignFamilies(model, live.results(), Direction::orthogonalToY, 2, asker);
-    const Array1<std::int16_t> families = live.results()[Direction::orthogonalToY].family;
+    setFamilyCount(model, results, Direction::orthogonalToY, 2, asker);
+    assignFamilies(model, results, Direction::orthogonalToY, 2, asker);
+    const Array1<std::int16_t> families = results[Direction::orthogonalToY].family;
     model.coordX(5) += 1000;
     ModelChange c;
     c.grid = true;
-    EXPECT_EQ(live.update(model, c, asker), LiveUpdate::full);
-    EXPECT_EQ(live.results()[Direction::orthogonalToY].family, families);
-    EXPECT_EQ(live.results()[Direction::orthogonalToY].familyCount, 2);
-    EXPECT_EQ(differences(model, live), "");
+    EXPECT_EQ(live.update(model, results, c, asker), LiveUpdate::full);
+    EXPECT_EQ(results[Direction::orthogonalToY].family, families);
+    EXPECT_EQ(results[Direction::orthogonalToY].familyCount, 2);
+    EXPECT_EQ(differences(model, live.regularity(), results), "");
 }
 
 TEST_F(LiveAnalysisTest, NothingToKeepUpToDateBeforeTheFirstCalculation) {
     LiveAnalysis fresh;
     ModelChange c;
     c.members.push_back({1, 1});
-    EXPECT_EQ(fresh.update(model, c, asker), LiveUpdate::nothing);
+    EXPECT_EQ(fresh.update(model, results, c, asker), LiveUpdate::nothing);
     EXPECT_FALSE(fresh.calculated());
 }
 
 TEST_F(LiveAnalysisTest, ModesComeWhenAskedAndFollowTheConcreteClass) {
     EXPECT_FALSE(live.regularity().hasModes());
-    const double period = live.seismic(model).modes(1).period;
+    const double period = live.seismic(model, results).modes(1).period;
     EXPECT_TRUE(live.regularity().hasModes());
     model.settings.setNumber(settingKey::concreteClass, 4 * 30); // E doubles: T / √2
     ModelChange c;
     c.settings = true;
-    EXPECT_EQ(live.update(model, c, asker), LiveUpdate::seismic);
-    EXPECT_NEAR(live.seismic(model).modes(1).period, period / std::sqrt(2.0), 1e-9 * period);
+    EXPECT_EQ(live.update(model, results, c, asker), LiveUpdate::seismic);
+    EXPECT_NEAR(live.seismic(model, results).modes(1).period, period / std::sqrt(2.0),
+                1e-9 * period);
+}
+
+TEST(LiveResultsOfADocument, EditsUndoAndRedoKeepTheResultsCurrent) {
+    Model model = testing::regularBuilding(5, 4, 3);
+    ProjectDocument document{model};
+    ScriptedAsker asker;
+    LiveResults live{document, asker};
+    const auto base = [&](int storey, int node, double value) {
+        return document.apply(modelEdit(
+            "Modifica Sezione", [=](Model& m) { m.members(storey, node, member::base) = value; }));
+    };
+    const auto agrees = [&] {
+        return document.resultsCurrent() &&
+               differences(model, live.regularity(), document.results()).empty();
+    };
+    base(1, 7, 650); // before "Calcola Matrici" nothing follows
+    EXPECT_FALSE(live.following());
+    live.calculate();
+    EXPECT_TRUE(agrees());
+
+    base(2, 8, 800);
+    EXPECT_EQ(live.lastUpdate(), LiveUpdate::incremental);
+    EXPECT_TRUE(agrees());
+    document.apply({"Assegna Famiglie", [&](Model& m, AnalysisResults& r) {
+                        setFamilyCount(m, r, Direction::orthogonalToX, 2, asker);
+                        assignFamilies(m, r, Direction::orthogonalToX, 2, asker);
+                    }});
+    EXPECT_EQ(live.lastUpdate(), LiveUpdate::centres);
+    EXPECT_EQ(document.results()[Direction::orthogonalToX].familyCount, 2);
+    EXPECT_TRUE(agrees());
+    document.apply(modelEdit("Modifica Solaio", [](Model& m) {
+        m.slabs(3, 1, slab::permanent) = 0.009;
+        ScriptedAsker yes;
+        distributeLoads(m, yes);
+    }));
+    EXPECT_EQ(live.lastUpdate(), LiveUpdate::reassembled);
+    EXPECT_TRUE(agrees());
+
+    // A refused section leaves the results, and their mark, as they were; its undo mends both.
+    const AnalysisResults before = document.results();
+    base(2, 9, 0);
+    EXPECT_EQ(live.lastUpdate(), LiveUpdate::refused);
+    EXPECT_FALSE(document.resultsCurrent());
+    EXPECT_TRUE(document.results() == before);
+    document.undo();
+    EXPECT_TRUE(agrees());
+    for (int k = 0; k < 3; ++k) {
+        document.undo();
+        EXPECT_TRUE(agrees()) << "undo " << k;
+    }
+    EXPECT_EQ(document.results()[Direction::orthogonalToX].familyCount, 1);
+    document.redo();
+    document.redo();
+    EXPECT_TRUE(agrees());
+    EXPECT_EQ(document.results()[Direction::orthogonalToX].familyCount, 2);
 }
 
 } // namespace

@@ -1,0 +1,67 @@
+#include "storey_copy.h"
+
+#include "element_records.h"
+
+#include <algorithm>
+
+namespace orvanta {
+
+namespace {
+
+constexpr const char* copyTitle = "Impossibile copiare il piano";
+
+ElementCount elementsOfStorey(const Model& m, int storey) {
+    ElementCount count;
+    const Counts& c = m.counts;
+    const DerivedSizes sizes = m.sizes();
+    const int loadSlots = sizes.loadSlots;
+    for (int s = 1; s <= sizes.nSlots; ++s) {
+        if (!isPresent(m, storey, s))
+            continue;
+        const bool column = s <= c.nX * c.nY || s > loadSlots;
+        ++(column ? count.columns : count.beams);
+    }
+    for (int b = 1; b <= sizes.bays; ++b) {
+        if (slabAt(m, storey, b).present)
+            ++count.slabs;
+    }
+    return count;
+}
+
+} // namespace
+
+StructuralEdit copyStorey(const Model& model, int from, int first, int last) {
+    StructuralEdit edit;
+    const int storeys = model.counts.nStoreys;
+    if (!model.hasCompleteArrays() || from < 1 || from > storeys || first < 1 || last > storeys ||
+        first > last) {
+        edit.refusal = Message{{"I piani indicati non esistono",
+                                "Scegliere piani compresi tra 1 e " + std::to_string(storeys)},
+                               copyTitle,
+                               MessageIcon::Exclamation,
+                               MessageButtons::Ok};
+        return edit;
+    }
+    Model m = model;
+    const std::span<const double> members = model.members.block(from);
+    const std::span<const double> slabs = model.slabs.block(from);
+    for (int k = first; k <= last; ++k) {
+        if (k == from)
+            continue;
+        const ElementCount had = elementsOfStorey(model, k);
+        edit.removed.columns += had.columns;
+        edit.removed.beams += had.beams;
+        edit.removed.slabs += had.slabs;
+        std::copy(members.begin(), members.end(), m.members.block(k).begin());
+        std::copy(slabs.begin(), slabs.end(), m.slabs.block(k).begin());
+    }
+    const DerivedSizes sizes = model.sizes();
+    m.beamLoads = Array2<double>(1, storeys, 1, sizes.loadSlots);
+    m.massCentre = Array2<double>(1, storeys, 1, 2);
+    m.gyrationRadius = Array1<double>(1, storeys);
+    m.storeyForce = Array1<double>(1, storeys);
+    edit.model = std::move(m);
+    return edit;
+}
+
+} // namespace orvanta

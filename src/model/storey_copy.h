@@ -15,7 +15,8 @@
 namespace orvanta {
 
 // Storey `from` copied to storeys first..last (1..nStoreys, first ≤ last). `removed` counts the
-// elements the targets had, which the copy replaces.
+// elements the targets had, which the copy replaces. A building whose slabs are not entered yet
+// (the geometry phase of a new project) has its columns and beams copied.
 StructuralEdit copyStorey(const Model& model, int from, int first, int last);
 
 } // namespace orvanta

@@ -394,6 +394,19 @@ TEST(StoreyCopy, CopiesColumnsBeamsSectionsAndSlabsOverTheRange) {
     EXPECT_FALSE(copyStorey(before, 1, 2, 4).done());
 }
 
+// In the geometry phase of a new project there are no slabs and no load results yet.
+TEST(StoreyCopy, CopiesTheMembersOfABuildingStillBeingEntered) {
+    Model m = *Model::allocate({3, 2, 3, 0});
+    m.slabs = {};
+    m.beamLoads = {};
+    setPresent(m, 1, 1, true);
+    const StructuralEdit edit = copyStorey(m, 1, 1, 3);
+    ASSERT_TRUE(edit.done());
+    EXPECT_TRUE(isPresent(edit.model, 3, 1));
+    EXPECT_TRUE(edit.model.slabs.empty());
+    EXPECT_TRUE(edit.model.beamLoads.empty());
+}
+
 // --- the question before removing -----------------------------------------------------------
 
 TEST(GridEdits, TheQuestionCountsWhatGoes) {

@@ -4,9 +4,12 @@
 #include "grid_edits.h"
 #include "model_check.h"
 #include "numbering.h"
+#include "project_file.h"
 #include "sample_models.h"
 #include "storey_copy.h"
 
+#include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace orvanta {
@@ -405,6 +408,66 @@ TEST(StoreyCopy, CopiesTheMembersOfABuildingStillBeingEntered) {
     EXPECT_TRUE(isPresent(edit.model, 3, 1));
     EXPECT_TRUE(edit.model.slabs.empty());
     EXPECT_TRUE(edit.model.beamLoads.empty());
+}
+
+// --- the bundled examples -------------------------------------------------------------------
+
+// Every kind of change on every bundled example: the changed building passes the model check
+// and is written and read back unchanged (the drawing scales as the file keeps them), so that
+// nothing inconsistent reaches a file.
+TEST(GridEdits, EveryChangeOfEveryExampleGivesABuildingThatChecksAndSaves) {
+    using Change = std::function<StructuralEdit(const Model&)>;
+    const std::vector<std::pair<const char*, Change>> changes{
+        {"linea X inserita",
+         [](const Model& m) {
+             return insertGridLine(m, GridAxis::x, 2, (m.coordX(1) + m.coordX(2)) / 2);
+         }},
+        {"linea Y spostata",
+         [](const Model& m) { return moveGridLine(m, GridAxis::y, 1, m.coordY(1) - 500); }},
+        {"linea X eliminata",
+         [](const Model& m) {
+             return m.counts.nX > 2 ? deleteGridLine(m, GridAxis::x, 2)
+                                    : moveGridLine(m, GridAxis::x, 2, m.coordX(2) + 100);
+         }},
+        {"linea Y eliminata",
+         [](const Model& m) {
+             return m.counts.nY > 2 ? deleteGridLine(m, GridAxis::y, m.counts.nY)
+                                    : moveGridLine(m, GridAxis::y, 2, m.coordY(2) + 100);
+         }},
+        {"livello inserito",
+         [](const Model& m) {
+             return insertGridLine(m, GridAxis::z, 2, (m.levelZ(1) + m.levelZ(2)) / 2);
+         }},
+        {"livello eliminato",
+         [](const Model& m) {
+             return m.counts.nStoreys > 1 ? deleteGridLine(m, GridAxis::z, 2)
+                                          : moveGridLine(m, GridAxis::z, 2, m.levelZ(2) + 100);
+         }},
+        {"nodo aggiunto",
+         [](const Model& m) { return insertExtraNode(m, m.coordX(1) + 1234, m.coordY(1) + 567); }},
+        {"piano copiato", [](const Model& m) { return copyStorey(m, 1, 1, m.counts.nStoreys); }},
+    };
+    int examples = 0;
+    for (const std::filesystem::directory_entry& entry :
+         std::filesystem::directory_iterator(ORVANTA_EXAMPLES_DIR)) {
+        const ProjectReadResult read = readProjectFile(entry.path().string());
+        ASSERT_TRUE(read.model) << entry.path();
+        ++examples;
+        for (const auto& [name, change] : changes) {
+            const StructuralEdit edit = change(*read.model);
+            ASSERT_TRUE(edit.done())
+                << entry.path() << ", " << name << ": " << edit.refusal->text();
+            const ModelCheck check = checkModel(edit.model);
+            EXPECT_TRUE(check.passed())
+                << entry.path() << ", " << name << ": " << describeProblem(check.problems[0]);
+            const ProjectReadResult again = parseProject(projectText(edit.model));
+            ASSERT_TRUE(again.model) << again.error;
+            EXPECT_EQ(projectText(*again.model), projectText(edit.model))
+                << entry.path() << ", " << name;
+            EXPECT_TRUE(again.model->members == edit.model.members);
+        }
+    }
+    EXPECT_GE(examples, 3);
 }
 
 // --- the question before removing -----------------------------------------------------------

@@ -366,6 +366,10 @@ void MainWindow::announceDocument(const QString& notice, const QString& openCapt
     openDocument_->show();
 }
 
+void MainWindow::showStatus(const QString& text) {
+    statusBar()->showMessage(text, statusNoteMilliseconds);
+}
+
 void MainWindow::withdrawDocument() {
     documentPath_.clear();
     documentLabel_->clear();

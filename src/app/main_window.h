@@ -78,6 +78,7 @@ private:
     void openProject();
     void closeProject();
     void saveProjectAs();
+    void exportPlanDxf();
     void calculate();
     void openFromMenu(const ChildWindowEntry& window);
     // Enables or disables the items of the windows with one of these rules; a window whose item

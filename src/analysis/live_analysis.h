@@ -37,10 +37,11 @@
 // The vibration modes cost most of the seismic response on a tall building and few edits need
 // them: update() computes the regularity, and seismic() adds the modes when first asked.
 //
-// Trials on a copy of the model (the design assistant): copy the model and the LiveAnalysis
-// once, then apply a change to the copy and call update(), read the results, apply the inverse
-// change and call update() again. An update allocates nothing after the first few: its working
-// storage is kept between calls.
+// Trials on a copy of the model (the design assistant): copy the model, its results and the
+// LiveAnalysis once, then trySection() on the copies, read the results and the regularity, and
+// trySection() with the old section to take the trial back. The element tables, the matrices
+// and the working storage of the condensation are kept between calls; an update allocates only
+// the small arrays of the centres and of the regularity (3·storeys freedoms).
 
 #include "analysis_results.h"
 #include "calculation.h"

@@ -380,6 +380,27 @@ TEST_F(LiveAnalysisTest, BeamSectionCondensesTheTwoRittiAtItsEnds) {
     EXPECT_EQ(differences(model, live.regularity(), results), "");
 }
 
+TEST_F(LiveAnalysisTest, TrialOnACopyAndItsTakingBackLeaveTheOriginalAsItWas) {
+    Model trial = model;
+    AnalysisResults trialResults = results;
+    LiveAnalysis trialLive = live;
+    const MemberRef column{2, numbering::gridNode(model.counts, 4, 3)};
+    const ColumnSection old = columnSection(model, column.storey, column.slot);
+    ColumnSection wall = old;
+    wall.base = 3 * old.base;
+    EXPECT_EQ(trialLive.trySection(trial, trialResults, column, wall, asker),
+              LiveUpdate::incremental);
+    EXPECT_EQ(differences(trial, trialLive.regularity(), trialResults), "");
+    EXPECT_FALSE(trialResults[Direction::orthogonalToY].ritMatrix ==
+                 results[Direction::orthogonalToY].ritMatrix);
+    EXPECT_EQ(trialLive.trySection(trial, trialResults, column, old, asker),
+              LiveUpdate::incremental);
+    EXPECT_TRUE(trial == model);
+    EXPECT_TRUE(trialResults[Direction::orthogonalToY].ritMatrix ==
+                results[Direction::orthogonalToY].ritMatrix);
+    EXPECT_EQ(differences(model, trialLive.regularity(), trialResults), "");
+}
+
 TEST_F(LiveAnalysisTest, UnchangedSectionCondensesNothing) {
     const int condensed = live.statistics().rittiCondensed;
     const int slot = numbering::gridNode(model.counts, 3, 2);

@@ -6,6 +6,7 @@
 #include "finite_results.h"
 #include "geometry_editor.h"
 #include "grid_editor.h"
+#include "input_phase.h"
 #include "loads_editor.h"
 #include "matrix_window.h"
 #include "regularity_window.h"
@@ -38,10 +39,11 @@ bool resultsAreFinite(ChildHost& host) {
 }
 
 // "Modifica Sezioni" reopens the sections of a building whose input phases are over: a project
-// saved in the middle of its first phases (which enables the Analisi menu) has no complete
-// model to show sections of yet.
+// still in its grid, geometry or loads phase has no sections to show yet, even when its arrays
+// are complete (a project saved in those phases and opened again).
 bool inputPhasesOver(ChildHost& host) {
-    if (host.session().model().hasCompleteArrays())
+    if (host.session().model().hasCompleteArrays() &&
+        !resumablePhase(host.session().currentPhase()))
         return true;
     host.asker().ask(Message{{"La struttura non è stata ancora definita completamente",
                               "Completare le fasi di input prima di procedere"},

@@ -65,8 +65,11 @@ QString coordinateText(double mm) {
 
 } // namespace
 
+// A project saved in the grid phase and opened again takes up its grid where it was left.
 GridEditor::GridEditor(ChildHost& host, QWidget* parent)
-    : QWidget(parent), host_(host), grid_(host.session().model()) {
+    : QWidget(parent), host_(host), grid_(host.session().resumedPhase() == phase::grid
+                                              ? GridEntry::resumed(host.session().model())
+                                              : GridEntry(host.session().model())) {
     setObjectName(QString::fromLatin1(childWindow::grid));
 
     plan_ = new PictureBox(QStringLiteral("pctPianta"), gridPlanExtent, this);
@@ -93,7 +96,7 @@ GridEditor::GridEditor(ChildHost& host, QWidget* parent)
     layout->addWidget(controls);
     layout->addWidget(plan_, 1);
 
-    showCounters();
+    showEnteredGrid();
 }
 
 QWidget* GridEditor::buildGeneralFrame() {
@@ -297,6 +300,30 @@ void GridEditor::handOver() {
 }
 
 // --- Display -------------------------------------------------------------------------------
+
+// The maxima, lines and nodes the grid holds already (none for a new project).
+void GridEditor::showEnteredGrid() {
+    const Model& m = host_.session().model();
+    for (const GridAxis axis : everyAxis) {
+        const float metres = m.drawMax(static_cast<int>(axis));
+        if (metres > 0)
+            maxima_[static_cast<std::size_t>(axis)]->setText(
+                displayLocale().toString(static_cast<double>(metres), 'g', 7));
+    }
+    for (const GridAxis axis : {GridAxis::x, GridAxis::y}) {
+        AxisRow& entry = row(axis);
+        for (int i = 1; i <= grid_.count(axis); ++i)
+            entry.drawn.push_back(gridLineSegment(axis, grid_.coordinate(axis, i), m.planScale));
+        drawSegments(plan_->edit(), entry.drawn, sketchLines);
+    }
+    for (int e = 1; e <= grid_.extraNodes(); ++e) {
+        const numbering::PlanPoint p = grid_.extraNode(e);
+        drawnNodes_.push_back(extraNodeCross(p.x, p.y, m.planScale));
+        drawSegments(plan_->edit(), drawnNodes_.back(), sketchLines);
+    }
+    redrawElevation();
+    showCounters();
+}
 
 void GridEditor::redrawElevation() {
     const Model& m = host_.session().model();

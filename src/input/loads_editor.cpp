@@ -46,7 +46,8 @@ std::string bays(int count) {
 LoadsEditor::LoadsEditor(ChildHost& host, QWidget* parent) : QWidget(parent), host_(host) {
     setObjectName(QString::fromLatin1(childWindow::loads));
     buildControls();
-    startAfresh();
+    // A project saved in the loads phase and opened again keeps the slabs it was saved with.
+    startAfresh(host.session().resumedPhase() == phase::loads);
 }
 
 void LoadsEditor::buildControls() {
@@ -155,11 +156,13 @@ void LoadsEditor::buildControls() {
     connect(handOver, &QPushButton::clicked, this, &LoadsEditor::handOver);
 }
 
-// The state of a window just loaded: every slab cleared, the first bay of the first storey.
-void LoadsEditor::startAfresh() {
+// The state of a window just loaded: every slab cleared (unless kept), the first bay of the
+// first storey.
+void LoadsEditor::startAfresh(bool keepSlabs) {
     Model& m = model();
     const Counts& c = m.counts;
-    m.slabs = Array3<double>(1, c.nStoreys, 1, m.sizes().bays, 1, slab::values);
+    if (!keepSlabs || !m.hasWritableArrays() || m.slabs.empty())
+        m.slabs = Array3<double>(1, c.nStoreys, 1, m.sizes().bays, 1, slab::values);
 
     storey_->setRange(1, c.nStoreys);
     storey_->setValue(1);

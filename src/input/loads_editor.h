@@ -39,7 +39,7 @@ public:
 
 private:
     void buildControls();
-    void startAfresh();
+    void startAfresh(bool keepSlabs = false);
     Model& model() { return host_.session().model(); }
     int storey() const;
     int node() const;

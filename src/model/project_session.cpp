@@ -1,5 +1,7 @@
 #include "project_session.h"
 
+#include "grid_entry.h"
+#include "input_phase.h"
 #include "project_file.h"
 
 #include <cctype>
@@ -57,6 +59,7 @@ void ProjectSession::newProject() {
     model_.coordY = Array1<double>(1, 200);
     model_.levelZ = Array1<double>(1, 100);
     projectOpen_ = true;
+    resumedPhase_.clear();
     observer_->openGridEditor();
 }
 
@@ -92,7 +95,12 @@ bool ProjectSession::readInto(const std::string& path) {
     model_ = std::move(*result.model);
     projectOpen_ = true;
     adoptFileName(path);
-    observer_->enableAnalysisMenu();
+    currentPhase_.clear();
+    resumedPhase_ = savedInputPhase(model_.settings);
+    if (resumedPhase_.empty())
+        observer_->enableAnalysisMenu();
+    else
+        observer_->resumeInput(resumedPhase_);
     return true;
 }
 
@@ -106,6 +114,8 @@ void ProjectSession::close() {
     clearModelForPhase();
     projectHasFile_ = false;
     observer_->projectClosed(currentPhase_);
+    currentPhase_.clear();
+    resumedPhase_.clear();
 }
 
 // The input phases own the model they are editing; a project closed from a result view keeps
@@ -138,7 +148,11 @@ bool ProjectSession::save() {
         return saveAs();
     if (fileName_.empty())
         return false;
-    return writeTo(fileName_);
+    if (!writeTo(fileName_))
+        return false;
+    if (!resumablePhase(currentPhase_))
+        observer_->enableAnalysisMenu();
+    return true;
 }
 
 bool ProjectSession::saveAs() {
@@ -161,12 +175,19 @@ bool ProjectSession::saveAs() {
         restore(previous);
         return false;
     }
-    observer_->enableAnalysisMenu();
+    // The analysis needs the whole input: a project saved in its first phases waits for it.
+    if (!resumablePhase(currentPhase_))
+        observer_->enableAnalysisMenu();
     return true;
 }
 
+// The settings say in which input phase the project was saved; a grid being entered is written
+// in the layout of the file, its extra nodes behind its lines.
 bool ProjectSession::writeTo(const std::string& path) {
-    const std::string error = writeProjectFile(model_, path, progress_);
+    recordInputPhase(model_.settings, currentPhase_);
+    const std::string error = currentPhase_ == phase::grid
+                                  ? writeProjectFile(gridAsSaved(model_), path, progress_)
+                                  : writeProjectFile(model_, path, progress_);
     if (error.empty())
         return true;
     asker_.tell({"Il file \"" + printable(path) + "\" non è stato salvato:", error},

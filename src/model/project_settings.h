@@ -29,6 +29,8 @@ namespace orvanta {
 namespace settingKey {
 inline constexpr const char* concreteClass = "calcestruzzo.rck";          // Rck, N/mm²
 inline constexpr const char* crackedFactor = "calcestruzzo.fessurazione"; // 0.5 … 1.0
+inline constexpr const char* inputPhase = "input.fase";    // "Griglia", "Geometria", "Carichi"
+inline constexpr const char* gridLevels = "input.livelli"; // levels of a grid being entered
 } // namespace settingKey
 
 class ProjectSettings {

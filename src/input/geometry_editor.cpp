@@ -82,8 +82,10 @@ QWidget* GeometryEditor::buildStructureFrame() {
         makeButton("cmdPilastriTutti", QStringLiteral("Pilastri su tutti i nodi"), this);
     allColumnsButton->setToolTip(QStringLiteral(
         "Un pilastro su ogni nodo della griglia per il numero di elevazioni scelto"));
-    for (QPushButton* b : {addColumnButton, removeColumnButton})
+    for (QPushButton* b : {addColumnButton, removeColumnButton}) {
         b->setAccessibleDescription(QStringLiteral("Ritto strutturale"));
+        nameControl(*b, b->text() + QStringLiteral(" ritto strutturale"));
+    }
 
     QLabel* beamsHeading =
         makeLabel("lblTravi", QStringLiteral("Inserimento Travi di Piano"), this);
@@ -115,8 +117,10 @@ QWidget* GeometryEditor::buildStructureFrame() {
         makeButton("cmdTraviTutte", QStringLiteral("Travi su tutta la griglia"), this);
     allBeamsButton->setToolTip(
         QStringLiteral("Tutte le travi in direzione X e Y del piano di inserimento"));
-    for (QPushButton* b : {addBeamButton, removeBeamButton})
+    for (QPushButton* b : {addBeamButton, removeBeamButton}) {
         b->setAccessibleDescription(QStringLiteral("Trave di piano"));
+        nameControl(*b, b->text() + QStringLiteral(" trave di piano"));
+    }
 
     connect(columnNode_, &NumberSelector::valueChanged, this, &GeometryEditor::redrawPlan);
     connect(addColumnButton, &QPushButton::clicked, this, &GeometryEditor::addColumn);

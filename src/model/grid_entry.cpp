@@ -311,6 +311,12 @@ void GridEntry::handOver() {
 
 Model gridAsSaved(const Model& editing) {
     const Counts& c = editing.counts;
+    if (editing.coordX.upper() != GridEntry::extraNodeBase + GridEntry::maxExtraNodes) {
+        // Already in the file's layout (a grid taken over from elsewhere).
+        Model saved = editing;
+        recordInputPhase(saved.settings, phase::grid);
+        return saved;
+    }
     Model saved;
     saved.counts = c;
     saved.drawMax = editing.drawMax;

@@ -150,6 +150,8 @@ bool ProjectSession::save() {
         return false;
     if (!writeTo(fileName_))
         return false;
+    // A project resumed during its input gets the Analisi menu when it is saved with its input
+    // over, at "FINE FASE DI INPUT".
     if (!resumablePhase(currentPhase_))
         observer_->enableAnalysisMenu();
     return true;
@@ -175,9 +177,7 @@ bool ProjectSession::saveAs() {
         restore(previous);
         return false;
     }
-    // The analysis needs the whole input: a project saved in its first phases waits for it.
-    if (!resumablePhase(currentPhase_))
-        observer_->enableAnalysisMenu();
+    observer_->enableAnalysisMenu();
     return true;
 }
 

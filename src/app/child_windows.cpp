@@ -40,10 +40,10 @@ bool resultsAreFinite(ChildHost& host) {
 
 // "Modifica Sezioni" reopens the sections of a building whose input phases are over: a project
 // still in its grid, geometry or loads phase has no sections to show yet, even when its arrays
-// are complete (a project saved in those phases and opened again).
+// are complete (a project saved in those phases, whose settings say so).
 bool inputPhasesOver(ChildHost& host) {
-    if (host.session().model().hasCompleteArrays() &&
-        !resumablePhase(host.session().currentPhase()))
+    const Model& model = host.session().model();
+    if (model.hasCompleteArrays() && savedInputPhase(model.settings).empty())
         return true;
     host.asker().ask(Message{{"La struttura non è stata ancora definita completamente",
                               "Completare le fasi di input prima di procedere"},

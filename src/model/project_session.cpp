@@ -11,6 +11,14 @@ namespace orvanta {
 
 namespace {
 
+// Saving during the first input of a building: in its grid, geometry or loads phase, with the
+// building not complete yet (or complete only as zeros from a file saved during its input). The
+// same editors opened on a building whose input is over change it, and record no phase.
+bool duringFirstInput(const Model& model, const std::string& phase) {
+    return resumablePhase(phase) &&
+           (!model.hasCompleteArrays() || !savedInputPhase(model.settings).empty());
+}
+
 bool endsWithProjectExtension(const std::string& path) {
     if (path.size() < 4)
         return false;
@@ -152,7 +160,7 @@ bool ProjectSession::save() {
         return false;
     // A project resumed during its input gets the Analisi menu when it is saved with its input
     // over, at "FINE FASE DI INPUT".
-    if (!resumablePhase(currentPhase_))
+    if (!duringFirstInput(model_, currentPhase_))
         observer_->enableAnalysisMenu();
     return true;
 }
@@ -184,8 +192,9 @@ bool ProjectSession::saveAs() {
 // The settings say in which input phase the project was saved; a grid being entered is written
 // in the layout of the file, its extra nodes behind its lines.
 bool ProjectSession::writeTo(const std::string& path) {
-    recordInputPhase(model_.settings, currentPhase_);
-    const std::string error = currentPhase_ == phase::grid
+    const bool duringInput = duringFirstInput(model_, currentPhase_);
+    recordInputPhase(model_.settings, duringInput ? currentPhase_ : std::string());
+    const std::string error = duringInput && currentPhase_ == phase::grid
                                   ? writeProjectFile(gridAsSaved(model_), path, progress_)
                                   : writeProjectFile(model_, path, progress_);
     if (error.empty())

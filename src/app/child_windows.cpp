@@ -7,6 +7,7 @@
 #include "geometry_editor.h"
 #include "grid_changes_editor.h"
 #include "grid_editor.h"
+#include "input_phase.h"
 #include "loads_editor.h"
 #include "matrix_window.h"
 #include "regularity_window.h"
@@ -39,10 +40,11 @@ bool resultsAreFinite(ChildHost& host) {
 }
 
 // "Modifica Sezioni" reopens the sections of a building whose input phases are over: a project
-// saved in the middle of its first phases (which enables the Analisi menu) has no complete
-// model to show sections of yet.
+// still in its grid, geometry or loads phase has no sections to show yet, even when its arrays
+// are complete (a project saved in those phases, whose settings say so).
 bool inputPhasesOver(ChildHost& host) {
-    if (host.session().model().hasCompleteArrays())
+    const Model& model = host.session().model();
+    if (model.hasCompleteArrays() && savedInputPhase(model.settings).empty())
         return true;
     host.asker().ask(Message{{"La struttura non è stata ancora definita completamente",
                               "Completare le fasi di input prima di procedere"},
@@ -70,7 +72,9 @@ ChildPreparation editorOfCompleteBuilding(const char* window, const char* ownPha
     return [window, ownPhase, title](ChildHost& host) {
         const bool reopening = ownPhase && host.session().currentPhase() == ownPhase &&
                                !host.session().model().members.empty();
-        if (!host.session().model().hasCompleteArrays() && !reopening) {
+        const Model& model = host.session().model();
+        const bool complete = model.hasCompleteArrays() && savedInputPhase(model.settings).empty();
+        if (!complete && !reopening) {
             host.asker().ask(Message{{"La struttura non è stata ancora definita completamente",
                                       "Completare le fasi di input prima di procedere"},
                                      title,

@@ -389,6 +389,16 @@ void MainWindow::openGridEditor() {
     openChild(QString::fromLatin1(childWindow::grid));
 }
 
+// A project saved during its input opens in the editor of the phase it was saved in.
+void MainWindow::resumeInput(const std::string& phase) {
+    for (const ChildWindowEntry& window : windows_) {
+        if (window.phase && phase == window.phase) {
+            openChild(QString::fromLatin1(window.name));
+            return;
+        }
+    }
+}
+
 void MainWindow::enableAnalysisMenu() {
     menu_.analysis->menuAction()->setEnabled(true);
 }

@@ -94,6 +94,7 @@ private:
     void openGridEditor() override;
     void enableAnalysisMenu() override;
     void projectClosed(const std::string& phase) override;
+    void resumeInput(const std::string& phase) override;
 
     void restorePlacement();
     void storePlacement();

@@ -5,6 +5,7 @@
 #include "confirmations.h"
 #include "drawing_geometry.h"
 #include "element_plan.h"
+#include "input_phase.h"
 #include "named_controls.h"
 #include "number_selector.h"
 #include "numbering.h"
@@ -28,7 +29,8 @@ namespace orvanta {
 
 GeometryEditor::GeometryEditor(ChildHost& host, QWidget* parent)
     : QWidget(parent), host_(host), model_(host.session().model()),
-      existing_(host.session().model().hasCompleteArrays()) {
+      existing_(host.session().model().hasCompleteArrays() &&
+                savedInputPhase(host.session().model().settings).empty()) {
     setObjectName(QString::fromLatin1(childWindow::geometry));
 
     plan_ = new PictureBox(QStringLiteral("pctPianta"), Drawing::defaultExtent, this);
@@ -86,8 +88,10 @@ QWidget* GeometryEditor::buildStructureFrame() {
         makeButton("cmdPilastriTutti", QStringLiteral("Pilastri su tutti i nodi"), this);
     allColumnsButton->setToolTip(QStringLiteral(
         "Un pilastro su ogni nodo della griglia per il numero di elevazioni scelto"));
-    for (QPushButton* b : {addColumnButton, removeColumnButton})
+    for (QPushButton* b : {addColumnButton, removeColumnButton}) {
         b->setAccessibleDescription(QStringLiteral("Ritto strutturale"));
+        nameControl(*b, b->text() + QStringLiteral(" ritto strutturale"));
+    }
 
     QLabel* beamsHeading =
         makeLabel("lblTravi", QStringLiteral("Inserimento Travi di Piano"), this);
@@ -119,8 +123,10 @@ QWidget* GeometryEditor::buildStructureFrame() {
         makeButton("cmdTraviTutte", QStringLiteral("Travi su tutta la griglia"), this);
     allBeamsButton->setToolTip(
         QStringLiteral("Tutte le travi in direzione X e Y del piano di inserimento"));
-    for (QPushButton* b : {addBeamButton, removeBeamButton})
+    for (QPushButton* b : {addBeamButton, removeBeamButton}) {
         b->setAccessibleDescription(QStringLiteral("Trave di piano"));
+        nameControl(*b, b->text() + QStringLiteral(" trave di piano"));
+    }
 
     connect(columnNode_, &NumberSelector::valueChanged, this, &GeometryEditor::redrawPlan);
     connect(addColumnButton, &QPushButton::clicked, this, &GeometryEditor::addColumn);

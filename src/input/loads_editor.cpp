@@ -4,6 +4,7 @@
 #include "box_values.h"
 #include "confirmations.h"
 #include "display_locale.h"
+#include "input_phase.h"
 #include "load_distribution.h"
 #include "loads_plan.h"
 #include "model_check.h"
@@ -44,7 +45,8 @@ std::string bays(int count) {
 } // namespace
 
 LoadsEditor::LoadsEditor(ChildHost& host, QWidget* parent)
-    : QWidget(parent), host_(host), existing_(host.session().model().hasCompleteArrays()) {
+    : QWidget(parent), host_(host), existing_(host.session().model().hasCompleteArrays() &&
+                savedInputPhase(host.session().model().settings).empty()) {
     setObjectName(QString::fromLatin1(childWindow::loads));
     buildControls();
     // Slabs already entered (a building opened again, or this phase's window reopened) stay.

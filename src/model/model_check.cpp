@@ -1,5 +1,6 @@
 #include "model_check.h"
 
+#include "input_phase.h"
 #include "numbering.h"
 
 #include <cmath>
@@ -404,7 +405,8 @@ Message modelCheckMessage(const ModelCheck& check, std::string title, std::size_
 }
 
 std::optional<Message> calculationRefusal(const Model& model) {
-    if (!model.hasCompleteArrays())
+    // A project saved during its first input phases has its arrays, but no sections yet.
+    if (!model.hasCompleteArrays() || !savedInputPhase(model.settings).empty())
         return Message{{"La struttura non è stata ancora definita completamente",
                         "Completare le fasi di input prima di procedere"},
                        calculationRefusalTitle,

@@ -85,8 +85,8 @@ Message modelCheckMessage(const ModelCheck& check, std::string title, std::size_
 inline constexpr const char* calculationRefusalTitle = "Impossibile calcolare le matrici";
 
 // The message that refuses "Calcola Matrici", or nothing when the model can be calculated: a
-// model whose arrays do not match its counts (its input phases not finished), or one that fails
-// the check above.
+// model whose arrays do not match its counts or that was saved during its first input phases
+// (its input not finished), or one that fails the check above.
 std::optional<Message> calculationRefusal(const Model& model);
 
 } // namespace orvanta

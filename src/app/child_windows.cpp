@@ -10,6 +10,7 @@
 #include "input_phase.h"
 #include "loads_editor.h"
 #include "matrix_window.h"
+#include "modal_window.h"
 #include "regularity_window.h"
 #include "report_window.h"
 #include "sections_editor.h"
@@ -186,6 +187,14 @@ std::vector<ChildWindowEntry> childWindowTable() {
          {"mnuRegolarita", "Regolarità Torsionale", analysisDrawings, untilSectionsEdited},
          false,
          make<RegularityWindow>(),
+         resultsAreFinite},
+        {childWindow::modal,
+         nullptr,
+         "Analisi Modale",
+         {"mnuAnalisiModale", "Analisi Modale e Regolarità NTC 2018", analysisDrawings,
+          untilSectionsEdited},
+         false,
+         make<ModalWindow>(),
          resultsAreFinite},
         {childWindow::report,
          nullptr,

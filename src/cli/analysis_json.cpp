@@ -2,6 +2,7 @@
 
 #include "json_writer.h"
 #include "ntc_json.h"
+#include "regularity_json.h"
 #include "seismic_json.h"
 
 namespace orvanta::cli {
@@ -27,7 +28,7 @@ void writeMessages(JsonWriter& json, const std::vector<Message>& messages) {
 
 std::string analysisJson(const Model& model, const AnalysisResults& results,
                          const CalculationReport& calculation, const std::vector<Message>& messages,
-                         const SeismicResults* seismic, const LinearStaticResults* ntc) {
+                         const SeismicResults* seismic, const NtcAnalysis* ntc) {
     JsonWriter json;
     json.beginObject();
     json.key("counts");
@@ -100,7 +101,8 @@ std::string analysisJson(const Model& model, const AnalysisResults& results,
     }
     if (ntc) {
         json.key("ntc2018");
-        writeNtc(json, *ntc);
+        writeNtc(json, ntc->lateralForces,
+                 [ntc](JsonWriter& inside) { writeModalKeys(inside, *ntc); });
     }
     json.key("messages");
     writeMessages(json, messages);

@@ -7,8 +7,8 @@
 
 #include "analysis_results.h"
 #include "calculation.h"
-#include "linear_static_analysis.h"
 #include "model.h"
+#include "ntc_modal_analysis.h"
 #include "seismic_results.h"
 #include "user_interaction.h"
 
@@ -18,10 +18,10 @@
 namespace orvanta::cli {
 
 // With `seismic` the document gets one more key, "seismic", before the messages; with `ntc` the
-// key "ntc2018" after it (ntc_json.h).
+// key "ntc2018" after it (ntc_json.h), with the code's regularity, the method that governs and
+// the modal analysis inside it (regularity_json.h).
 std::string analysisJson(const Model& model, const AnalysisResults& results,
                          const CalculationReport& calculation, const std::vector<Message>& messages,
-                         const SeismicResults* seismic = nullptr,
-                         const LinearStaticResults* ntc = nullptr);
+                         const SeismicResults* seismic = nullptr, const NtcAnalysis* ntc = nullptr);
 
 } // namespace orvanta::cli

@@ -323,13 +323,6 @@ std::optional<NtcRun> readNtcRun(const std::string& path) {
     return run;
 }
 
-// The static analysis of the code, with the seismic masses and the modulus of the project.
-LinearStaticResults ntcAnalysis(const Model& model, const AnalysisResults& results,
-                                const SeismicResults& seismic, const NtcParameters& parameters) {
-    return linearStaticAnalysis(model, results, seismicMasses(model),
-                                projectStiffnessModulus(model), seismic, parameters);
-}
-
 int analyse(const std::vector<std::string>& arguments) {
     std::optional<AnalyseOptions> options = parseAnalyse(arguments);
     if (!options)
@@ -374,7 +367,8 @@ int analyse(const std::vector<std::string>& arguments) {
     if (options->seismic || ntcParameters)
         seismic =
             computeSeismicResponse(model, results.globalStiffness, options->concreteClass, asker);
-    std::optional<LinearStaticResults> ntc;
+    // Both analyses of the code, with its own regularity (ntc_modal_analysis.h).
+    std::optional<NtcAnalysis> ntc;
     if (ntcParameters)
         ntc = ntcAnalysis(model, results, *seismic, *ntcParameters);
 

@@ -60,7 +60,8 @@ void rittoShears(JsonWriter& json, const RittoShears& shears) {
 
 } // namespace
 
-void writeNtc(JsonWriter& json, const LinearStaticResults& r) {
+void writeNtc(JsonWriter& json, const LinearStaticResults& r,
+              const std::function<void(JsonWriter&)>& more) {
     if (!r.computed) {
         json.null();
         return;
@@ -114,6 +115,8 @@ void writeNtc(JsonWriter& json, const LinearStaticResults& r) {
         json, r, [](const AxisAction& a) -> const auto& { return a.theta; });
     json.key("rittoShearSLV");
     rittoShears(json, r.combinedShearsSLV);
+    if (more)
+        more(json);
     json.endObject();
 }
 

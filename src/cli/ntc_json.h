@@ -9,8 +9,12 @@
 #include "json_writer.h"
 #include "linear_static_analysis.h"
 
+#include <functional>
+
 namespace orvanta::cli {
 
-void writeNtc(JsonWriter& json, const LinearStaticResults& ntc);
+// `more` writes further keys into the object before it closes.
+void writeNtc(JsonWriter& json, const LinearStaticResults& ntc,
+              const std::function<void(JsonWriter&)>& more = {});
 
 } // namespace orvanta::cli

@@ -59,6 +59,7 @@ const std::vector<MenuRow> analysisMenu{
     {"mnuCentri", "Visualizza Centri di Massa e di Rigidezza"},
     {"mnuElevazione", "Visualizza Deformata in Elevazione"},
     {"mnuRegolarita", "Regolarità Torsionale"},
+    {"mnuAnalisiModale", "Analisi Modale e Regolarità NTC 2018"},
 };
 const std::vector<MenuRow> helpMenu{
     {"mnuHelpContents", "&Sommario"},

@@ -48,6 +48,9 @@ const std::vector<MenuRow> fileMenu{
     {"mnuFileBar1", ""},      {"mnuFileExit", "&Esci"},
 };
 const std::vector<MenuRow> analysisMenu{
+    {"mnuModificaGriglia", "Modifica Griglia"},
+    {"mnuModificaGeometria", "Modifica Geometria"},
+    {"mnuModificaCarichi", "Modifica Carichi"},
     {"mnuModifica", "Modifica Sezioni"},
     {"mnuCalcola", "Calcola Matrici"},
     {"mnuAnalisiBar0", ""},

@@ -22,7 +22,8 @@ public:
 
 } // namespace
 
-void commitBuilding(ChildHost& host, Model edited, const QWidget* origin) {
+void commitBuilding(ChildHost& host, const std::string& /*caption*/, Model edited,
+                    const QWidget* origin) {
     host.session().model() = std::move(edited);
     host.projectChanged(ProjectChange::modelEdited, origin);
 }
@@ -35,7 +36,7 @@ bool redistributeQuietly(ChildHost& host, const QString& why, const QWidget* ori
             host.asker().ask(message);
         return false;
     }
-    commitBuilding(host, std::move(trial), origin);
+    commitBuilding(host, "Distribuzione dei carichi", std::move(trial), origin);
     host.showStatus(QStringLiteral("Carichi distribuiti di nuovo %1.").arg(why));
     return true;
 }

@@ -14,11 +14,14 @@
 #include "model.h"
 
 #include <QString>
+#include <string>
 
 namespace orvanta {
 
-// Replaces the project's building by the edited one and tells the other open windows.
-void commitBuilding(ChildHost& host, Model edited, const QWidget* origin);
+// Replaces the project's building by the edited one and tells the other open windows. The
+// caption names the change as the Modifica menu will ("Inserisci linea", "Copia piano").
+void commitBuilding(ChildHost& host, const std::string& caption, Model edited,
+                    const QWidget* origin);
 
 // Distributes the loads of the project's building without asking: a storey without load takes
 // the substitute values, as after "Sì" to the usual question. On success the results are stored,

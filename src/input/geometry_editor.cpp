@@ -435,7 +435,7 @@ void GeometryEditor::copyStoreys() {
     lines.emplace_back("Continuare?");
     if (!asker.confirm(std::move(lines), "Avviso", MessageIcon::Exclamation))
         return;
-    commitBuilding(host_, std::move(edit.model), this);
+    commitBuilding(host_, "Copia piano", std::move(edit.model), this);
     loadsStale_ = true;
     redrawPlan();
 }

@@ -236,7 +236,7 @@ Following GridChangesEditor::follow(ProjectChange /*change*/) {
 
 // --- changes ---------------------------------------------------------------------------------
 
-bool GridChangesEditor::apply(StructuralEdit edit) {
+bool GridChangesEditor::apply(const std::string& caption, StructuralEdit edit) {
     Asker& asker = host_.asker();
     if (edit.refusal) {
         asker.ask(*edit.refusal);
@@ -245,7 +245,7 @@ bool GridChangesEditor::apply(StructuralEdit edit) {
     if (const std::optional<Message> question = removalQuestion(edit);
         question && asker.ask(*question) != Answer::Yes)
         return false;
-    commitBuilding(host_, std::move(edit.model), this);
+    commitBuilding(host_, caption, std::move(edit.model), this);
     loadsStale_ = true;
     return true;
 }
@@ -263,27 +263,31 @@ void GridChangesEditor::insertLine(bool after) {
     }
     const double at = lineCoordinate(model(), axis(), i) + (after ? *spacing : -*spacing);
     const int position = after ? i + 1 : i;
-    if (apply(insertGridLine(model(), axis(), position, at)))
+    if (apply(axis() == GridAxis::z ? "Inserisci livello" : "Inserisci linea",
+              insertGridLine(model(), axis(), position, at)))
         showLines(position);
 }
 
 void GridChangesEditor::moveLine() {
     const int i = selectedLine();
     const std::optional<double> at = readBox(*coordinate_, host_.asker());
-    if (i > 0 && at && apply(moveGridLine(model(), axis(), i, *at)))
+    if (i > 0 && at &&
+        apply(axis() == GridAxis::z ? "Sposta livello" : "Sposta linea",
+              moveGridLine(model(), axis(), i, *at)))
         showLines(i);
 }
 
 void GridChangesEditor::deleteLine() {
     const int i = selectedLine();
-    if (i > 0 && apply(deleteGridLine(model(), axis(), i)))
+    if (i > 0 && apply(axis() == GridAxis::z ? "Elimina livello" : "Elimina linea",
+                       deleteGridLine(model(), axis(), i)))
         showLines(std::max(1, i - 1));
 }
 
 void GridChangesEditor::addNode() {
     const std::optional<double> x = readBox(*nodeX_, host_.asker());
     const std::optional<double> y = x ? readBox(*nodeY_, host_.asker()) : std::nullopt;
-    if (y && apply(insertExtraNode(model(), *x, *y)))
+    if (y && apply("Aggiungi punto nodale", insertExtraNode(model(), *x, *y)))
         showNodes(model().counts.nExtra);
 }
 
@@ -293,13 +297,13 @@ void GridChangesEditor::moveNode() {
         return;
     const std::optional<double> x = readBox(*nodeX_, host_.asker());
     const std::optional<double> y = x ? readBox(*nodeY_, host_.asker()) : std::nullopt;
-    if (y && apply(moveExtraNode(model(), e, *x, *y)))
+    if (y && apply("Sposta punto nodale", moveExtraNode(model(), e, *x, *y)))
         showNodes(e);
 }
 
 void GridChangesEditor::deleteNode() {
     const int e = selectedNode();
-    if (e > 0 && apply(deleteExtraNode(model(), e)))
+    if (e > 0 && apply("Elimina punto nodale", deleteExtraNode(model(), e)))
         showNodes(std::max(1, e - 1));
 }
 

@@ -58,7 +58,7 @@ private:
     void finish();
     // Asks before a change that removes elements, then applies it; false when refused or
     // declined.
-    bool apply(StructuralEdit edit);
+    bool apply(const std::string& caption, StructuralEdit edit);
 
     void showLines(int select);
     void showNodes(int select);

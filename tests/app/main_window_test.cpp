@@ -49,6 +49,9 @@ const std::vector<MenuRow> fileMenu{
     {"mnuFileBar2", ""},      {"mnuFileExit", "&Esci"},
 };
 const std::vector<MenuRow> analysisMenu{
+    {"mnuModificaGriglia", "Modifica Griglia"},
+    {"mnuModificaGeometria", "Modifica Geometria"},
+    {"mnuModificaCarichi", "Modifica Carichi"},
     {"mnuModifica", "Modifica Sezioni"},
     {"mnuCalcola", "Calcola Matrici"},
     {"mnuAnalisiBar0", ""},

@@ -104,7 +104,7 @@ void computeModes(const Model& m, const Array2<double>& k, SeismicResults& resul
 } // namespace
 
 SeismicResults computeSeismicResponse(const Model& m, const Array2<double>& k, double concreteClass,
-                                      Asker& asker) {
+                                      Asker& asker, SeismicParts parts) {
     SeismicResults results;
     results.concreteClass = concreteClass;
     if (!matchesModel(m, k)) {
@@ -130,6 +130,10 @@ SeismicResults computeSeismicResponse(const Model& m, const Array2<double>& k, d
             results.torsionallyFlexible || !row.radiusXPasses || !row.radiusYPasses;
     }
     results.storeyMass = storeyMasses(m);
+    if (parts == SeismicParts::regularityOnly) {
+        results.status = SeismicStatus::WithoutModes;
+        return results;
+    }
     computeModes(m, k, results, asker);
     return results;
 }

@@ -52,6 +52,9 @@ MainMenu buildMainMenu(QMenuBar& bar, const std::vector<ChildWindowEntry>& windo
     m.fileSave = addItem(*m.file, "mnuFileSave", QStringLiteral("&Salva"));
     m.fileSaveAs = addItem(*m.file, "mnuFileSaveAs", QStringLiteral("Sal&va con nome..."));
     addSeparator(*m.file, "mnuFileBar1");
+    m.fileExportDxf =
+        addItem(*m.file, "mnuFileEsportaDxf", QStringLiteral("Esporta pianta &DXF..."));
+    addSeparator(*m.file, "mnuFileBar2");
     m.fileExit = addItem(*m.file, "mnuFileExit", QStringLiteral("&Esci"));
 
     m.analysis = addMenu(bar, "mnuAnalisi", QStringLiteral("&Analisi"));

@@ -4,7 +4,8 @@
 // caption with the access key marked by "&", and separators are actions of their own with
 // names too, so that the menu table can be checked item by item.
 //
-//   &File              Nu&ovo, &Apri..., &Chiudi, -, &Salva, Sal&va con nome..., -, &Esci
+//   &File              Nu&ovo, &Apri..., &Chiudi, -, &Salva, Sal&va con nome..., -,
+//                      Esporta pianta &DXF..., -, &Esci
 //   &Analisi           [editing windows], Calcola Matrici, -, [matrix views], -, [drawings]
 //   [windows opened from the menu bar itself: &Stampa Relazione]
 //   &?                 &Sommario, &Cerca argomento..., -, &Informazioni su Orvanta
@@ -30,6 +31,7 @@ struct MainMenu {
     QAction* fileClose = nullptr;
     QAction* fileSave = nullptr;
     QAction* fileSaveAs = nullptr;
+    QAction* fileExportDxf = nullptr;
     QAction* fileExit = nullptr;
 
     QMenu* analysis = nullptr;

@@ -3,11 +3,16 @@
 #include "about_box.h"
 #include "application_info.h"
 #include "calculation.h"
+#include "child_windows.h"
+#include "dxf_export_dialog.h"
 #include "finite_results.h"
 #include "help_window.h"
 #include "model_check.h"
 #include "model_fingerprint.h"
+#include "number_selector.h"
+#include "plan_dxf.h"
 #include "progress_feedback.h"
+#include "stiffness_centres.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -85,6 +90,7 @@ void MainWindow::connectMenu() {
     connect(menu_.fileClose, &QAction::triggered, this, &MainWindow::closeProject);
     connect(menu_.fileSave, &QAction::triggered, this, [this] { saveProject(); });
     connect(menu_.fileSaveAs, &QAction::triggered, this, &MainWindow::saveProjectAs);
+    connect(menu_.fileExportDxf, &QAction::triggered, this, &MainWindow::exportPlanDxf);
     connect(menu_.fileExit, &QAction::triggered, this, &QWidget::close);
 
     connect(menu_.calculate, &QAction::triggered, this, &MainWindow::calculate);
@@ -202,6 +208,43 @@ void MainWindow::saveProjectAs() {
     showProjectName();
 }
 
+// The plan of the storeys chosen, as DXF for a CAD program. The partial centres of stiffness go
+// with it while the results are those of the model (the centres view can be opened).
+void MainWindow::exportPlanDxf() {
+    const Model& model = session_.model();
+    if (!session_.projectOpen() || !model.hasCompleteArrays()) {
+        asker_.tell({"La struttura non è ancora definita: non c'è una pianta da esportare",
+                     "Completare le fasi di input prima di procedere"},
+                    "Esporta pianta DXF", MessageIcon::Exclamation);
+        return;
+    }
+    DxfExportDialog dialog(model.counts.nStoreys, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    std::optional<std::string> path =
+        chooser_.chooseFileToSave("Esporta pianta DXF", "Disegno DXF (*.dxf)");
+    if (!path)
+        return;
+    if (!QString::fromStdString(*path).endsWith(QLatin1String(".dxf"), Qt::CaseInsensitive))
+        *path += ".dxf";
+    const auto centresItem = menu_.windowItems.find(QString::fromLatin1(childWindow::centres));
+    const bool centresCurrent = centresItem != menu_.windowItems.end() &&
+                                centresItem->second->isEnabled() &&
+                                !results_.ritStoreys.empty() && !nonFiniteResultMessage(results_);
+    if (centresCurrent)
+        computeStiffnessCentres(model, results_);
+    const std::vector<std::string> written =
+        orvanta::exportPlanDxf(model, centresCurrent ? &results_ : nullptr, dialog.choice(),
+                               *path, session_.projectName(), asker_);
+    if (!written.empty())
+        statusBar()->showMessage(
+            QStringLiteral("Pianta DXF scritta: %1%2")
+                .arg(QString::fromStdString(written.front()),
+                     written.size() > 1 ? QStringLiteral(" e altri %1 file").arg(written.size() - 1)
+                                        : QString()),
+            statusNoteMilliseconds);
+}
+
 // --- Analisi menu --------------------------------------------------------------------------
 
 // The result items are enabled before the engine runs, so that they stay available even when a
@@ -293,6 +336,7 @@ QWidget* MainWindow::openChild(const QString& name) {
         return nullptr;
     if (widget->objectName().isEmpty())
         widget->setObjectName(name);
+    settleSelectorsBeforeButtons(*widget);
     if (widget->windowTitle().isEmpty())
         widget->setWindowTitle(QString::fromUtf8(window->caption));
     // An input phase that no menu item reopens now (grid, geometry, loads, and the sections of a
@@ -345,6 +389,16 @@ void MainWindow::openGridEditor() {
     openChild(QString::fromLatin1(childWindow::grid));
 }
 
+// A project saved during its input opens in the editor of the phase it was saved in.
+void MainWindow::resumeInput(const std::string& phase) {
+    for (const ChildWindowEntry& window : windows_) {
+        if (window.phase && phase == window.phase) {
+            openChild(QString::fromLatin1(window.name));
+            return;
+        }
+    }
+}
+
 void MainWindow::enableAnalysisMenu() {
     menu_.analysis->menuAction()->setEnabled(true);
 }
@@ -364,6 +418,10 @@ void MainWindow::announceDocument(const QString& notice, const QString& openCapt
     openDocument_->setText(openCaption);
     documentLabel_->show();
     openDocument_->show();
+}
+
+void MainWindow::showStatus(const QString& text) {
+    statusBar()->showMessage(text, statusNoteMilliseconds);
 }
 
 void MainWindow::withdrawDocument() {

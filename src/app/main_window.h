@@ -66,6 +66,7 @@ public:
                                                 const std::string& filter) override;
     void announceDocument(const QString& notice, const QString& openCaption,
                           const QString& path) override;
+    void showStatus(const QString& text) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -77,6 +78,7 @@ private:
     void openProject();
     void closeProject();
     void saveProjectAs();
+    void exportPlanDxf();
     void calculate();
     void openFromMenu(const ChildWindowEntry& window);
     // Enables or disables the items of the windows with one of these rules; a window whose item
@@ -92,6 +94,7 @@ private:
     void openGridEditor() override;
     void enableAnalysisMenu() override;
     void projectClosed(const std::string& phase) override;
+    void resumeInput(const std::string& phase) override;
 
     void restorePlacement();
     void storePlacement();

@@ -22,12 +22,16 @@
 
 #include "about_box.h"
 #include "calculation_report.h"
+#include "drawing_export.h"
+#include "dxf_export_dialog.h"
 #include "element_records.h"
 #include "help_window.h"
+#include "image_export_dialog.h"
 #include "main_window.h"
 #include "model_check.h"
 #include "progress_feedback.h"
 #include "project_file.h"
+#include "picture_box.h"
 #include "qt_interaction.h"
 #include "splash_screen.h"
 #include "startup_screen.h"
@@ -47,6 +51,8 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSvgRenderer>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QThread>
 #include <iostream>
@@ -320,6 +326,53 @@ bool shootResultViews(MainWindow& window, const QDir& folder) {
     return ok;
 }
 
+// How tables and drawings leave the program: the context menu of the centres' table over the
+// centres view, the image export dialog, the centres plan as its SVG on white paper looks, the
+// File menu with the DXF item and the DXF dialog.
+bool shootExports(MainWindow& window, const QDir& folder) {
+    QWidget* centres = window.findChild<QWidget*>("frmCentri");
+    auto* table = centres ? centres->findChild<QTableView*>("mfgCentriRigidezza") : nullptr;
+    auto* plan = centres ? centres->findChild<PictureBox*>("pctPianta") : nullptr;
+    if (!table || !plan)
+        return false;
+    bool ok = true;
+    QWidget* frame = centres->parentWidget() ? centres->parentWidget() : centres;
+    frame->raise();
+    table->selectRow(0);
+    settle();
+    QPixmap view = frame->grab();
+    QMenu menu;
+    menu.addActions(table->actions());
+    const QPoint at = table->mapTo(frame, QPoint(60, 40));
+    menu.popup(frame->mapToGlobal(at));
+    settle();
+    {
+        QPainter painter(&view);
+        painter.drawPixmap(at, menu.grab());
+    }
+    menu.hide();
+    ok = save(view, folder, QStringLiteral("esporta-copia.png")) && ok;
+
+    ImageExportDialog imageDialog(plan->drawing().extent());
+    ok = shoot(imageDialog, folder, QStringLiteral("esporta-immagine.png")) && ok;
+
+    const QString svg = folder.filePath(QStringLiteral("centri.svg"));
+    ok = exportDrawing(plan->drawing(), svg, {ImageFormat::svg, 300, true}).isEmpty() && ok;
+    QSvgRenderer renderer(svg);
+    QImage picture(renderer.defaultSize(), QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    {
+        QPainter painter(&picture);
+        renderer.render(&painter);
+    }
+    ok = save(QPixmap::fromImage(picture), folder, QStringLiteral("esporta-svg.png")) && ok;
+
+    ok = save(withMenuOpen(window, "mnuFile"), folder, QStringLiteral("menu-file-dxf.png")) && ok;
+    DxfExportDialog dxfDialog(4);
+    ok = shoot(dxfDialog, folder, QStringLiteral("esporta-dxf.png")) && ok;
+    return ok;
+}
+
 // The loads and sections editors on the project's building: the loads window as the geometry
 // phase leaves it, then with the project's slabs, and the sections window after the hand-over,
 // on a hollow-box column where there is one. "FINE FASE DI INPUT" then saves the building as
@@ -468,6 +521,8 @@ int main(int argc, char* argv[]) {
     }
     if (arguments.size() > 2)
         ok = shootResultViews(window, folder) && ok;
+    if (arguments.size() > 2)
+        ok = shootExports(window, folder) && ok;
     ok = shootReport(window, folder) && ok;
     ok = shootInputPhases(window, folder) && ok;
     if (arguments.size() > 2)

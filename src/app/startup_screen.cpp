@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 namespace orvanta {
@@ -33,6 +34,7 @@ StartupScreen::StartupScreen(QWidget* parent) : QWidget(parent) {
     setCursor(Qt::PointingHandCursor);
 
     auto* picture = new PictureBox("Image2", startupPicture().extent(), this);
+    picture->setContextMenuPolicy(Qt::NoContextMenu);
     picture->setDrawing(startupPicture());
     nameControl(*picture, QStringLiteral("Telaio di quattro piani deformato dalle forze di piano"));
     picture->setMinimumSize(432, 360);
@@ -64,6 +66,14 @@ StartupScreen::StartupScreen(QWidget* parent) : QWidget(parent) {
     QLabel* hint = addTo(*text, this, "lblContinua",
                          QStringLiteral("Fare clic in un punto qualsiasi per iniziare"), -1);
     hint->setStyleSheet(QStringLiteral("color: #1f5fa8;"));
+    // The same as a click anywhere, for the keyboard and for assistive technology, which has
+    // nothing else on this screen to press.
+    auto* start = new QPushButton(QStringLiteral("&Inizia"), this);
+    start->setObjectName(QStringLiteral("cmdInizia"));
+    start->setAccessibleDescription(QStringLiteral("Apre la finestra principale del programma"));
+    connect(start, &QPushButton::clicked, this, &StartupScreen::activated);
+    text->addWidget(start, 0, Qt::AlignLeft);
+    setFocusProxy(start);
 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(16, 16, 20, 16);

@@ -1,8 +1,8 @@
 #pragma once
 
 // frmAvvio, the start-up screen: the program's name, what it does and a picture. A click
-// anywhere on it, its picture or its labels (or Enter, Space or Escape) asks for the main
-// window through activated().
+// anywhere on it, its picture or its labels (or Enter, Space or Escape), or its button "Inizia"
+// asks for the main window through activated().
 
 #include <QWidget>
 

@@ -24,6 +24,15 @@
 //                                           file, with its name, unless --out names another);
 //                                           the texts fill the report's general data, the date
 //                                           is today's unless given, numbers are Italian
+//   orvanta-cli export FILE.orv [--dxf OUT.dxf] [--storey N] [--csv DIR] [--decimal-point]
+//                               [--families-x N] [--families-y N] [--rck R]
+//                                           open a project, analyse it as analyse does and
+//                                           export: --dxf the plan of storey N (every storey
+//                                           side by side without --storey) as DXF R12 in model
+//                                           millimetres; --csv every table of the result
+//                                           windows, one file DIR/<window>-<table>.csv each,
+//                                           Italian (semicolons, decimal comma) unless
+//                                           --decimal-point asks for commas and points
 //
 // Exit status: 0 done, 1 wrong usage, a failed save or a report that cannot be written, 2 a
 // project file that cannot be read (one line on standard error says why), 3 a model that fails
@@ -33,6 +42,7 @@
 // memory ran out after the project was read (one line).
 
 #include "analysis_json.h"
+#include "atomic_file.h"
 #include "batch_interaction.h"
 #include "calculation.h"
 #include "calculation_report.h"
@@ -44,12 +54,16 @@
 #include "model_check.h"
 #include "ntc_parameter_file.h"
 #include "number_text.h"
+#include "plan_dxf.h"
 #include "project_session.h"
+#include "result_tables.h"
 #include "seismic_response.h"
 #include "stiffness_centres.h"
 #include "vibration_modes.h"
 
+#include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <iterator>
@@ -76,7 +90,10 @@ int usage() {
                  "                         [--ntc PARAMS.json]\n"
                  "     orvanta-cli report FILE.orv [--families-x N] [--families-y N]\n"
                  "                        [--descrizione T] [--ubicazione T] [--progettista T]\n"
-                 "                        [--committente T] [--data T] [--rck R] [--out OUT.pdf]\n";
+                 "                        [--committente T] [--data T] [--rck R] [--out OUT.pdf]\n"
+                 "     orvanta-cli export FILE.orv [--dxf OUT.dxf] [--storey N] [--csv DIR]\n"
+                 "                        [--decimal-point] [--families-x N] [--families-y N]\n"
+                 "                        [--rck R]\n";
     return exitUsage;
 }
 
@@ -419,6 +436,121 @@ int report(const std::vector<std::string>& arguments) {
     return 0;
 }
 
+struct ExportOptions {
+    std::string path;
+    std::string dxfPath;
+    std::optional<int> storey; // every storey side by side when not given
+    std::string csvFolder;
+    std::string decimalSign = ",";
+    FamilyOptions families;
+    double concreteClass = defaultConcreteClass;
+};
+
+// A storey number as typed: a whole number of the 16-bit range; its range in the model is
+// checked when the plan is written.
+std::optional<int> readStorey(const std::string& text) {
+    const std::optional<double> value = number_text::parse(text);
+    if (!value || *value != std::floor(*value) || *value < 1 || *value > 32767) {
+        std::cerr << "orvanta-cli: il piano deve essere un numero intero da 1 in su: " << text
+                  << '\n';
+        return std::nullopt;
+    }
+    return static_cast<int>(*value);
+}
+
+std::optional<ExportOptions> parseExport(const std::vector<std::string>& arguments) {
+    ExportOptions options;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& a = arguments[i];
+        const bool hasValue = i + 1 < arguments.size();
+        if (a == "--dxf" && hasValue)
+            options.dxfPath = arguments[++i];
+        else if (a == "--csv" && hasValue)
+            options.csvFolder = arguments[++i];
+        else if (a == "--storey" && hasValue) {
+            options.storey = readStorey(arguments[++i]);
+            if (!options.storey)
+                return std::nullopt;
+        } else if (a == "--decimal-point")
+            options.decimalSign = ".";
+        else if (options.families.take(arguments, i))
+            continue;
+        else if (a == "--rck" && hasValue) {
+            const std::optional<double> rck = concreteClassOption(arguments[++i]);
+            if (!rck)
+                return std::nullopt;
+            options.concreteClass = *rck;
+        } else if (options.path.empty() && a.rfind("--", 0) != 0)
+            options.path = a;
+        else
+            return std::nullopt;
+    }
+    if (options.path.empty() || (options.dxfPath.empty() && options.csvFolder.empty()))
+        return std::nullopt;
+    return options;
+}
+
+// Every table of the result windows as DIR/<name>.csv; false, the reason printed, on a failure.
+bool writeCsvTables(const std::vector<TextTable>& tables, const ExportOptions& options) {
+    std::error_code error;
+    std::filesystem::create_directories(options.csvFolder, error);
+    for (const TextTable& table : tables) {
+        const std::string file =
+            (std::filesystem::path(options.csvFolder) / (table.name + ".csv")).string();
+        const std::string reason = writeFileAtomically(file, csvText(table, options.decimalSign));
+        if (!reason.empty()) {
+            std::cerr << "orvanta-cli: impossibile scrivere " << printable(file) << ": " << reason
+                      << '\n';
+            return false;
+        }
+        std::cout << file << '\n';
+    }
+    return true;
+}
+
+int exportResults(const std::vector<std::string>& arguments) {
+    const std::optional<ExportOptions> options = parseExport(arguments);
+    if (!options)
+        return usage();
+
+    BatchProject project;
+    if (const int refused = project.openForCalculation(options->path))
+        return refused;
+    const Model& model = project.model();
+    RecordingAsker& asker = project.asker();
+    AnalysisResults results;
+    const CalculationReport calculation = runCalculation(model, results, asker);
+    assignRequestedFamilies(model, results, options->families, asker);
+    if (const std::optional<Message> invalid = nonFiniteResultMessage(results)) {
+        std::cerr << "orvanta-cli: " << oneLine(*invalid) << '\n';
+        return exitIncomplete;
+    }
+    computeStiffnessCentres(model, results);
+
+    if (!options->dxfPath.empty()) {
+        const PlanExport request{options->storey ? PlanStoreys::one : PlanStoreys::sideBySide,
+                                 options->storey.value_or(1)};
+        const std::size_t told = asker.messages().size();
+        const std::vector<std::string> written = exportPlanDxf(
+            model, &results, request, options->dxfPath, project.session().projectName(), asker);
+        if (written.empty()) {
+            if (asker.messages().size() > told)
+                std::cerr << "orvanta-cli: " << oneLine(asker.messages().back()) << '\n';
+            return exitUsage;
+        }
+        std::cout << written.front() << '\n';
+    }
+    if (!options->csvFolder.empty()) {
+        const SeismicResults seismic =
+            computeSeismicResponse(model, results.globalStiffness, options->concreteClass, asker);
+        if (!writeCsvTables(analysisTables(model, results, &seismic, NumberFormat{}), *options))
+            return exitUsage;
+    }
+    if (!calculation.complete())
+        return incompleteCalculation(calculation);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -430,9 +562,12 @@ int main(int argc, char** argv) {
             return analyse({arguments.begin() + 1, arguments.end()});
         if (!arguments.empty() && arguments[0] == "report")
             return report({arguments.begin() + 1, arguments.end()});
+        if (!arguments.empty() && arguments[0] == "export")
+            return exportResults({arguments.begin() + 1, arguments.end()});
     } catch (const std::bad_alloc&) {
         const char* task = arguments[0] == "resave"   ? "salvare il progetto"
                            : arguments[0] == "report" ? "la relazione di calcolo"
+                           : arguments[0] == "export" ? "l'esportazione"
                                                       : "l'analisi";
         std::cerr << "orvanta-cli: " << oneLine(outOfMemoryMessage(task)) << '\n';
         return exitOutOfMemory;

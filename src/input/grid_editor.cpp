@@ -57,6 +57,33 @@ const AxisNames& names(GridAxis axis) {
 
 constexpr std::array<GridAxis, 3> everyAxis{GridAxis::x, GridAxis::y, GridAxis::z};
 
+// What a row adds and removes, as the buttons' names say it: "linea in direzione X", "livello".
+QString lineName(GridAxis axis) {
+    return axis == GridAxis::z
+               ? QStringLiteral("livello")
+               : QStringLiteral("linea in direzione %1")
+                     .arg(axis == GridAxis::x ? QLatin1Char('X') : QLatin1Char('Y'));
+}
+
+QString lastLineName(GridAxis axis) {
+    return axis == GridAxis::z ? QStringLiteral("ultimo livello")
+                               : QStringLiteral("ultima ") + lineName(axis);
+}
+
+QString capitalised(QString text) {
+    if (!text.isEmpty())
+        text[0] = text[0].toUpper();
+    return text;
+}
+
+// A label showing a value is read with what it is: "Ultima linea in direzione X: 5.500 mm", or
+// "…: nessun valore" while it is empty, never as the frame around it.
+void nameValueLabel(QLabel& label, const QString& what, const QString& unit) {
+    label.setAccessibleName(
+        what + QStringLiteral(": ") +
+        (label.text().isEmpty() ? QStringLiteral("nessun valore") : label.text() + unit));
+}
+
 // A coordinate as the user reads it: whole millimetres without decimals, others with two.
 QString coordinateText(double mm) {
     const int decimals = std::fabs(mm - std::round(mm)) < 1e-9 ? 0 : 2;
@@ -65,8 +92,11 @@ QString coordinateText(double mm) {
 
 } // namespace
 
+// A project saved in the grid phase and opened again takes up its grid where it was left.
 GridEditor::GridEditor(ChildHost& host, QWidget* parent)
-    : QWidget(parent), host_(host), grid_(host.session().model()) {
+    : QWidget(parent), host_(host), grid_(host.session().resumedPhase() == phase::grid
+                                              ? GridEntry::resumed(host.session().model())
+                                              : GridEntry(host.session().model())) {
     setObjectName(QString::fromLatin1(childWindow::grid));
 
     plan_ = new PictureBox(QStringLiteral("pctPianta"), gridPlanExtent, this);
@@ -93,7 +123,7 @@ GridEditor::GridEditor(ChildHost& host, QWidget* parent)
     layout->addWidget(controls);
     layout->addWidget(plan_, 1);
 
-    showCounters();
+    showEnteredGrid();
 }
 
 QWidget* GridEditor::buildGeneralFrame() {
@@ -126,8 +156,14 @@ QWidget* GridEditor::buildGeneralFrame() {
 QWidget* GridEditor::buildGridFrame() {
     gridFrame_ = makeFrame("fraGriglia", QString::fromLatin1(gridCaption), this);
     auto* layout = new QGridLayout(gridFrame_);
-    layout->addWidget(makeLabel("lblNumero", QStringLiteral("N."), this), 0, 5, Qt::AlignHCenter);
-    layout->addWidget(makeLabel("lblUltima", QStringLiteral("Ultima [mm]"), this), 0, 6);
+    QLabel* numberHeading = makeLabel("lblNumero", QStringLiteral("N."), this);
+    numberHeading->setAccessibleDescription(
+        QStringLiteral("Numero che avrà la prossima linea, il prossimo livello o punto nodale"));
+    QLabel* lastHeading = makeLabel("lblUltima", QStringLiteral("Ultima [mm]"), this);
+    lastHeading->setAccessibleDescription(
+        QStringLiteral("Coordinata dell'ultima linea, dell'ultimo livello o punto nodale"));
+    layout->addWidget(numberHeading, 0, 5, Qt::AlignHCenter);
+    layout->addWidget(lastHeading, 0, 6);
     for (const GridAxis axis : everyAxis)
         addAxisRow(*layout, static_cast<int>(axis) + 1, axis);
     addNodeRows(*layout, 4);
@@ -148,6 +184,9 @@ void GridEditor::addAxisRow(QGridLayout& layout, int r, GridAxis axis) {
     QPushButton* remove = makeButton(n.removeButton, QStringLiteral("Elimina Ultima"), this);
     add->setAccessibleDescription(readableCaption(label->text()));
     remove->setAccessibleDescription(readableCaption(label->text()));
+    // The four "Aggiungi" and the "Elimina Ultima" buttons of the frame, told apart by name.
+    nameControl(*add, QStringLiteral("Aggiungi %1").arg(lineName(axis)));
+    nameControl(*remove, QStringLiteral("Elimina %1").arg(lastLineName(axis)));
     entry.counter = makeLabel(n.counter, QString(), this);
     entry.counter->setToolTip(QString::fromLatin1(n.counterTip));
     entry.counter->setAlignment(Qt::AlignCenter);
@@ -180,6 +219,8 @@ void GridEditor::addNodeRows(QGridLayout& layout, int r) {
     QPushButton* remove = makeButton("cmdEliminaNodo", QStringLiteral("Elimina Ultimo"), this);
     add->setAccessibleDescription(readableCaption(heading->text()));
     remove->setAccessibleDescription(readableCaption(heading->text()));
+    nameControl(*add, QStringLiteral("Aggiungi punto nodale"));
+    nameControl(*remove, QStringLiteral("Elimina ultimo punto nodale"));
     nodeCounter_ = makeLabel("lblContatoreNodo", QString(), this);
     nodeCounter_->setToolTip(QStringLiteral("Numero del prossimo punto nodale"));
     nodeCounter_->setAlignment(Qt::AlignCenter);
@@ -298,6 +339,30 @@ void GridEditor::handOver() {
 
 // --- Display -------------------------------------------------------------------------------
 
+// The maxima, lines and nodes the grid holds already (none for a new project).
+void GridEditor::showEnteredGrid() {
+    const Model& m = host_.session().model();
+    for (const GridAxis axis : everyAxis) {
+        const float metres = m.drawMax(static_cast<int>(axis));
+        if (metres > 0)
+            maxima_[static_cast<std::size_t>(axis)]->setText(
+                displayLocale().toString(static_cast<double>(metres), 'g', 7));
+    }
+    for (const GridAxis axis : {GridAxis::x, GridAxis::y}) {
+        AxisRow& entry = row(axis);
+        for (int i = 1; i <= grid_.count(axis); ++i)
+            entry.drawn.push_back(gridLineSegment(axis, grid_.coordinate(axis, i), m.planScale));
+        drawSegments(plan_->edit(), entry.drawn, sketchLines);
+    }
+    for (int e = 1; e <= grid_.extraNodes(); ++e) {
+        const numbering::PlanPoint p = grid_.extraNode(e);
+        drawnNodes_.push_back(extraNodeCross(p.x, p.y, m.planScale));
+        drawSegments(plan_->edit(), drawnNodes_.back(), sketchLines);
+    }
+    redrawElevation();
+    showCounters();
+}
+
 void GridEditor::redrawElevation() {
     const Model& m = host_.session().model();
     const int levels = grid_.count(GridAxis::z);
@@ -312,15 +377,17 @@ void GridEditor::showCounters() {
         entry.counter->setText(QString::number(entered + 1));
         entry.last->setText(entered > 0 ? coordinateText(grid_.coordinate(axis, entered))
                                         : QString());
+        nameValueLabel(*entry.last, capitalised(lastLineName(axis)), QStringLiteral(" mm"));
     }
     const int nodes = grid_.extraNodes();
     nodeCounter_->setText(QString::number(nodes + 1));
     if (nodes == 0) {
         lastNode_->clear();
-        return;
+    } else {
+        const numbering::PlanPoint p = grid_.extraNode(nodes);
+        lastNode_->setText(coordinateText(p.x) + QStringLiteral("; ") + coordinateText(p.y));
     }
-    const numbering::PlanPoint p = grid_.extraNode(nodes);
-    lastNode_->setText(coordinateText(p.x) + QStringLiteral("; ") + coordinateText(p.y));
+    nameValueLabel(*lastNode_, QStringLiteral("Ultimo punto nodale"), QStringLiteral(" mm"));
 }
 
 } // namespace orvanta

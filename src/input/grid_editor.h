@@ -55,6 +55,7 @@ private:
     void handOver();
 
     bool refused(const std::optional<Message>& refusal);
+    void showEnteredGrid();
     void redrawElevation();
     void showCounters();
     AxisRow& row(GridAxis axis) { return rows_[static_cast<std::size_t>(axis)]; }

@@ -33,6 +33,11 @@ namespace {
 const QStringList concreteClasses{"25", "30", "35", "40", "45", "50"};
 constexpr int startingConcreteClass = 1; // "30"
 
+// The column and the beam frames show the same captions; their controls' names say which frame
+// they belong to ("Base complessiva della sezione del pilastro").
+const QString columnOwner = QStringLiteral("del pilastro");
+const QString beamOwner = QStringLiteral("della trave");
+
 // The storey that the plan picture saved beside the project shows: columns rise from the base,
 // so the first storey has every column (every ritto the later windows show).
 constexpr int bitmapStorey = 1;
@@ -94,6 +99,7 @@ SectionsEditor::SectionsEditor(ChildHost& host, QWidget* parent) : QWidget(paren
 }
 
 SectionsEditor::SectionBoxes SectionsEditor::buildSectionBoxes(QWidget* frame, const char* suffix,
+                                                               const QString& owner,
                                                                const QStringList& shapes,
                                                                const QString& thickness1Caption,
                                                                const QString& thickness2Caption) {
@@ -115,9 +121,13 @@ SectionsEditor::SectionBoxes SectionsEditor::buildSectionBoxes(QWidget* frame, c
         makeLabel(name("lblBase").c_str(), QStringLiteral("Base complessiva della sezione"), frame);
     QLabel* heightLabel = makeLabel(name("lblAltezza").c_str(),
                                     QStringLiteral("Altezza complessiva della sezione"), frame);
-    nameAfterLabel(*shapeLabel, *b.shape);
-    nameAfterLabel(*baseLabel, *b.base);
-    nameAfterLabel(*heightLabel, *b.height);
+    // The thicknesses' captions already say whose they are (walls of a box, flange and web).
+    for (const auto& [label, control] : {std::pair<QLabel*, QWidget*>{shapeLabel, b.shape},
+                                         {baseLabel, b.base},
+                                         {heightLabel, b.height}}) {
+        nameAfterLabel(*label, *control);
+        nameControl(*control, readableCaption(label->text()) + u' ' + owner);
+    }
     nameAfterLabel(*b.thickness1Label, *b.thickness1);
     nameAfterLabel(*b.thickness2Label, *b.thickness2);
 
@@ -145,10 +155,9 @@ SectionsEditor::SectionBoxes SectionsEditor::buildSectionBoxes(QWidget* frame, c
     return b;
 }
 
-SectionsEditor::SectionCommands SectionsEditor::addSectionCommands(QWidget& frame,
-                                                                   QVBoxLayout& layout,
-                                                                   const char* suffix,
-                                                                   const QString& elements) {
+SectionsEditor::SectionCommands
+SectionsEditor::addSectionCommands(QWidget& frame, QVBoxLayout& layout, const char* suffix,
+                                   const QString& owner, const QString& elements) {
     const auto name = [suffix](const char* stem) { return std::string(stem) + suffix; };
     SectionCommands c;
     c.modify = makeButton(name("cmdModifica").c_str(), QStringLiteral("Modifica Sezione"), &frame);
@@ -162,6 +171,10 @@ SectionsEditor::SectionCommands SectionsEditor::addSectionCommands(QWidget& fram
                               QStringLiteral("Applica a tutti i piani"), &frame);
     c.allStoreys->setToolTip(
         QStringLiteral("Assegna la sezione a %1 presenti in ogni piano").arg(elements));
+    nameControl(*c.modify, QStringLiteral("Modifica Sezione ") + owner);
+    nameControl(*c.suggest, QStringLiteral("Sezione Minima Suggerita ") + owner);
+    nameControl(*c.wholeStorey, QStringLiteral("Applica a tutto il piano la sezione ") + owner);
+    nameControl(*c.allStoreys, QStringLiteral("Applica a tutti i piani la sezione ") + owner);
     auto* buttons = new QGridLayout;
     buttons->addWidget(c.modify, 0, 0);
     buttons->addWidget(c.suggest, 0, 1);
@@ -183,12 +196,12 @@ QWidget* SectionsEditor::buildColumnFrame() {
     nodeRow->addWidget(column_, 1);
     layout->addLayout(nodeRow);
 
-    columnBoxes_ = buildSectionBoxes(frame, "Pil", {"Rettangolare", "Scatolare"},
+    columnBoxes_ = buildSectionBoxes(frame, "Pil", columnOwner, {"Rettangolare", "Scatolare"},
                                      QStringLiteral("Spessore pareti allineate ad X"),
                                      QStringLiteral("Spessore pareti allineate ad Y"));
 
-    const SectionCommands commands =
-        addSectionCommands(*frame, *layout, "Pil", QStringLiteral("tutti i pilastri e setti"));
+    const SectionCommands commands = addSectionCommands(*frame, *layout, "Pil", columnOwner,
+                                                        QStringLiteral("tutti i pilastri e setti"));
     columnActions_ = {commands.modify, commands.suggest};
 
     connect(column_, &NumberSelector::valueChanged, this, [this] { showColumn(); });
@@ -208,8 +221,13 @@ QWidget* SectionsEditor::buildBeamFrame() {
     direction_->setObjectName("cmbDirezioneTravi");
     direction_->addItems(
         {QStringLiteral("Travi in direzione X"), QStringLiteral("Travi in direzione Y")});
-    nameControl(*direction_, QStringLiteral("Direzione delle travi"));
-    layout->addWidget(direction_);
+    QLabel* directionLabel =
+        makeLabel("lblDirezioneTravi", QStringLiteral("Direzione delle travi"), frame);
+    nameAfterLabel(*directionLabel, *direction_);
+    auto* directionRow = new QHBoxLayout;
+    directionRow->addWidget(directionLabel);
+    directionRow->addWidget(direction_, 1);
+    layout->addLayout(directionRow);
 
     QLabel* nodesLabel = makeLabel("lblNodoTra", QStringLiteral("Numero dei Nodi"), frame);
     beam_ = new NumberSelector("txtNodoiTra", "hsbNodoTra", rangeMessages::node(), host_.asker(),
@@ -224,12 +242,13 @@ QWidget* SectionsEditor::buildBeamFrame() {
     nodesRow->addWidget(beamEnd_);
     layout->addLayout(nodesRow);
 
-    beamBoxes_ = buildSectionBoxes(frame, "Tra", {"Rettangolare", "a T"},
+    beamBoxes_ = buildSectionBoxes(frame, "Tra", beamOwner, {"Rettangolare", "a T"},
                                    QStringLiteral("Spessore ali della trave"),
                                    QStringLiteral("Spessore anima della trave"));
 
-    const SectionCommands commands = addSectionCommands(
-        *frame, *layout, "Tra", QStringLiteral("tutte le travi della direzione mostrata"));
+    const SectionCommands commands =
+        addSectionCommands(*frame, *layout, "Tra", beamOwner,
+                           QStringLiteral("tutte le travi della direzione mostrata"));
     beamActions_ = {commands.modify, commands.suggest};
 
     connect(direction_, &QComboBox::currentIndexChanged, this, [this] { chooseBeamDirection(); });
@@ -319,7 +338,7 @@ void showSection(QComboBox* shape, QLineEdit* base, QLineEdit* height, QLineEdit
                                       "ultimi inseriti."));
         return;
     }
-    state->setText(QString());
+    state->setText(QStringLiteral("Sezione assegnata."));
     shape->setCurrentIndex(secondShape ? 1 : 0);
     base->setText(boxText(b));
     height->setText(boxText(h));

@@ -69,14 +69,16 @@ private:
     QWidget* buildColumnFrame();
     QWidget* buildBeamFrame();
     QWidget* buildGeneralFrame();
-    SectionBoxes buildSectionBoxes(QWidget* frame, const char* suffix, const QStringList& shapes,
-                                   const QString& thickness1Caption,
+    // `owner` ("del pilastro", "della trave") completes the accessible names, which the two
+    // frames' same captions would otherwise share.
+    SectionBoxes buildSectionBoxes(QWidget* frame, const char* suffix, const QString& owner,
+                                   const QStringList& shapes, const QString& thickness1Caption,
                                    const QString& thickness2Caption);
 
     // The buttons named after `suffix` ("Pil", "Tra"); `elements` says in their tool tips what
-    // the bulk entry reaches.
+    // the bulk entry reaches, `owner` completes their accessible names.
     SectionCommands addSectionCommands(QWidget& frame, QVBoxLayout& layout, const char* suffix,
-                                       const QString& elements);
+                                       const QString& owner, const QString& elements);
 
     Model& model() { return host_.session().model(); }
     const Model& model() const { return host_.session().model(); }

@@ -1,5 +1,8 @@
 #include "grid_entry.h"
 
+#include "input_phase.h"
+#include "project_session.h"
+
 #include <algorithm>
 #include <string>
 
@@ -35,6 +38,48 @@ GridEntry::GridEntry(Model& model) : model_(model) {
     startEditingArrays();
     model_.planScale = startPlanScale;
     model_.elevScale = startElevScale;
+    countLevels(0);
+}
+
+GridEntry::GridEntry(Model& model, Resuming) : model_(model) {}
+
+GridEntry GridEntry::resumed(Model& saved) {
+    const Model file = saved;
+    const Counts& c = file.counts;
+    GridEntry entry(saved, Resuming{});
+    Model& m = saved;
+    const double recordedLevels = file.settings.number(settingKey::gridLevels).value_or(-1);
+    const int levels = recordedLevels >= 0 && recordedLevels <= c.nStoreys + 1
+                           ? static_cast<int>(recordedLevels)
+                           : (c.nStoreys > 0 ? c.nStoreys + 1 : 0);
+    m = Model{};
+    m.counts = c;
+    m.drawMax = file.drawMax;
+    m.planScale = file.planScale;
+    m.settings = file.settings;
+    entry.startEditingArrays();
+    for (int i = 1; i <= c.nX; ++i)
+        m.coordX(i) = file.coordX(i);
+    for (int j = 1; j <= c.nY; ++j)
+        m.coordY(j) = file.coordY(j);
+    for (int e = 1; e <= c.nExtra; ++e) {
+        m.coordX(extraNodeBase + e) = file.coordX(c.nX + e);
+        m.coordY(extraNodeBase + e) = file.coordY(c.nY + e);
+    }
+    for (int k = 1; k <= levels; ++k)
+        m.levelZ(k) = file.levelZ(k);
+    m.elevScale = startElevScale;
+    if (m.drawMax(2) > 0)
+        m.elevScale = std::min(startElevScale, static_cast<float>(3000 / (1000 * m.drawMax(2))));
+    entry.countLevels(levels);
+    return entry;
+}
+
+// The level count lives in the settings as well, where the saved grid finds it.
+void GridEntry::countLevels(int levels) {
+    levels_ = static_cast<std::int16_t>(levels);
+    model_.counts.nStoreys = static_cast<std::int16_t>(std::max(0, levels - 1));
+    model_.settings.setNumber(settingKey::gridLevels, levels);
 }
 
 void GridEntry::startEditingArrays() {
@@ -120,9 +165,10 @@ std::optional<Message> GridEntry::add(GridAxis axis, double typed) {
         return conflict;
 
     coordinatesOf(*this, axis)(entered + 1) = coordinate;
-    ++counterOf(*this, axis);
     if (axis == GridAxis::z)
-        model_.counts.nStoreys = static_cast<std::int16_t>(std::max(0, levels_ - 1));
+        countLevels(levels_ + 1);
+    else
+        ++counterOf(*this, axis);
     return std::nullopt;
 }
 
@@ -131,9 +177,10 @@ std::optional<Message> GridEntry::removeLast(GridAxis axis) {
         return refusal({"Impossibile eseguire l'operazione", "Non ci sono elementi da eliminare"},
                        removeTitle);
     // The coordinate stays where it is until the next add overwrites it.
-    --counterOf(*this, axis);
     if (axis == GridAxis::z)
-        model_.counts.nStoreys = static_cast<std::int16_t>(std::max(0, levels_ - 1));
+        countLevels(levels_ - 1);
+    else
+        --counterOf(*this, axis);
     return std::nullopt;
 }
 
@@ -194,7 +241,7 @@ bool GridEntry::maximaGiven() const {
 
 void GridEntry::clear() {
     model_.counts = Counts{};
-    levels_ = 0;
+    countLevels(0);
     model_.drawMax = Array1<float>(0, 2);
     startEditingArrays();
     model_.planScale = clearedPlanScale;
@@ -257,6 +304,42 @@ void GridEntry::handOver() {
     m.levelZ = firstElements(m.levelZ, c.nStoreys + 1);
     const DerivedSizes sizes = m.sizes();
     m.members = Array3<double>(1, c.nStoreys, 1, sizes.nSlots, 1, member::values);
+    // A grid taken up from its file is a grid no longer.
+    m.settings.erase(settingKey::gridLevels);
+    m.settings.erase(settingKey::inputPhase);
+}
+
+Model gridAsSaved(const Model& editing) {
+    const Counts& c = editing.counts;
+    if (editing.coordX.upper() != GridEntry::extraNodeBase + GridEntry::maxExtraNodes) {
+        // Already in the file's layout (a grid taken over from elsewhere).
+        Model saved = editing;
+        recordInputPhase(saved.settings, phase::grid);
+        return saved;
+    }
+    Model saved;
+    saved.counts = c;
+    saved.drawMax = editing.drawMax;
+    saved.planScale = editing.planScale;
+    saved.elevScale = editing.elevScale;
+    saved.settings = editing.settings;
+    saved.coordX = Array1<double>(1, c.nX + c.nExtra);
+    saved.coordY = Array1<double>(1, c.nY + c.nExtra);
+    saved.levelZ = Array1<double>(1, c.nStoreys + 1);
+    for (int i = 1; i <= c.nX; ++i)
+        saved.coordX(i) = editing.coordX(i);
+    for (int j = 1; j <= c.nY; ++j)
+        saved.coordY(j) = editing.coordY(j);
+    for (int e = 1; e <= c.nExtra; ++e) {
+        saved.coordX(c.nX + e) = editing.coordX(GridEntry::extraNodeBase + e);
+        saved.coordY(c.nY + e) = editing.coordY(GridEntry::extraNodeBase + e);
+    }
+    const int levels = static_cast<int>(editing.settings.number(settingKey::gridLevels)
+                                            .value_or(c.nStoreys > 0 ? c.nStoreys + 1 : 0));
+    for (int k = 1; k <= std::min(levels, c.nStoreys + 1); ++k)
+        saved.levelZ(k) = editing.levelZ(k);
+    recordInputPhase(saved.settings, phase::grid);
+    return saved;
 }
 
 } // namespace orvanta

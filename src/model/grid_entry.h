@@ -51,6 +51,12 @@ public:
     // elements, slabs or loads, zero extents) with the editing arrays, and the start scales.
     explicit GridEntry(Model& model);
 
+    // Takes up a grid saved in the grid phase and read back from its file (see gridAsSaved):
+    // the lines, levels, extra nodes, extents and plan scale as they were, in the editing
+    // arrays again. The elevation scale, which the file does not keep, is the start one made to
+    // fit the typed Z max.
+    static GridEntry resumed(Model& saved);
+
     // Lines along X or Y, or levels.
     int count(GridAxis axis) const;
     int extraNodes() const { return model_.counts.nExtra; }
@@ -89,6 +95,9 @@ public:
     void handOver();
 
 private:
+    struct Resuming {};
+    GridEntry(Model& model, Resuming);
+    void countLevels(int levels);
     template <class Entry> static auto& counterOf(Entry& entry, GridAxis axis);
     template <class Entry> static auto& coordinatesOf(Entry& entry, GridAxis axis);
     std::optional<Message> lineRefusal(GridAxis axis, double coordinate) const;
@@ -97,5 +106,12 @@ private:
     Model& model_;
     std::int16_t levels_ = 0;
 };
+
+// The grid being entered as its project file holds it: the extra nodes moved behind the lines
+// and the arrays trimmed as the hand-over does (a grid without levels keeps one level at 0), the
+// typed extents and the scales unchanged, no element, slab or load, and the settings saying
+// "input.fase=Griglia" with the number of levels. Example: X lines 0 and 5000 with one extra
+// node at (2500, 700) give coordX = 0, 5000, 2500.
+Model gridAsSaved(const Model& editing);
 
 } // namespace orvanta

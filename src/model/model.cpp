@@ -55,6 +55,22 @@ bool Model::hasCompleteArrays() const {
            spans(storeyForce, storeys);
 }
 
+bool Model::hasWritableArrays() const {
+    const SizeCheck check = deriveSizes(counts);
+    if (!check.sizes)
+        return false;
+    const DerivedSizes& s = *check.sizes;
+    const int storeys = counts.nStoreys;
+    const auto absentOr = [](const auto& array, bool spanned) { return array.empty() || spanned; };
+    return spans(coordX, s.xValues) && spans(coordY, s.yValues) && spans(levelZ, s.levels) &&
+           absentOr(members, spans(members, storeys, s.nSlots, member::values)) &&
+           absentOr(slabs, spans(slabs, storeys, s.bays, slab::values)) &&
+           absentOr(beamLoads, spans(beamLoads, storeys, s.loadSlots)) &&
+           absentOr(massCentre, spans(massCentre, storeys, 2)) &&
+           absentOr(gyrationRadius, spans(gyrationRadius, storeys)) &&
+           absentOr(storeyForce, spans(storeyForce, storeys));
+}
+
 DerivedSizes Model::sizes() const {
     const SizeCheck check = deriveSizes(counts);
     return check.sizes.value_or(DerivedSizes{});

@@ -75,6 +75,11 @@ struct Model {
     // Whether the counts describe a building and every array has the bounds they give it. A
     // model read from a file always has; one still being entered may not have yet.
     bool hasCompleteArrays() const;
+
+    // Whether the model can be written to a project file: like hasCompleteArrays, except that
+    // members, slabs and each load result may also be absent altogether (not entered or not
+    // computed yet), to be written as zeros.
+    bool hasWritableArrays() const;
 };
 
 } // namespace orvanta

@@ -69,6 +69,11 @@ std::optional<std::string> columnSectionProblem(const ColumnSection& section);
 std::optional<std::string> beamSectionProblem(const BeamSection& section);
 std::optional<std::string> slabProblem(const Slab& slab);
 
+// What is wrong with the element of one slot of one storey (its flag, its shape code and, when
+// present, its section), placed as checkModel places it; nothing when it passes or when the
+// storey or slot lies outside the model.
+std::optional<ModelProblem> memberProblemAt(const Model& model, int storey, int slot);
+
 // "piano 2, pilastro al nodo 5: base non positiva (0 mm)".
 std::string describeProblem(const ModelProblem& problem);
 
@@ -80,8 +85,8 @@ Message modelCheckMessage(const ModelCheck& check, std::string title, std::size_
 inline constexpr const char* calculationRefusalTitle = "Impossibile calcolare le matrici";
 
 // The message that refuses "Calcola Matrici", or nothing when the model can be calculated: a
-// model whose arrays do not match its counts (its input phases not finished), or one that fails
-// the check above.
+// model whose arrays do not match its counts or that was saved during its first input phases
+// (its input not finished), or one that fails the check above.
 std::optional<Message> calculationRefusal(const Model& model);
 
 } // namespace orvanta

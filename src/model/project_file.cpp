@@ -1,6 +1,9 @@
 #include "project_file.h"
 
+#include "atomic_file.h"
+#include "input_phase.h"
 #include "number_text.h"
+#include "project_session.h"
 #include "project_settings.h"
 
 #include <cerrno>
@@ -256,10 +259,47 @@ template <class T, class Write> void writeRecord(std::span<const T> values, Writ
         write(values[i], i + 1 < values.size() ? ',' : '\n');
 }
 
+// Records 4 to 9. An array that was never filled (the slabs before the loads phase, the load
+// results before their distribution) is written as zeros of the size the counts give it.
+void writeElementsAndLoads(const Model& m, const DerivedSizes& s, TextWriter& out,
+                           ProgressStage& progress) {
+    const int storeys = m.counts.nStoreys;
+    const auto number = [&out](double v, char after) { out.number(v, after); };
+    const std::vector<double> zeros(static_cast<std::size_t>(std::max(s.loadSlots, slab::values)));
+    const auto zeroRecord = [&zeros](int n) {
+        return std::span<const double>(zeros.data(), static_cast<std::size_t>(n));
+    };
+    const auto record = [&](const Array3<double>& a, int k, int i, int n) {
+        writeRecord<double>(a.empty() ? zeroRecord(n) : std::span(&a(k, i, 1), n), number);
+    };
+    const auto row = [&](const Array2<double>& a, int k, int n) {
+        writeRecord<double>(a.empty() ? zeroRecord(n) : a.row(k), number);
+    };
+    const auto value = [](const Array1<double>& a, int k) { return a.empty() ? 0.0 : a(k); };
+
+    // The element records are two thirds of a large file, the slabs a quarter.
+    for (int k = 1; k <= storeys; ++k) {
+        for (int slot = 1; slot <= s.nSlots; ++slot)
+            record(m.members, k, slot, member::values);
+        progress.report(0.65 * k / storeys);
+    }
+    for (int k = 1; k <= storeys; ++k) {
+        for (int b = 1; b <= s.bays; ++b)
+            record(m.slabs, k, b, slab::values);
+        progress.report(0.65 + 0.25 * k / storeys);
+    }
+    for (int k = 1; k <= storeys; ++k)
+        row(m.beamLoads, k, s.loadSlots);
+    for (int k = 1; k <= storeys; ++k)
+        row(m.massCentre, k, 2);
+    for (int k = 1; k <= storeys; ++k)
+        out.number(value(m.gyrationRadius, k), '\n');
+    for (int k = 1; k <= storeys; ++k)
+        out.number(value(m.storeyForce, k), ',');
+}
+
 bool writeProject(const Model& m, TextWriter& out, ProgressStage& progress) {
     const Counts& c = m.counts;
-    const int storeys = c.nStoreys;
-    const auto number = [&out](double v, char after) { out.number(v, after); };
 
     for (int i = 0; i <= 2; ++i)
         out.single(m.drawMax(i), i < 2 ? ',' : '\n');
@@ -275,38 +315,36 @@ bool writeProject(const Model& m, TextWriter& out, ProgressStage& progress) {
     }
     out.single(m.planScale, '\n');
 
-    // The element records are two thirds of a large file, the slabs a quarter.
-    for (int k = 1; k <= storeys; ++k) {
-        for (int s = m.members.lower(2); s <= m.members.upper(2); ++s)
-            writeRecord<double>(std::span(&m.members(k, s, 1), member::values), number);
-        progress.report(0.65 * k / storeys);
-    }
-    for (int k = 1; k <= storeys; ++k) {
-        for (int b = m.slabs.lower(2); b <= m.slabs.upper(2); ++b)
-            writeRecord<double>(std::span(&m.slabs(k, b, 1), slab::values), number);
-        progress.report(0.65 + 0.25 * k / storeys);
-    }
-    for (int k = 1; k <= storeys; ++k)
-        writeRecord<double>(m.beamLoads.row(k), number);
-    for (int k = 1; k <= storeys; ++k)
-        writeRecord<double>(m.massCentre.row(k), number);
-    for (int k = 1; k <= storeys; ++k)
-        out.number(m.gyrationRadius(k), '\n');
-    for (int k = 1; k <= storeys; ++k)
-        out.number(m.storeyForce(k), ',');
+    // A grid still being entered may not describe a building yet: it has no records 4 to 9.
+    if (const SizeCheck check = deriveSizes(c); check.sizes)
+        writeElementsAndLoads(m, *check.sizes, out, progress);
     out.text(settingsSectionText(m.settings));
     const bool written = out.close();
     progress.report(1);
     return written;
 }
 
+// A grid saved in the grid phase, in the layout of the file (gridAsSaved): counts within the
+// editors' limits and coordinates that match them, whether or not they describe a building yet.
+bool isGridInProgress(const Model& m) {
+    const Counts& c = m.counts;
+    const bool countsFit =
+        c.nX >= 0 && c.nY >= 0 && c.nStoreys >= 0 && c.nExtra >= 0 && beyondEditorLimits(c).empty();
+    return countsFit && savedInputPhase(m.settings) == phase::grid &&
+           m.coordX.size() == static_cast<std::size_t>(c.nX + c.nExtra) &&
+           m.coordY.size() == static_cast<std::size_t>(c.nY + c.nExtra) &&
+           m.levelZ.size() == static_cast<std::size_t>(c.nStoreys + 1);
+}
+
 // A model whose arrays do not match its counts, or that holds a value the file cannot carry,
 // would be written as a file that no one can open again.
 std::string checkWritable(const Model& m) {
-    if (const SizeCheck check = deriveSizes(m.counts); !check.sizes)
-        return "il progetto non descrive ancora un edificio completo: " + check.error;
-    if (!m.hasCompleteArrays())
+    if (const SizeCheck check = deriveSizes(m.counts); !check.sizes) {
+        if (!isGridInProgress(m))
+            return "il progetto non descrive ancora un edificio completo: " + check.error;
+    } else if (!m.hasWritableArrays()) {
         return "le dimensioni dei dati non corrispondono a quelle della griglia";
+    }
     const auto finite = [](std::span<const double> values) {
         for (const double v : values) {
             if (!std::isfinite(v))
@@ -322,29 +360,6 @@ std::string checkWritable(const Model& m) {
         !std::isfinite(m.drawMax(2)))
         return "il progetto contiene un valore non numerico";
     return {};
-}
-
-std::string systemReason(int error) {
-    switch (error) {
-    case ENOENT:
-        return "il file o la cartella non esiste";
-    case EACCES:
-    case EPERM:
-        return "permesso negato";
-    case ENOSPC:
-    case EDQUOT:
-        return "spazio su disco esaurito";
-    case EROFS:
-        return "il disco è di sola lettura";
-    case EISDIR:
-        return "il nome indica una cartella";
-    case ENOTDIR:
-        return "il percorso non è valido";
-    case ENAMETOOLONG:
-        return "il nome del file è troppo lungo";
-    default:
-        return std::string("errore di sistema (") + std::strerror(error) + ")";
-    }
 }
 
 // A temporary file beside the target, created exclusively under a fresh name: ".casa.orv.
@@ -479,6 +494,28 @@ std::string writeCheckedProject(const Model& model, const std::string& path,
     return {};
 }
 
+// The rest of a grid saved before it describes a building (fewer than two lines in a direction,
+// or no storey): record 3 and the settings, which must say that the grid phase was saved.
+std::optional<Model> parseGridInProgress(RecordReader& in, const Array1<float>& drawMax,
+                                         const Counts& counts) {
+    if (counts.nX < 0 || counts.nY < 0 || counts.nStoreys < 0 || counts.nExtra < 0 ||
+        !beyondEditorLimits(counts).empty())
+        return std::nullopt;
+    Model m;
+    m.counts = counts;
+    m.drawMax = drawMax;
+    m.coordX = Array1<double>(1, counts.nX + counts.nExtra);
+    m.coordY = Array1<double>(1, counts.nY + counts.nExtra);
+    m.levelZ = Array1<double>(1, counts.nStoreys + 1);
+    if (!(in.readAll(m.coordX.values()) && in.readAll(m.coordY.values()) &&
+          in.readAll(m.levelZ.values()) && in.read(m.planScale)))
+        return std::nullopt;
+    m.settings = parseSettingsSection(in.rest());
+    if (!isGridInProgress(m))
+        return std::nullopt;
+    return m;
+}
+
 } // namespace
 
 long long largestProjectFileBytes() {
@@ -502,8 +539,11 @@ ProjectReadResult parseProject(std::string_view text, const ProgressCallback& pr
         return {std::nullopt, in.error()};
 
     const SizeCheck check = deriveSizes(counts);
-    if (!check.sizes)
+    if (!check.sizes) {
+        if (std::optional<Model> grid = parseGridInProgress(in, header.drawMax, counts))
+            return {std::move(grid), {}};
         return {std::nullopt, check.error};
+    }
     if (std::string beyond = beyondEditorLimits(counts); !beyond.empty())
         return {std::nullopt, std::move(beyond)};
     const long long fields = fieldCount(counts, *check.sizes);

@@ -16,6 +16,11 @@
 //  10  optionally, the project's settings (project_settings.h), only when there are any
 // There is no header: the layout follows from record 2. The reader takes fields one after
 // another, split at commas and line ends, and does not care on which line a field stands.
+//
+// A project saved during its input (input_phase.h) writes as zeros the records of what was not
+// entered or computed yet; a grid that does not describe a building yet (fewer than two lines in
+// a direction, or no storey) stops after record 3, and is read only when its settings say that
+// it was saved in the grid phase.
 
 #include "model.h"
 #include "progress.h"

@@ -1,5 +1,7 @@
 #include "project_session.h"
 
+#include "grid_entry.h"
+#include "input_phase.h"
 #include "project_file.h"
 
 #include <cctype>
@@ -8,6 +10,14 @@
 namespace orvanta {
 
 namespace {
+
+// Saving during the first input of a building: in its grid, geometry or loads phase, with the
+// building not complete yet (or complete only as zeros from a file saved during its input). The
+// same editors opened on a building whose input is over change it, and record no phase.
+bool duringFirstInput(const Model& model, const std::string& phase) {
+    return resumablePhase(phase) &&
+           (!model.hasCompleteArrays() || !savedInputPhase(model.settings).empty());
+}
 
 bool endsWithProjectExtension(const std::string& path) {
     if (path.size() < 4)
@@ -57,6 +67,7 @@ void ProjectSession::newProject() {
     model_.coordY = Array1<double>(1, 200);
     model_.levelZ = Array1<double>(1, 100);
     projectOpen_ = true;
+    resumedPhase_.clear();
     observer_->openGridEditor();
 }
 
@@ -92,7 +103,12 @@ bool ProjectSession::readInto(const std::string& path) {
     model_ = std::move(*result.model);
     projectOpen_ = true;
     adoptFileName(path);
-    observer_->enableAnalysisMenu();
+    currentPhase_.clear();
+    resumedPhase_ = savedInputPhase(model_.settings);
+    if (resumedPhase_.empty())
+        observer_->enableAnalysisMenu();
+    else
+        observer_->resumeInput(resumedPhase_);
     return true;
 }
 
@@ -106,6 +122,8 @@ void ProjectSession::close() {
     clearModelForPhase();
     projectHasFile_ = false;
     observer_->projectClosed(currentPhase_);
+    currentPhase_.clear();
+    resumedPhase_.clear();
 }
 
 // The input phases own the model they are editing; a project closed from a result view keeps
@@ -138,7 +156,13 @@ bool ProjectSession::save() {
         return saveAs();
     if (fileName_.empty())
         return false;
-    return writeTo(fileName_);
+    if (!writeTo(fileName_))
+        return false;
+    // A project resumed during its input gets the Analisi menu when it is saved with its input
+    // over, at "FINE FASE DI INPUT".
+    if (!duringFirstInput(model_, currentPhase_))
+        observer_->enableAnalysisMenu();
+    return true;
 }
 
 bool ProjectSession::saveAs() {
@@ -165,8 +189,14 @@ bool ProjectSession::saveAs() {
     return true;
 }
 
+// The settings say in which input phase the project was saved; a grid being entered is written
+// in the layout of the file, its extra nodes behind its lines.
 bool ProjectSession::writeTo(const std::string& path) {
-    const std::string error = writeProjectFile(model_, path, progress_);
+    const bool duringInput = duringFirstInput(model_, currentPhase_);
+    recordInputPhase(model_.settings, duringInput ? currentPhase_ : std::string());
+    const std::string error = duringInput && currentPhase_ == phase::grid
+                                  ? writeProjectFile(gridAsSaved(model_), path, progress_)
+                                  : writeProjectFile(model_, path, progress_);
     if (error.empty())
         return true;
     asker_.tell({"Il file \"" + printable(path) + "\" non è stato salvato:", error},

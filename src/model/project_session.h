@@ -42,6 +42,9 @@ public:
     // Close ended the project that was in the given phase: the window of an input phase is
     // unloaded, and the Analisi, report and result-view menus are disabled.
     virtual void projectClosed(const std::string& /*phase*/) {}
+    // A project saved in the middle of its input was read: the editor of its phase ("Griglia",
+    // "Geometria", "Carichi") opens on it, and the Analisi menu waits for the input to end.
+    virtual void resumeInput(const std::string& /*phase*/) {}
 };
 
 class ProjectSession {
@@ -59,7 +62,9 @@ public:
     // Close: ends the project; the model is cleared only when an input phase was current.
     void close();
     // Save: writes the model to the current file name, asking for one first when the project
-    // has none. Returns whether the file was written.
+    // has none. Returns whether the file was written. In the grid, geometry and loads phases the
+    // file holds what was entered so far and the phase (input_phase.h); a project written with
+    // its input over makes the Analisi menu available.
     bool save();
     // Save As: asks for a file name, then saves.
     bool saveAs();
@@ -77,6 +82,9 @@ public:
     // The file name the dialogs last chose: Save writes there.
     const std::string& fileName() const { return fileName_; }
     const std::string& currentPhase() const { return currentPhase_; }
+    // The input phase the opened file was saved in, whose editor takes up the model as read;
+    // empty for a new project and for one whose input was over.
+    const std::string& resumedPhase() const { return resumedPhase_; }
     // The file beside the project file with the project's name and another extension:
     // projectFolder/projectName.bmp for ".bmp". Empty while the project has no file.
     std::string siblingFile(const std::string& extension) const;
@@ -110,6 +118,7 @@ private:
     std::string projectName_;
     std::string fileName_;
     std::string currentPhase_;
+    std::string resumedPhase_;
     ProgressCallback progress_;
 };
 

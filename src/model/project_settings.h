@@ -46,6 +46,8 @@ inline constexpr const char* seismicRegularInElevation = "sisma.regolare_altezza
 inline constexpr const char* seismicInfill = "sisma.tamponature"; // "fragili", "duttili", "nessuna"
 inline constexpr const char* seismicDamping = "sisma.smorzamento"; // ξ, per cent
 inline constexpr const char* seismicBehaviourFactor = "sisma.q";   // q typed by the user
+inline constexpr const char* inputPhase = "input.fase";    // "Griglia", "Geometria", "Carichi"
+inline constexpr const char* gridLevels = "input.livelli"; // levels of a grid being entered
 } // namespace settingKey
 
 class ProjectSettings {

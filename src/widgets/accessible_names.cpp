@@ -1,7 +1,9 @@
 #include "accessible_names.h"
 
+#include "list_accessibility.h"
 #include "number_selector.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -27,6 +29,8 @@ void nameControl(QWidget& control, const QString& name) {
         return;
     }
     control.setAccessibleName(name);
+    if (auto* list = qobject_cast<QComboBox*>(&control))
+        readListByItsName(*list);
 }
 
 void nameAfterLabel(QLabel& label, QWidget& control) {

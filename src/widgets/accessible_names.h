@@ -20,7 +20,8 @@ QString readableCaption(const QString& caption);
 // control after it. A number selector names its text box and its scroll bar.
 void nameAfterLabel(QLabel& label, QWidget& control);
 
-// Names a control that has no label beside it (a picture, a grid under a heading).
+// Names a control that has no label beside it (a picture, a grid under a heading). A list is
+// then read by this name, not by its current item (list_accessibility.h).
 void nameControl(QWidget& control, const QString& name);
 
 } // namespace orvanta

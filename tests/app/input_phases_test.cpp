@@ -16,6 +16,8 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -216,6 +218,94 @@ private slots:
         QVERIFY(!window->results().globalStiffness.empty());
     }
 
+    // The one-bay example again, saved and closed in the middle of one phase, opened again and
+    // finished: the resumed editor takes up what was saved, and the file written at "FINE FASE
+    // DI INPUT" is the bundled one, byte for byte, as if the input had gone in one go. The grid
+    // is saved with one line along Y and one level: no building yet.
+    void inputSavedInEachPhaseResumesWhereItWasLeft_data() {
+        QTest::addColumn<QString>("pausedIn");
+        QTest::newRow("grid") << QString(childWindow::grid);
+        QTest::newRow("geometry") << QString(childWindow::geometry);
+        QTest::newRow("loads") << QString(childWindow::loads);
+    }
+    void inputSavedInEachPhaseResumesWhereItWasLeft() {
+        QFETCH(QString, pausedIn);
+        const std::string path = (folder / "a-meta.orv").string();
+        QAction* analysis = window->findChild<QMenu*>("mnuAnalisi")->menuAction();
+        const auto pauseIn = [&](const char* phaseWindow) {
+            if (pausedIn != phaseWindow)
+                return;
+            chooser->willChoose(path);
+            window->findChild<QAction*>("mnuFileSaveAs")->trigger();
+            window->findChild<QAction*>("mnuFileClose")->trigger();
+            QTRY_VERIFY(!child(phaseWindow));
+            chooser->willChoose(path);
+            window->findChild<QAction*>("mnuFileOpen")->trigger();
+            QTRY_VERIFY(child(phaseWindow));
+            QCOMPARE(window->session().currentPhase(), window->session().resumedPhase());
+            QVERIFY(!analysis->isEnabled()); // the analysis waits for the whole input
+        };
+
+        window->findChild<QAction*>("mnuFileNew")->trigger();
+        const char* grid = childWindow::grid;
+        type(grid, "txtXmax", "5");
+        type(grid, "txtYmax", "4");
+        type(grid, "txtZmax", "3");
+        for (const char* x : {"0", "5000"})
+            add("txtX", x, "cmdAggiungiX");
+        add("txtY", "0", "cmdAggiungiY");
+        add("txtZ", "0", "cmdAggiungiZ");
+        pauseIn(grid);
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(control<QLabel>(grid, "lblContatoreX")->text(), QString("3"));
+        QCOMPARE(control<QLabel>(grid, "lblContatoreZ")->text(), QString("2"));
+        QVERIFY(control<QGroupBox>(grid, "fraGriglia")->isEnabled());
+        add("txtY", "4000", "cmdAggiungiY");
+        add("txtZ", "3000", "cmdAggiungiZ");
+        click(grid, "cmdInserisciGeometria");
+
+        const char* geometry = childWindow::geometry;
+        QTRY_VERIFY(child(geometry));
+        click(geometry, "cmdPilastriTutti");
+        pauseIn(geometry);
+        if (QTest::currentTestFailed())
+            return;
+        click(geometry, "cmdTraviTutte");
+        click(geometry, "cmdInserisciCarichi");
+
+        const char* loads = childWindow::loads;
+        QTRY_VERIFY(child(loads));
+        control<QRadioButton>(loads, "optSolaioY")->setChecked(true);
+        type(loads, "txtPermanente", "5");
+        type(loads, "txtAccidentale", "2");
+        type(loads, "txtAliquota", "30");
+        click(loads, "cmdAggiungiSol");
+        pauseIn(loads);
+        if (QTest::currentTestFailed())
+            return;
+        click(loads, "cmdInserisciSezioni");
+
+        const char* sections = childWindow::sections;
+        QTRY_VERIFY(child(sections));
+        type(sections, "txtBasePil", "300");
+        type(sections, "txtAltezzaPil", "500");
+        click(sections, "cmdApplicaTuttiPil");
+        type(sections, "txtBaseTra", "300");
+        type(sections, "txtAltezzaTra", "600");
+        click(sections, "cmdApplicaTuttiTra");
+        control<QComboBox>(sections, "cmbDirezioneTravi")->setCurrentIndex(1);
+        click(sections, "cmdApplicaTuttiTra");
+        click(sections, "cmdFine");
+
+        QTRY_VERIFY(!child(sections));
+        QCOMPARE(testing::readBytes(path),
+                 testing::readBytes(testing::example("blocco-1-campata.orv")));
+        QVERIFY(analysis->isEnabled());
+        for (const Message& m : asker->messages)
+            QVERIFY2(m.buttons == MessageButtons::YesNo, m.text().c_str()); // questions only
+    }
+
     // The phase window cannot be closed on its own: the project would stay open with no window
     // to go on entering it.
     void theInputPhasesCloseOnlyByTheirHandOver() {
@@ -233,8 +323,8 @@ private slots:
         QCOMPARE(closeActions, 1);
     }
 
-    // A project saved in the middle of its input has its Analisi menu: "Modifica Sezioni" waits
-    // for the sections phase, and in it brings the window forward.
+    // "Modifica Sezioni" waits for the sections phase, also when its item is reached while the
+    // first phases are entered.
     void modificaSezioniWaitsForTheSectionsPhase() {
         window->findChild<QAction*>("mnuFileNew")->trigger();
         type(childWindow::grid, "txtXmax", "5");

@@ -45,7 +45,8 @@ struct MenuRow {
 const std::vector<MenuRow> fileMenu{
     {"mnuFileNew", "Nu&ovo"}, {"mnuFileOpen", "&Apri..."}, {"mnuFileClose", "&Chiudi"},
     {"mnuFileBar0", ""},      {"mnuFileSave", "&Salva"},   {"mnuFileSaveAs", "Sal&va con nome..."},
-    {"mnuFileBar1", ""},      {"mnuFileExit", "&Esci"},
+    {"mnuFileBar1", ""},      {"mnuFileEsportaDxf", "Esporta pianta &DXF..."},
+    {"mnuFileBar2", ""},      {"mnuFileExit", "&Esci"},
 };
 const std::vector<MenuRow> analysisMenu{
     {"mnuModifica", "Modifica Sezioni"},
@@ -190,6 +191,14 @@ private slots:
         QVERIFY(item("mnuHelpAbout")->isEnabled());
         QCOMPARE(window->findChild<QLabel*>("lblProgetto")->text(),
                  QString("Nessun progetto aperto"));
+    }
+
+    // Without a building there is no plan: the user is told, and no file is asked for.
+    void exportingAPlanWithoutAProjectSaysWhy() {
+        item("mnuFileEsportaDxf")->trigger();
+        QCOMPARE(asker->messages.size(), std::size_t{1});
+        QCOMPARE(asker->messages[0].title, std::string("Esporta pianta DXF"));
+        QVERIFY(chooser->titles.empty());
     }
 
     void openEnablesTheAnalisiMenuOnly() {

@@ -160,7 +160,7 @@ private slots:
         MainWindow window(asker, chooser, settings());
         for (QWidget* w : std::initializer_list<QWidget*>{&screen, &splash, &about, &window}) {
             w->show();
-            const QStringList unnamed = testing::unnamedControls(*w);
+            const QStringList unnamed = testing::accessibilityProblems(*w);
             QVERIFY2(unnamed.isEmpty(), qPrintable(w->objectName() + ": " + unnamed.join(", ")));
         }
     }

@@ -120,7 +120,7 @@ private slots:
         QCOMPARE(find<QLineEdit>("txtNodoiTra")->text(), QString("1"));
         QCOMPARE(find<QLineEdit>("txtNodojTra")->text(), QString("2"));
         QVERIFY(find<QLineEdit>("txtNodojTra")->isReadOnly());
-        QCOMPARE(testing::unnamedControls(*editor), QStringList());
+        QCOMPARE(testing::accessibilityProblems(*editor), QStringList());
     }
 
     // Nodes 3 and 6 lie on the last X line: no beam along X starts there.

@@ -1,5 +1,5 @@
 // The pieces every input window shares: numbers typed in either convention, the refusal that
-// names the box, the "Avviso" confirmations and the storey controls.
+// names the box, the "Avviso" confirmations, the storey controls and the names of lists.
 
 #include "accessible_names.h"
 #include "confirmations.h"
@@ -8,6 +8,9 @@
 #include "storey_selector.h"
 #include "typed_number.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -150,6 +153,38 @@ private slots:
         QCOMPARE(chosenStorey(list), 1);
         list.setCurrentIndex(2);
         QCOMPARE(chosenStorey(list), 3);
+    }
+
+    // A list is read by its label, with its current item as the value; "ShowMenu" opens its
+    // items, which stay its child. A list without a name is still read as its item.
+    void listsAreNamedByTheirLabels() {
+        QWidget window;
+        QLabel* label = makeLabel("lblElevazionePil", "Numero di Elevazioni", &window);
+        auto* list = new QComboBox(&window);
+        list->setObjectName("cmbElevazionePil");
+        fillStoreyList(*list, 3);
+        list->setCurrentIndex(2);
+        nameAfterLabel(*label, *list);
+        auto* unnamed = new QComboBox(&window);
+        unnamed->addItems({"Rettangolare", "a T"});
+        window.show();
+
+        QAccessibleInterface* node = QAccessible::queryAccessibleInterface(list);
+        QCOMPARE(node->text(QAccessible::Name), QString("Numero di Elevazioni"));
+        QCOMPARE(node->text(QAccessible::Value), QString("3"));
+        QCOMPARE(node->role(), QAccessible::ComboBox);
+        QCOMPARE(node->childCount(), 1);
+        QCOMPARE(node->child(0)->object(), list->view());
+        QCOMPARE(node->indexOfChild(node->child(0)), 0);
+        QCOMPARE(QAccessible::queryAccessibleInterface(unnamed)->text(QAccessible::Name),
+                 QString("Rettangolare"));
+
+        QVERIFY(node->actionInterface()->actionNames().contains(
+            QAccessibleActionInterface::showMenuAction()));
+        node->actionInterface()->doAction(QAccessibleActionInterface::showMenuAction());
+        QTRY_VERIFY(list->view()->isVisible());
+        QVERIFY(node->state().expanded);
+        list->hidePopup();
     }
 };
 

@@ -70,7 +70,7 @@ private slots:
         QCOMPARE(m.slabs.upper(3), 7);
         QCOMPARE(bench->control("frmCarichi")->windowTitle(), QString("Immissione dei CARICHI"));
         QCOMPARE(bench->control<QRadioButton>("optSolaioX")->isChecked(), true);
-        QCOMPARE(testing::unnamedControls(*bench->control("frmCarichi")), QStringList());
+        QCOMPARE(testing::accessibilityProblems(*bench->control("frmCarichi")), QStringList());
     }
 
     // On a 4 × 3 grid the bays start at nodes 1, 2, 3, 5, 6, 7: node 4 lies on the last line

@@ -120,7 +120,21 @@ private slots:
         QVERIFY(thicknessesEnabled("Pil"));
         bench->choose("cmbTipoPil", 0);
         QVERIFY(!thicknessesEnabled("Pil"));
-        QCOMPARE(testing::unnamedControls(*bench->control("frmSezioni")), QStringList());
+        QCOMPARE(testing::accessibilityProblems(*bench->control("frmSezioni")), QStringList());
+        // The two frames' equal captions, told apart by the names a screen reader reads.
+        const auto nameOf = [&](const char* control) {
+            QAccessibleInterface* node = QAccessible::queryAccessibleInterface(
+                bench->control(control));
+            return node->text(QAccessible::Name);
+        };
+        QCOMPARE(nameOf("txtBasePil"), QString("Base complessiva della sezione del pilastro"));
+        QCOMPARE(nameOf("txtAltezzaTra"), QString("Altezza complessiva della sezione della trave"));
+        QCOMPARE(nameOf("cmbTipoTra"), QString("Sezione della trave"));
+        QCOMPARE(nameOf("cmbDirezioneTravi"), QString("Direzione delle travi"));
+        QCOMPARE(bench->control<QLabel>("lblDirezioneTravi")->buddy(),
+                 bench->control("cmbDirezioneTravi"));
+        QCOMPARE(nameOf("cmdApplicaTuttiPil"),
+                 QString("Applica a tutti i piani la sezione del pilastro"));
 
         bench->choose("cmbCalcestruzzo", 0);
         QCOMPARE(bench->control<SectionsEditor>("frmSezioni")->allowableStress(), 0.7 * 8.5);
@@ -223,7 +237,7 @@ private slots:
             QTest::newRow(name) << QString(suffix) << shape << sizes << QString(reason);
         };
         row("not a number", "Pil", 0, {"30o", "500", "", ""},
-            "\"Base complessiva della sezione\" non è un numero valido");
+            "\"Base complessiva della sezione del pilastro\" non è un numero valido");
         row("zero base", "Pil", 0, {"0", "500", "", ""}, "base non positiva");
         row("negative height", "Tra", 0, {"300", "-600", "", ""}, "altezza non positiva");
         row("box without hole", "Pil", 1, {"600", "400", "200", "100"},

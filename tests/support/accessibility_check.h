@@ -2,10 +2,13 @@
 
 // Walks the accessible tree of a window, as a screen reader does, and lists the controls a user
 // could not find by name: every text box, list, scroll bar, button, check box, option button,
-// table and picture must have an accessible name.
+// table and picture must have an accessible name. accessibilityProblems adds what would mislead
+// a screen reader or a GUI robot: two controls of one window with the same name, a list named by
+// its current item instead of its label, a label shown empty (read as the frame around it).
 
 #include <QAccessible>
 #include <QAccessibleInterface>
+#include <QMap>
 #include <QStringList>
 #include <QWidget>
 
@@ -78,6 +81,61 @@ inline QStringList unnamedControls(QWidget& window) {
     }
     found.removeDuplicates();
     return found;
+}
+
+namespace detail {
+
+// Every node of the window's accessible tree that belongs to the program, hidden controls too.
+inline void collectOwn(QAccessibleInterface* node, QList<QAccessibleInterface*>& found,
+                       int depth = 0) {
+    if (!node || depth > 64)
+        return;
+    if (ownControl(node->object()))
+        found << node;
+    if (node->role() == QAccessible::Table)
+        return;
+    for (int i = 0; i < node->childCount(); ++i)
+        collectOwn(node->child(i), found, depth + 1);
+}
+
+inline QList<QAccessibleInterface*> ownNodes(QWidget& window) {
+    QList<QAccessibleInterface*> found;
+    collectOwn(QAccessible::queryAccessibleInterface(&window), found);
+    for (QWidget* child : window.findChildren<QWidget*>()) {
+        QAccessibleInterface* node = QAccessible::queryAccessibleInterface(child);
+        if (node && ownControl(child) && !found.contains(node))
+            found << node;
+    }
+    return found;
+}
+
+} // namespace detail
+
+// The controls without a name, then every name two controls share ("nome doppio"), every list
+// read as its current item ("lista chiamata con la voce") and every label shown empty
+// ("etichetta vuota").
+inline QStringList accessibilityProblems(QWidget& window) {
+    QStringList problems = unnamedControls(window);
+    QMap<QString, QStringList> byName;
+    for (QAccessibleInterface* node : detail::ownNodes(window)) {
+        const QString name = node->text(QAccessible::Name).trimmed();
+        const QString objectName = node->object()->objectName();
+        if ((needsName(node->role()) || isPicture(node->object())) && !name.isEmpty())
+            byName[name] << objectName;
+        if (node->role() == QAccessible::ComboBox && !name.isEmpty() &&
+            name == node->text(QAccessible::Value).trimmed())
+            problems
+                << QStringLiteral("lista chiamata con la voce: %1 (\"%2\")").arg(objectName, name);
+        const auto* widget = qobject_cast<const QWidget*>(node->object());
+        if (node->role() == QAccessible::StaticText && name.isEmpty() && widget &&
+            widget->isVisible())
+            problems << QStringLiteral("etichetta vuota: %1").arg(objectName);
+    }
+    for (auto it = byName.cbegin(); it != byName.cend(); ++it) {
+        if (it->size() > 1)
+            problems << QStringLiteral("nome doppio \"%1\": %2").arg(it.key(), it->join(", "));
+    }
+    return problems;
 }
 
 } // namespace orvanta::testing

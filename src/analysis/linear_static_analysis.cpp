@@ -66,11 +66,19 @@ void secondOrder(const Model& m, LinearStaticResults& r,
     const int storeys = m.counts.nStoreys;
     a.designDrift = Array1<double>(1, storeys);
     a.theta = Array1<double>(1, storeys);
+    a.centreDisplacement = Array1<double>(1, storeys);
+    a.rotation = Array1<double>(1, storeys);
+    const auto larger = [](double& kept, double value) {
+        if (std::abs(value) > std::abs(kept))
+            kept = value;
+    };
     for (int s = 1; s <= storeys; ++s) {
         const StoreySeismicMass& centre = masses[static_cast<std::size_t>(s - 1)];
         double largest = 0;
         for (const int sign : {1, -1}) {
             const FloorMotion& motion = r.motionSLV[caseIndex({axis, sign})];
+            larger(a.centreDisplacement(s), centreDisplacement(m, motion, axis, s, centre));
+            larger(a.rotation(s), motion.rotation(s));
             const double drift = centreDisplacement(m, motion, axis, s, centre) -
                                  centreDisplacement(m, motion, axis, s - 1, centre);
             largest = std::max(largest, std::abs(drift));
@@ -168,6 +176,7 @@ LinearStaticResults linearStaticAnalysis(const Model& m, const AnalysisResults& 
                            (s < storeys ? r.weightAbove(s + 1) : 0);
     }
     r.totalWeight = r.weightAbove(1);
+    r.masses = masses;
 
     for (const ActionAxis axis : {ActionAxis::X, ActionAxis::Y})
         r.axes[axisIndex(axis)] = axisAction(m, r, masses, seismic, axis);

@@ -38,6 +38,10 @@ struct AxisAction {
     Array1<double> forcesSLV;                 // F_s at SLV, N
     Array1<double> shearsSLV;                 // V_s at SLV, N
     double ductilityDemand = 0;               // μd
+    // Elastic displacement dEe of G*_s along the axis and rotation of floor s at SLV, each the
+    // larger in magnitude of the two signs of the accidental torque; mm and rad.
+    Array1<double> centreDisplacement;
+    Array1<double> rotation;
     // Design drift of the vertical through G*_s (μd·dEe, the larger of the two signs), mm.
     Array1<double> designDrift;
     Array1<double> theta;       // θ_s
@@ -65,6 +69,7 @@ struct LinearStaticResults {
     NtcParameters parameters;
     double youngModulus = 0;                // E, N/mm²
     double totalWeight = 0;                 // W, N
+    std::vector<StoreySeismicMass> masses;  // W_s and G*_s of every storey
     std::array<SpectrumShape, 3> spectra{}; // by limitIndex
     BehaviourFactor behaviour;
     bool regularInElevation = true;

@@ -14,6 +14,8 @@
 #include "regularity_window.h"
 #include "report_window.h"
 #include "sections_editor.h"
+#include "seismic_action_window.h"
+#include "static_analysis_window.h"
 #include "stiffness_centres.h"
 
 namespace orvanta {
@@ -187,6 +189,20 @@ std::vector<ChildWindowEntry> childWindowTable() {
          {"mnuRegolarita", "Regolarità Torsionale", analysisDrawings, untilSectionsEdited},
          false,
          make<RegularityWindow>(),
+         resultsAreFinite},
+        {childWindow::seismicActionWindow,
+         nullptr,
+         "Azione Sismica",
+         {"mnuAzioneSismica", "Azione Sismica", analysisDrawings, withMenu},
+         false,
+         make<SeismicActionWindow>(),
+         {}},
+        {childWindow::staticAnalysisWindow,
+         nullptr,
+         "Analisi Statica Lineare",
+         {"mnuAnalisiStatica", "Analisi Statica Lineare", analysisDrawings, untilSectionsEdited},
+         false,
+         make<StaticAnalysisWindow>(),
          resultsAreFinite},
         {childWindow::modal,
          nullptr,

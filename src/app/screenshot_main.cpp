@@ -8,7 +8,8 @@
 // project it then opens every result view from the menu at its default size, with three
 // families of ritti orthogonal to X and two orthogonal to Y assigned automatically and every
 // centre of both directions shown: famiglie-x.png, famiglie-y.png, matrice.png, centri.png (and
-// the main window around it, main-window-centri.png), elevazione.png, regolarita.png. Then
+// the main window around it, main-window-centri.png), elevazione.png, regolarita.png,
+// azione-sismica.png and analisi-statica.png (a site's parameters typed and computed). Then
 // stampa.png (the report window) and stampa-scritta.png (the status bar after the report was
 // written into the output folder). Then griglia.png and geometria.png (the two first input phases
 // of a new project, entering the bundled example as the user guide does), and with a project
@@ -273,6 +274,28 @@ bool shootView(QWidget* view, const QDir& folder, const QString& name) {
     return save(shown->grab(), folder, name);
 }
 
+// The seismic parameters of a site in central Italy typed into frmAzioneSismica, then the static
+// analysis that "Salva e Calcola" opens on them.
+bool shootSeismicAction(MainWindow& window, const QDir& folder) {
+    QWidget* parameters = openView(window, "mnuAzioneSismica", "frmAzioneSismica");
+    const char* const values[][4] = {{"SLO", "0,062", "2,48", "0,26"},
+                                     {"SLD", "0,079", "2,47", "0,27"},
+                                     {"SLV", "0,208", "2,39", "0,31"}};
+    for (const auto& v : values) {
+        const std::string state = v[0];
+        typeInto(window, "frmAzioneSismica", ("txtAg" + state).c_str(), QString::fromLatin1(v[1]));
+        typeInto(window, "frmAzioneSismica", ("txtF0" + state).c_str(), QString::fromLatin1(v[2]));
+        typeInto(window, "frmAzioneSismica", ("txtTc" + state).c_str(), QString::fromLatin1(v[3]));
+    }
+    bool ok = shootView(parameters, folder, QStringLiteral("azione-sismica.png"));
+    click(parameters, "cmdCalcola");
+    settle();
+    ok = shootView(window.findChild<QWidget*>("frmAnalisiStatica"), folder,
+                   QStringLiteral("analisi-statica.png")) &&
+         ok;
+    return ok;
+}
+
 bool shootResultViews(MainWindow& window, const QDir& folder) {
     bool ok = true;
     QWidget* familiesX = openView(window, "mnuFamiglieX", "frmFamiglieX");
@@ -299,6 +322,7 @@ bool shootResultViews(MainWindow& window, const QDir& folder) {
     ok = shootView(openView(window, "mnuRegolarita", "frmRegolarita"), folder,
                    QStringLiteral("regolarita.png")) &&
          ok;
+    ok = shootSeismicAction(window, folder) && ok;
     return ok;
 }
 

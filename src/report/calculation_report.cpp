@@ -3,6 +3,7 @@
 #include "report_canvas.h"
 #include "report_pages.h"
 #include "report_texts.h"
+#include "seismic_masses.h"
 #include "seismic_response.h"
 #include "stiffness_centres.h"
 
@@ -100,6 +101,9 @@ void planPages(ReportContext& report) {
         plan.parts.push_back(AppendixPart::massCentres);
     if (std::max(x.familyCount, y.familyCount) > familiesOnCentresPage)
         plan.parts.push_back(AppendixPart::stiffnessCentres);
+    // The ritti's shares at every storey when the page shows only part of them.
+    if (report.ntc && report.ntc->computed && (manyRitti || storeys > 1))
+        plan.parts.push_back(AppendixPart::rittoShears);
 }
 
 // Why a report could not be written to path, in words the user can act on.
@@ -132,7 +136,7 @@ void writePages(ReportContext& report, ProgressStage& pages, ProgressStage& anne
     using PageWriter = void (*)(ReportContext&);
     constexpr PageWriter writers[] = {
         writeGeneralPage,        writeGeometryPage, writeGlobalMatrixPage, writeFamilyMatricesPage,
-        writeClassificationPage, writeCentresPage,  writeSeismicPages};
+        writeClassificationPage, writeCentresPage,  writeSeismicPages,     writeNtcPages};
     constexpr double count = std::size(writers);
     for (std::size_t i = 0; i < std::size(writers); ++i) {
         writers[i](report);
@@ -175,6 +179,10 @@ ReportOutcome writeCalculationReport(const std::string& path, const Model& model
     QuietAsker quiet;
     const SeismicResults seismic =
         computeSeismicResponse(model, results.globalStiffness, request.concreteClass, quiet);
+    std::optional<LinearStaticResults> ntc;
+    if (const std::optional<NtcParameters> parameters = readNtcParameters(model.settings))
+        ntc = linearStaticAnalysis(model, results, seismicMasses(model),
+                                   projectStiffnessModulus(model), seismic, *parameters);
 
     PdfWriter pdf;
     pdf.SetScaleMode(scale_mode::centimetres);
@@ -196,7 +204,7 @@ ReportOutcome writeCalculationReport(const std::string& path, const Model& model
                         request.projectName);
     ReportContext report{
         canvas, model, results, seismic,         request.fields,  reportedRitti(results),
-        2,      2,     {},      largestTermSize, largestTermSize, {}};
+        2,      2,     {},      largestTermSize, largestTermSize, {}, ntc ? &*ntc : nullptr};
     bool complete = canvas.loadFonts();
     if (complete) {
         planPages(report);

@@ -260,6 +260,9 @@ void writeAppendix(ReportContext& report) {
         case AppendixPart::stiffnessCentres:
             stiffnessCentresPart(report);
             break;
+        case AppendixPart::rittoShears:
+            writeRittoSharesAppendix(report);
+            break;
         }
     }
     canvas.endPage();

@@ -33,6 +33,8 @@ const char* partName(AppendixPart part) {
         return "Centri di massa dei piani";
     case AppendixPart::stiffnessCentres:
         return "Centri parziali di rigidezza";
+    case AppendixPart::rittoShears:
+        return "Tagli e quote dei ritti allo SLV";
     }
     return "";
 }

@@ -5,6 +5,7 @@
 
 #include "analysis_results.h"
 #include "calculation_report.h"
+#include "linear_static_analysis.h"
 #include "model.h"
 #include "report_canvas.h"
 #include "report_table.h"
@@ -34,6 +35,7 @@ enum class AppendixPart {
     familyMatrices,   // every family's mean matrix
     massCentres,      // every storey's centre of mass
     stiffnessCentres, // every family's partial centre of stiffness
+    rittoShears,      // every ritto's SLV shear and share at every storey
 };
 
 struct AppendixPlan {
@@ -63,6 +65,8 @@ struct ReportContext {
     double globalTermSize = largestTermSize; // points, the same in the nine blocks of page 3
     double familyTermSize = largestTermSize; // points, on page 4
     AppendixPlan appendix;
+    // The static analysis of NTC 2018, when the project has its seismic parameters.
+    const LinearStaticResults* ntc = nullptr;
 };
 
 // Every node that carries a ritto, in increasing number.
@@ -106,6 +110,8 @@ void writeFamilyMatricesPage(ReportContext& report);
 void writeClassificationPage(ReportContext& report);
 void writeCentresPage(ReportContext& report);
 void writeSeismicPages(ReportContext& report);
+void writeNtcPages(ReportContext& report);
+void writeRittoSharesAppendix(ReportContext& report);
 void writeAppendix(ReportContext& report);
 
 // The box of page 3 and 4: order × order cells with their terms, centred on x under a caption.

@@ -30,7 +30,7 @@ const std::array<std::string_view, 21> generalLines = {
     "l'edificio",
     "sotto la distribuzione triangolare delle forze di piano prevista dall'analisi statica "
     "lineare",
-    "dell'Ordinanza P.C.M. n. 3274, così da mettere in evidenza i piani nei quali gli spostamenti",
+    "delle NTC 2018 (§7.3.3.2), così da mettere in evidenza i piani nei quali gli spostamenti",
     "relativi risultano maggiori e nei quali si concentrerebbe quindi il danneggiamento, sia "
     "nella",
     "struttura portante sia negli elementi privi di una vera e propria funzione strutturale",

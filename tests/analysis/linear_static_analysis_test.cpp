@@ -102,6 +102,9 @@ TEST(LinearStaticAnalysis, OneStoreyForcesAndDisplacementsFollowByHand) {
     EXPECT_DOUBLE_EQ(x.ductilityDemand, 3.3);
     EXPECT_NEAR(x.theta(1), 1e6 * 3.3 / (youngE * 60 * 3000), 1e-12);
     EXPECT_NEAR(y.theta(1), 1e6 * 3.3 / (youngE * 120 * 3000), 1e-12);
+    // The window's figures: the larger of the two signs.
+    EXPECT_NEAR(x.centreDisplacement(1), fx / (youngE * 60), 1e-12);
+    EXPECT_NEAR(std::abs(y.rotation(1)), fy * 500 / (youngE * 2.24e9), 1e-15);
 }
 
 TEST(LinearStaticAnalysis, OneStoreyRittoSharesFollowByHand) {

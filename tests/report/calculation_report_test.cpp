@@ -6,6 +6,7 @@
 #include "element_records.h"
 #include "families.h"
 #include "generated_buildings.h"
+#include "ntc_parameters.h"
 #include "numbering.h"
 #include "pdf_inspection.h"
 #include "project_file.h"
@@ -487,6 +488,30 @@ TEST(CalculationReportContent, LongTablesGoOnOverPagesWithTheirHeaderAndWrappedT
     for (const std::string& line : report::wrapText(
              "una frase di parole brevi che va a capo più volte", report::font::body, 9, 3))
         EXPECT_LE(report::pointsToCm(report::textWidthPoints(line, report::font::body, 9)), 3);
+}
+
+// The project's seismic parameters add the action of the code, the static analysis and the
+// ritti's shear at every storey in an appendix; the first page names the code of the storey
+// forces.
+TEST(CalculationReport, SeismicParametersAddTheActionTheStaticAnalysisAndTheShares) {
+    Model model = example("palazzina-4-piani.orv");
+    NtcParameters p;
+    p.hazard = {SiteHazard{0.062, 2.48, 0.26}, SiteHazard{0.079, 2.47, 0.27},
+                SiteHazard{0.208, 2.39, 0.31}};
+    writeNtcParameters(model.settings, p);
+    AnalysisResults results = analysed(model);
+    const WrittenReport report = writeReport("palazzina-ntc", model, results);
+    ASSERT_GE(report.pages.size(), 11u);
+    EXPECT_TRUE(report.onlyOn("9. Azione Sismica", 8));
+    // The section runs over the next page with the shares of the 21 ritti.
+    EXPECT_NE(report.pages[8].find("10. Analisi Statica Lineare"), std::string::npos);
+    EXPECT_NE(report.pages[7].find("Fattore di struttura q = q0·KR"), std::string::npos);
+    EXPECT_NE(report.pages[8].find("Verifica degli spostamenti di interpiano allo SLD"),
+              std::string::npos);
+    EXPECT_NE(report.pages[10].find("Allegato A – Tagli e quote dei ritti allo SLV"),
+              std::string::npos);
+    EXPECT_NE(report.pages[0].find("NTC 2018"), std::string::npos);
+    EXPECT_EQ(report.pages[0].find("3274"), std::string::npos);
 }
 
 } // namespace

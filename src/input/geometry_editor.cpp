@@ -25,7 +25,7 @@
 namespace orvanta {
 
 GeometryEditor::GeometryEditor(ChildHost& host, QWidget* parent)
-    : QWidget(parent), host_(host), model_(host.session().model()) {
+    : QWidget(parent), host_(host), model_(host.document().model()) {
     setObjectName(QString::fromLatin1(childWindow::geometry));
 
     plan_ = new PictureBox(QStringLiteral("pctPianta"), Drawing::defaultExtent, this);
@@ -219,40 +219,45 @@ void GeometryEditor::showBeamEnd() {
 }
 
 void GeometryEditor::addColumn() {
-    setColumnThrough(model_, columnNode_->value(), chosenStorey(*columnElevations_), true);
-    edited();
+    const int node = columnNode_->value();
+    const int storey = chosenStorey(*columnElevations_);
+    edit("Aggiungi Pilastro", [&](Model& m) { setColumnThrough(m, node, storey, true); });
 }
 
 void GeometryEditor::removeColumn() {
-    setColumnThrough(model_, columnNode_->value(), chosenStorey(*columnElevations_), false);
-    edited();
+    const int node = columnNode_->value();
+    const int storey = chosenStorey(*columnElevations_);
+    edit("Elimina Pilastro", [&](Model& m) { setColumnThrough(m, node, storey, false); });
 }
 
 void GeometryEditor::placeAllColumns() {
-    placeColumnsOnGrid(model_, chosenStorey(*columnElevations_));
-    edited();
+    const int storey = chosenStorey(*columnElevations_);
+    edit("Pilastri su tutti i nodi", [&](Model& m) { placeColumnsOnGrid(m, storey); });
 }
 
 void GeometryEditor::addBeam() {
-    setBeam(model_, beamDirection(), beamStart_->value(), chosenStorey(*beamStorey_), true);
-    edited();
+    const BeamDirection direction = beamDirection();
+    const int start = beamStart_->value();
+    const int storey = chosenStorey(*beamStorey_);
+    edit("Aggiungi Trave", [&](Model& m) { setBeam(m, direction, start, storey, true); });
 }
 
 void GeometryEditor::removeBeam() {
-    setBeam(model_, beamDirection(), beamStart_->value(), chosenStorey(*beamStorey_), false);
-    edited();
+    const BeamDirection direction = beamDirection();
+    const int start = beamStart_->value();
+    const int storey = chosenStorey(*beamStorey_);
+    edit("Elimina Trave", [&](Model& m) { setBeam(m, direction, start, storey, false); });
 }
 
 void GeometryEditor::placeAllBeams() {
-    placeEveryBeam(model_, chosenStorey(*beamStorey_));
-    edited();
+    const int storey = chosenStorey(*beamStorey_);
+    edit("Travi su tutta la griglia", [&](Model& m) { placeEveryBeam(m, storey); });
 }
 
 void GeometryEditor::deleteAll() {
     if (!confirmDeleteAll(host_.asker()))
         return;
-    clearMembers(model_);
-    edited();
+    edit("Elimina Tutto", [](Model& m) { clearMembers(m); });
 }
 
 // A storey without any column cannot carry its slabs: the load distribution finds no column to
@@ -285,9 +290,15 @@ void GeometryEditor::handOver() {
 
 // --- Display -------------------------------------------------------------------------------
 
-void GeometryEditor::edited() {
-    host_.projectChanged(ProjectChange::modelEdited, this);
+// The document tells the other windows; this one redraws its plan itself, as after an undo.
+void GeometryEditor::edit(const char* caption, std::function<void(Model&)> change) {
+    host_.document().apply(modelEdit(caption, std::move(change)));
     redrawPlan();
+}
+
+Following GeometryEditor::follow(ProjectChange /*change*/) {
+    redrawPlan();
+    return Following::stayOpen;
 }
 
 void GeometryEditor::redrawPlan() {

@@ -15,6 +15,7 @@
 #include "member_placement.h"
 
 #include <QWidget>
+#include <functional>
 
 class QComboBox;
 class QLineEdit;
@@ -25,11 +26,14 @@ namespace orvanta {
 class NumberSelector;
 class PictureBox;
 
-class GeometryEditor : public QWidget {
+class GeometryEditor : public QWidget, public ChildWindow {
     Q_OBJECT
 
 public:
     explicit GeometryEditor(ChildHost& host, QWidget* parent = nullptr);
+
+    // Every change (its own edits, an undo) redraws the plan.
+    Following follow(ProjectChange change) override;
 
 private:
     QWidget* buildStructureFrame();
@@ -49,11 +53,12 @@ private:
     bool confirmStoreysWithoutColumns();
 
     BeamDirection beamDirection() const;
-    void edited();
+    // Applies a change of the elements as one undoable edit.
+    void edit(const char* caption, std::function<void(Model&)> change);
     void redrawPlan();
 
     ChildHost& host_;
-    Model& model_;
+    const Model& model_;
 
     NumberSelector* columnNode_ = nullptr;
     QComboBox* columnElevations_ = nullptr;

@@ -17,6 +17,7 @@
 #include "slab_entry.h"
 
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 class QLabel;
@@ -39,8 +40,10 @@ public:
 
 private:
     void buildControls();
-    void startAfresh();
-    Model& model() { return host_.session().model(); }
+    // Clears every slab, as one undoable edit named `caption`, and shows the first bay.
+    void startAfresh(const char* caption);
+    const Model& model() const { return host_.document().model(); }
+    void edit(const char* caption, std::function<void(Model&)> change);
     int storey() const;
     int node() const;
 

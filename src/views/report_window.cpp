@@ -102,10 +102,11 @@ ReportWindow::ReportWindow(ChildHost& host, QWidget* parent) : QWidget(parent), 
     layout->addLayout(buttons);
 }
 
-// An undo may bring back other fields or another class.
+// Another class (chosen elsewhere, or an undo) is shown; what is being typed in the fields is
+// kept until it is printed.
 Following ReportWindow::follow(ProjectChange change) {
     if (change == ProjectChange::settingsChanged)
-        showStoredFields();
+        showConcreteClass(*concrete_, host_.document().model());
     return Following::stayOpen;
 }
 

@@ -37,19 +37,18 @@ class BenchHost : public ChildHost {
 public:
     BenchHost() : session_(asker_, files_) {}
     ProjectSession& session() override { return session_; }
-    AnalysisResults& results() override { return results_; }
+    ProjectDocument& document() override { return document_; }
     Asker& asker() override { return asker_; }
     QWidget* openChild(const QString&) override { return nullptr; }
     void closeChild(const QString&) override {}
     bool saveProject() override { return false; }
-    void projectChanged(ProjectChange, const QWidget*) override {}
     std::size_t messages() const { return asker_.messages.size(); }
 
 private:
     testing::ScriptedAsker asker_; // a generated building shows no message
     testing::ScriptedFileChooser files_;
     ProjectSession session_;
-    AnalysisResults results_;
+    ProjectDocument document_{session_.model()};
 };
 
 double millisecondsSince(Clock::time_point start) {

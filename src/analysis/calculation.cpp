@@ -5,6 +5,8 @@
 #include "ritto_condensation.h"
 #include "ritto_elements.h"
 
+#include <array>
+
 namespace orvanta {
 
 const char* stageName(CalculationStage stage) {
@@ -67,6 +69,23 @@ CalculationReport runCalculation(const Model& model, AnalysisResults& results, A
     results.computedFrom = structureFingerprint(model);
     if (progress)
         progress(progressName(CalculationStage::globalStiffness), 1);
+    return report;
+}
+
+CalculationReport recalculateKeepingFamilies(const Model& model, AnalysisResults& results,
+                                             Asker& asker, const ProgressCallback& progress) {
+    std::array<RittiResults, 2> before{results[Direction::orthogonalToX],
+                                       results[Direction::orthogonalToY]};
+    const CalculationReport report = runCalculation(model, results, asker, progress);
+    for (std::size_t d = 0; d < 2; ++d) {
+        RittiResults& now = results[bothDirections[d]];
+        const RittiResults& old = before[d];
+        if (old.familyCount < 1 || old.family.lower() != now.family.lower() ||
+            old.family.upper() != now.family.upper())
+            continue;
+        now.family = old.family;
+        now.familyCount = old.familyCount;
+    }
     return report;
 }
 

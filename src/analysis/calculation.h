@@ -38,6 +38,12 @@ const char* stageName(CalculationStage stage);
 CalculationReport runCalculation(const Model& model, AnalysisResults& results, Asker& asker,
                                  const ProgressCallback& progress = {});
 
+// "Calcola Matrici" again on a model edited since the last run. The families the engineer
+// assigned are kept when the plan has the same nodes (a changed section alters the stiffness of
+// a ritto, not the family it was put in); on another grid every ritto starts in family 1.
+CalculationReport recalculateKeepingFamilies(const Model& model, AnalysisResults& results,
+                                             Asker& asker, const ProgressCallback& progress = {});
+
 // Whether the results were computed from this very model (its structure fingerprint): a model
 // edited since "Calcola Matrici" has results of another building.
 bool resultsMatch(const Model& model, const AnalysisResults& results);

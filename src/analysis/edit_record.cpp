@@ -73,6 +73,8 @@ EditRecord EditRecord::between(const EditSnapshot& before, const Model& after,
             for (const Cell& cell : cells)
                 name(leadingIndices(a, cell.offset));
         };
+        record.memberValues_ = after.members.size();
+        record.slabValues_ = after.slabs.size();
         differingCells(old.members, after.members, record.memberCells_, [&](auto ij) {
             if (record.change_.members.empty() ||
                 record.change_.members.back() != MemberRef{ij.first, ij.second})
@@ -123,10 +125,14 @@ void EditRecord::restore(Model& model, AnalysisResults& results, bool after) con
         model = pick(*wholeModel_);
         model.settings = std::move(settings);
     }
-    for (const Cell& cell : memberCells_)
-        model.members.data()[cell.offset] = after ? cell.after : cell.before;
-    for (const Cell& cell : slabCells_)
-        model.slabs.data()[cell.offset] = after ? cell.after : cell.before;
+    if (model.members.size() == memberValues_) {
+        for (const Cell& cell : memberCells_)
+            model.members.data()[cell.offset] = after ? cell.after : cell.before;
+    }
+    if (model.slabs.size() == slabValues_) {
+        for (const Cell& cell : slabCells_)
+            model.slabs.data()[cell.offset] = after ? cell.after : cell.before;
+    }
     if (loadResults_)
         pick(*loadResults_).putInto(model);
     if (settings_)

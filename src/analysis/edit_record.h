@@ -84,6 +84,10 @@ private:
     std::optional<BeforeAfter<Model>> wholeModel_;
     std::vector<Cell> memberCells_;
     std::vector<Cell> slabCells_;
+    // The sizes the cells' offsets refer to: a model of other sizes (changed behind the
+    // document's back) is never written out of its bounds.
+    std::size_t memberValues_ = 0;
+    std::size_t slabValues_ = 0;
     std::optional<BeforeAfter<LoadResults>> loadResults_;
     std::optional<BeforeAfter<ProjectSettings>> settings_;
     std::array<std::optional<BeforeAfter<FamilyAssignment>>, 2> families_;

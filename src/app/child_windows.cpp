@@ -95,6 +95,11 @@ bool prepareCentres(ChildHost& host) {
     return resultsAreFinite(host);
 }
 
+// The deformed shape of a model edited since "Calcola Matrici" is computed on new matrices.
+bool prepareElevation(ChildHost& host) {
+    return host.bringResultsUpToDate() && resultsAreFinite(host);
+}
+
 } // namespace
 
 std::vector<ChildWindowEntry> childWindowTable() {
@@ -182,7 +187,7 @@ std::vector<ChildWindowEntry> childWindowTable() {
          {"mnuElevazione", "Visualizza Deformata in Elevazione", analysisDrawings, untilClosed},
          false,
          make<ElevationWindow>(),
-         resultsAreFinite},
+         prepareElevation},
         {childWindow::regularity,
          phase::regularity,
          "Regolarità Torsionale",

@@ -3,6 +3,7 @@
 #include "application_info.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -39,7 +40,23 @@ void addWindowItems(MainMenu& m, QMenuBar& bar, QMenu* menu,
     }
 }
 
+QString commandCaption(const QString& command, const std::string& edit) {
+    if (edit.empty())
+        return command;
+    QString name = QString::fromStdString(edit);
+    name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return command + QLatin1Char(' ') + name;
+}
+
 } // namespace
+
+QString undoCaption(const std::string& edit) {
+    return commandCaption(QStringLiteral("&Annulla"), edit);
+}
+
+QString redoCaption(const std::string& edit) {
+    return commandCaption(QStringLiteral("&Ripeti"), edit);
+}
 
 MainMenu buildMainMenu(QMenuBar& bar, const std::vector<ChildWindowEntry>& windows) {
     MainMenu m;
@@ -56,6 +73,15 @@ MainMenu buildMainMenu(QMenuBar& bar, const std::vector<ChildWindowEntry>& windo
         addItem(*m.file, "mnuFileEsportaDxf", QStringLiteral("Esporta pianta &DXF..."));
     addSeparator(*m.file, "mnuFileBar2");
     m.fileExit = addItem(*m.file, "mnuFileExit", QStringLiteral("&Esci"));
+
+    m.edit = addMenu(bar, "mnuEdit", QStringLiteral("&Modifica"));
+    m.undo = addItem(*m.edit, "mnuEditUndo", undoCaption({}));
+    m.undo->setShortcut(QKeySequence::Undo);
+    m.redo = addItem(*m.edit, "mnuEditRedo", redoCaption({}));
+    m.redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    m.undo->setEnabled(false);
+    m.redo->setEnabled(false);
 
     m.analysis = addMenu(bar, "mnuAnalisi", QStringLiteral("&Analisi"));
     addWindowItems(m, bar, m.analysis, windows, MenuPlace::analysisEditing);

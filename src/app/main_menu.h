@@ -6,6 +6,7 @@
 //
 //   &File              Nu&ovo, &Apri..., &Chiudi, -, &Salva, Sal&va con nome..., -,
 //                      Esporta pianta &DXF..., -, &Esci
+//   &Modifica          &Annulla [what it undoes] (Ctrl+Z), &Ripeti [what] (Ctrl+Y, Ctrl+Maiusc+Z)
 //   &Analisi           [editing windows], Calcola Matrici, -, [matrix views], -, [drawings]
 //   [windows opened from the menu bar itself: &Stampa Relazione]
 //   &?                 &Sommario, &Cerca argomento..., -, &Informazioni su Orvanta
@@ -16,6 +17,7 @@
 
 #include <QList>
 #include <map>
+#include <string>
 #include <vector>
 
 class QAction;
@@ -34,6 +36,10 @@ struct MainMenu {
     QAction* fileExportDxf = nullptr;
     QAction* fileExit = nullptr;
 
+    QMenu* edit = nullptr;
+    QAction* undo = nullptr;
+    QAction* redo = nullptr;
+
     QMenu* analysis = nullptr;
     QAction* calculate = nullptr;
 
@@ -45,6 +51,11 @@ struct MainMenu {
     // The item that opens each child window that has one, by window name.
     std::map<QString, QAction*> windowItems;
 };
+
+// The captions of Undo and Redo naming the edit they take back or do again ("Annulla Applica a
+// tutti i piani"); the bare command when there is none.
+QString undoCaption(const std::string& edit);
+QString redoCaption(const std::string& edit);
 
 // Fills the menu bar, in the order of the table above.
 MainMenu buildMainMenu(QMenuBar& bar, const std::vector<ChildWindowEntry>& windows);

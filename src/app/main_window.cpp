@@ -48,7 +48,9 @@ MainWindow::MainWindow(Asker& asker, FileChooser& chooser, SettingsStore setting
       openDocument_(new QPushButton(QStringLiteral("Apri"), this)), windows_(std::move(windows)),
       guide_(UserGuide::find()) {
     setObjectName("frmMain");
-    setWindowTitle(QString::fromLatin1(app::applicationTitle));
+    // "[*]" is where Qt puts the unsaved mark.
+    setWindowTitle(QString::fromLatin1(app::applicationTitle) + QStringLiteral("[*]"));
+    document_.addObserver(*this);
 
     documents_->setObjectName("mdiArea");
     documents_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -93,6 +95,8 @@ void MainWindow::connectMenu() {
     connect(menu_.fileExportDxf, &QAction::triggered, this, &MainWindow::exportPlanDxf);
     connect(menu_.fileExit, &QAction::triggered, this, &QWidget::close);
 
+    connect(menu_.undo, &QAction::triggered, this, &MainWindow::undo);
+    connect(menu_.redo, &QAction::triggered, this, &MainWindow::redo);
     connect(menu_.calculate, &QAction::triggered, this, &MainWindow::calculate);
     for (const auto& [name, action] : menu_.windowItems) {
         const QString window = name;
@@ -180,9 +184,10 @@ bool MainWindow::openProjectFile(const QString& path) {
     return true;
 }
 
-// A new or opened project starts with no results and nothing to save.
+// A new or opened project starts with no results, no history and nothing to save.
 void MainWindow::startedProject() {
-    results_ = AnalysisResults{};
+    document_.reset();
+    showHistory();
     markSaved();
     showProjectName();
 }
@@ -251,25 +256,81 @@ void MainWindow::exportPlanDxf() {
 // stage reports an error; a model that is not complete is refused before anything changes. Open
 // views then follow the new results.
 void MainWindow::calculate() {
+    runEngine(false);
+}
+
+bool MainWindow::runEngine(bool keepFamilies) {
     if (const std::optional<Message> refusal = calculationRefusal(session_.model())) {
         asker_.ask(*refusal);
-        return;
+        return false;
     }
     enableItems({ItemEnabling::untilSectionsEdited, ItemEnabling::untilClosed}, true);
+    bool done = true;
     try {
         {
             ProgressFeedback feedback(this, QStringLiteral("Calcola Matrici"));
-            runCalculation(session_.model(), results_, asker_, feedback.callback());
+            if (keepFamilies)
+                recalculateKeepingFamilies(session_.model(), document_.results(), asker_,
+                                           feedback.callback());
+            else
+                runCalculation(session_.model(), document_.results(), asker_, feedback.callback());
         }
-        if (const std::optional<Message> invalid = nonFiniteResultMessage(results_))
+        if (const std::optional<Message> invalid = nonFiniteResultMessage(document_.results()))
             asker_.ask(*invalid);
     } catch (const std::bad_alloc&) {
         // Nothing half-computed is left to show.
-        results_ = AnalysisResults{};
+        document_.results() = AnalysisResults{};
         enableItems({ItemEnabling::untilSectionsEdited, ItemEnabling::untilClosed}, false);
         asker_.ask(outOfMemoryMessage("calcolare le matrici"));
+        done = false;
     }
-    projectChanged(ProjectChange::resultsRecomputed, nullptr);
+    projectChanged(ProjectChange::resultsRecomputed);
+    return done;
+}
+
+// The report and the deformed shape never show the results of another model: after an edit they
+// first run the calculation again, and the status bar says why it ran.
+bool MainWindow::bringResultsUpToDate() {
+    if (document_.resultsCurrent())
+        return true;
+    if (!runEngine(true))
+        return false;
+    statusBar()->showMessage(QStringLiteral("Il modello è cambiato dopo l'ultimo «Calcola "
+                                            "Matrici»: le matrici sono state ricalcolate."),
+                             statusNoteMilliseconds);
+    return document_.resultsCurrent();
+}
+
+// --- Modifica menu -------------------------------------------------------------------------
+
+void MainWindow::undo() {
+    document_.undo();
+}
+
+void MainWindow::redo() {
+    document_.redo();
+}
+
+// An edit that makes the results stale disables the items that show them (their windows close)
+// until "Calcola Matrici" runs again, or an undo brings back the model they were computed from.
+void MainWindow::documentChanged(const ModelChange& change) {
+    const ProjectChange kind = projectChangeOf(change);
+    if (kind == ProjectChange::modelEdited && document_.results().computedFrom != 0)
+        enableItems({ItemEnabling::untilSectionsEdited}, document_.resultsCurrent());
+    projectChanged(kind);
+    showHistory();
+    showModified();
+}
+
+void MainWindow::showHistory() {
+    menu_.undo->setText(undoCaption(document_.undoCaption()));
+    menu_.undo->setEnabled(document_.canUndo());
+    menu_.redo->setText(redoCaption(document_.redoCaption()));
+    menu_.redo->setEnabled(document_.canRedo());
+}
+
+void MainWindow::showModified() {
+    setWindowModified(hasUnsavedChanges());
 }
 
 // Editing the sections makes the families, the matrices and the centres stale: their items are
@@ -355,15 +416,12 @@ QWidget* MainWindow::openChild(const QString& name) {
     return frame->widget();
 }
 
-// A model edited after "Calcola Matrici" (a section changed in the window "Modifica Sezioni"
-// left open through the calculation) makes the families, the matrices and the centres stale
-// again, as opening that window does.
-void MainWindow::projectChanged(ProjectChange change, const QWidget* origin) {
-    if (change == ProjectChange::modelEdited)
-        enableItems({ItemEnabling::untilSectionsEdited}, false);
+// Every open window follows, the one that made the change included: an undo has no origin, and a
+// window that edits is refreshed the same way as its siblings.
+void MainWindow::projectChanged(ProjectChange change) {
     QStringList closing;
     for (const auto& [name, frame] : openChildren_) {
-        if (!frame || frame->widget() == origin)
+        if (!frame)
             continue;
         if (auto* follower = dynamic_cast<ChildWindow*>(frame->widget());
             follower && follower->follow(change) == Following::close)
@@ -446,13 +504,16 @@ void MainWindow::projectClosed(const std::string& /*phase*/) {
     enableItems({ItemEnabling::untilSectionsEdited, ItemEnabling::untilClosed}, false);
     openChildren_.clear();
     documents_->closeAllSubWindows();
-    results_ = AnalysisResults{};
+    document_.reset();
+    showHistory();
+    showModified();
 }
 
 // --- Unsaved changes -----------------------------------------------------------------------
 
 void MainWindow::markSaved() {
     savedFingerprint_ = modelFingerprint(session_.model());
+    showModified();
 }
 
 bool MainWindow::hasUnsavedChanges() const {

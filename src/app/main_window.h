@@ -27,7 +27,10 @@ class QMdiSubWindow;
 
 namespace orvanta {
 
-class MainWindow : public QMainWindow, public ChildHost, private SessionObserver {
+class MainWindow : public QMainWindow,
+                   public ChildHost,
+                   private SessionObserver,
+                   private DocumentObserver {
     Q_OBJECT
 
 public:
@@ -56,12 +59,15 @@ public:
 
     // ChildHost
     ProjectSession& session() override { return session_; }
-    AnalysisResults& results() override { return results_; }
+    ProjectDocument& document() override { return document_; }
     Asker& asker() override { return asker_; }
     QWidget* openChild(const QString& name) override;
     void closeChild(const QString& name) override;
     bool saveProject() override;
-    void projectChanged(ProjectChange change, const QWidget* origin) override;
+    // Tells every open child window of a change of the project (from an edit, an undo or a new
+    // calculation).
+    void projectChanged(ProjectChange change);
+    bool bringResultsUpToDate() override;
     std::optional<std::string> chooseFileToSave(const std::string& title,
                                                 const std::string& filter) override;
     void announceDocument(const QString& notice, const QString& openCaption,
@@ -80,6 +86,17 @@ private:
     void saveProjectAs();
     void exportPlanDxf();
     void calculate();
+    // Runs the engine with the progress dialog; false when the model was refused or memory ran
+    // out (the results are then empty and their items disabled).
+    bool runEngine(bool keepFamilies);
+    void undo();
+    void redo();
+    // DocumentObserver: every edit, undo and redo of any window.
+    void documentChanged(const ModelChange& change) override;
+    // Undo and Redo named after what they would take back or do again.
+    void showHistory();
+    // The title bar with the unsaved mark when the model differs from the saved one.
+    void showModified();
     void openFromMenu(const ChildWindowEntry& window);
     // Enables or disables the items of the windows with one of these rules; a window whose item
     // is disabled closes.
@@ -109,7 +126,7 @@ private:
     FileChooser& chooser_;
     SettingsStore settings_;
     ProjectSession session_;
-    AnalysisResults results_;
+    ProjectDocument document_{session_.model()};
     std::uint64_t savedFingerprint_ = 0;
 
     QMdiArea* documents_;

@@ -398,7 +398,7 @@ bool shootLoadsAndSections(Asker& asker, const QString& settingsFile, const QStr
     if (!window.openChild(childWindow::loads))
         return false;
     window.session().model().slabs = building.slabs;
-    window.projectChanged(ProjectChange::modelEdited, nullptr);
+    window.projectChanged(ProjectChange::modelEdited);
     const auto maximise = [&window] {
         for (QMdiSubWindow* frame : window.findChildren<QMdiSubWindow*>())
             frame->showMaximized();

@@ -46,6 +46,7 @@
 #include "batch_interaction.h"
 #include "calculation.h"
 #include "calculation_report.h"
+#include "concrete.h"
 #include "deformed_shape.h"
 #include "families.h"
 #include "finite_results.h"
@@ -241,8 +242,25 @@ struct ReportOptions {
     FamilyOptions families;
     ReportFields fields;
     bool dateGiven = false;
-    double concreteClass = defaultConcreteClass;
+    std::optional<double> concreteClass; // the project's when not given
 };
+
+// The fields given on the command line, each one not given taken from the project (where the
+// program keeps those of its last print); a date given nowhere is today's.
+ReportFields reportFields(const ReportOptions& options, const ProjectSettings& settings) {
+    ReportFields fields = options.fields;
+    const ReportFields stored = projectReportFields(settings);
+    for (auto [given, kept] : {std::pair{&fields.description, &stored.description},
+                               std::pair{&fields.location, &stored.location},
+                               std::pair{&fields.designer, &stored.designer},
+                               std::pair{&fields.client, &stored.client}}) {
+        if (given->empty())
+            *given = *kept;
+    }
+    if (!options.dateGiven)
+        fields.date = stored.date.empty() ? todayItalian() : stored.date;
+    return fields;
+}
 
 std::optional<ReportOptions> parseReport(const std::vector<std::string>& arguments) {
     ReportOptions options;
@@ -274,8 +292,6 @@ std::optional<ReportOptions> parseReport(const std::vector<std::string>& argumen
     }
     if (options.path.empty())
         return std::nullopt;
-    if (!options.dateGiven)
-        options.fields.date = todayItalian();
     return options;
 }
 
@@ -294,6 +310,25 @@ void assignRequestedFamilies(const Model& model, AnalysisResults& results,
         const int count = setFamilyCount(model, results, direction, *requested, asker);
         assignFamilies(model, results, direction, count, asker);
     }
+}
+
+// What both commands compute before they write: the results of the model as it is in the file
+// (the loads distributed again first when asked), with the families asked for.
+struct CalculatedProject {
+    AnalysisResults results;
+    CalculationReport calculation;
+};
+
+CalculatedProject calculateWithFamilies(Model& model, const FamilyOptions& families,
+                                        bool redistribute, Asker& asker) {
+    // A distribution that stops on a missing beam or column keeps the stored loads, and the
+    // analysis goes on with them.
+    if (redistribute)
+        distributeLoads(model, asker);
+    CalculatedProject calculated;
+    calculated.calculation = runCalculation(model, calculated.results, asker);
+    assignRequestedFamilies(model, calculated.results, families, asker);
+    return calculated;
 }
 
 // Says on standard error which stages of the calculation did not complete.
@@ -347,20 +382,16 @@ int analyse(const std::vector<std::string>& arguments) {
     const std::optional<NtcParameters> ntcParameters =
         ntcRun ? std::optional<NtcParameters>(ntcRun->parameters)
                : readNtcParameters(model.settings);
-    if (ntcParameters) {
-        if (options->concreteClassGiven)
-            model.settings.setNumber(settingKey::concreteClass, options->concreteClass);
-        else
-            options->concreteClass = projectConcreteClass(model);
-    }
+    // Without --rck the project's own class holds; with it, the class holds for the whole run.
+    if (!options->concreteClassGiven)
+        options->concreteClass = projectConcreteClass(model);
+    else if (ntcParameters)
+        model.settings.setNumber(settingKey::concreteClass, options->concreteClass);
 
-    // A distribution that stops on a missing beam or column keeps the stored loads, and the
-    // analysis goes on with them.
-    if (options->redistribute)
-        distributeLoads(model, asker);
-    AnalysisResults results;
-    const CalculationReport calculation = runCalculation(model, results, asker);
-    assignRequestedFamilies(model, results, options->families, asker);
+    CalculatedProject calculated =
+        calculateWithFamilies(model, options->families, options->redistribute, asker);
+    AnalysisResults& results = calculated.results;
+    const CalculationReport& calculation = calculated.calculation;
     computeStiffnessCentres(model, results);
     computeDeformedShape(model, results, asker);
     std::optional<SeismicResults> seismic;
@@ -402,12 +433,13 @@ int report(const std::vector<std::string>& arguments) {
     BatchProject project;
     if (const int refused = project.openForCalculation(options->path))
         return refused;
-    const Model& model = project.model();
+    Model& model = project.model();
     ProjectSession& session = project.session();
 
-    AnalysisResults results;
-    const CalculationReport calculation = runCalculation(model, results, project.asker());
-    assignRequestedFamilies(model, results, options->families, project.asker());
+    CalculatedProject calculated =
+        calculateWithFamilies(model, options->families, false, project.asker());
+    AnalysisResults& results = calculated.results;
+    const CalculationReport& calculation = calculated.calculation;
     // A result that is not a number has no place in a document handed in: nothing is written.
     if (const std::optional<Message> invalid = nonFiniteResultMessage(results)) {
         std::cerr << "orvanta-cli: " << oneLine(*invalid) << '\n';
@@ -416,7 +448,8 @@ int report(const std::vector<std::string>& arguments) {
 
     const std::string out =
         options->outPath.empty() ? session.siblingFile(".pdf") : options->outPath;
-    const ReportRequest request{options->fields, NumberFormat{}, options->concreteClass,
+    const ReportRequest request{reportFields(*options, model.settings), NumberFormat{},
+                                options->concreteClass.value_or(projectConcreteClass(model)),
                                 session.projectName()};
     const ReportOutcome outcome = writeCalculationReport(out, model, results, request);
     if (!outcome.written) {

@@ -1,6 +1,7 @@
 #include "building_edits.h"
 
 #include "load_distribution.h"
+#include "project_document.h"
 
 #include <vector>
 
@@ -22,10 +23,10 @@ public:
 
 } // namespace
 
-void commitBuilding(ChildHost& host, const std::string& /*caption*/, Model edited,
-                    const QWidget* origin) {
-    host.session().model() = std::move(edited);
-    host.projectChanged(ProjectChange::modelEdited, origin);
+// One undoable step of the document, which tells every window (the one that made it too).
+void commitBuilding(ChildHost& host, const std::string& caption, Model edited,
+                    const QWidget* /*origin*/) {
+    host.document().apply(modelEdit(caption, [edited](Model& model) { model = edited; }));
 }
 
 bool redistributeQuietly(ChildHost& host, const QString& why, const QWidget* origin) {

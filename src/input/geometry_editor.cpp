@@ -28,9 +28,8 @@
 namespace orvanta {
 
 GeometryEditor::GeometryEditor(ChildHost& host, QWidget* parent)
-    : QWidget(parent), host_(host), model_(host.session().model()),
-      existing_(host.session().model().hasCompleteArrays() &&
-                savedInputPhase(host.session().model().settings).empty()) {
+    : QWidget(parent), host_(host), model_(host.document().model()),
+      existing_(model_.hasCompleteArrays() && savedInputPhase(model_.settings).empty()) {
     setObjectName(QString::fromLatin1(childWindow::geometry));
 
     plan_ = new PictureBox(QStringLiteral("pctPianta"), Drawing::defaultExtent, this);
@@ -338,81 +337,95 @@ BeamSection GeometryEditor::newBeamSection(int storey, BeamDirection direction, 
     return nearestBeamSection(model_, storey, direction, start).value_or(defaultBeamSection);
 }
 
-void GeometryEditor::placeColumnWithSection(int node, int first, int last) {
-    const int slot = numbering::columnSlot(model_.counts, node);
+void GeometryEditor::placeColumnWithSection(Model& m, int node, int first, int last) const {
+    const int slot = numbering::columnSlot(m.counts, node);
     for (int k = first; k <= last; ++k) {
-        if (!isPresent(model_, k, slot))
-            placeColumn(model_, k, slot, newColumnSection(k, node));
+        if (!isPresent(m, k, slot))
+            placeColumn(m, k, slot, newColumnSection(k, node));
     }
 }
 
-void GeometryEditor::placeBeamWithSection(BeamDirection direction, int start, int storey) {
-    const int slot = beamSlot(model_.counts, direction, start);
-    if (!isPresent(model_, storey, slot))
-        placeBeam(model_, storey, slot, newBeamSection(storey, direction, start));
+void GeometryEditor::placeBeamWithSection(Model& m, BeamDirection direction, int start,
+                                          int storey) const {
+    const int slot = beamSlot(m.counts, direction, start);
+    if (!isPresent(m, storey, slot))
+        placeBeam(m, storey, slot, newBeamSection(storey, direction, start));
 }
 
 void GeometryEditor::addColumn() {
+    const int node = columnNode_->value();
     if (existing_) {
-        const auto [first, last] = columnStoreys();
-        placeColumnWithSection(columnNode_->value(), first, last);
+        const std::pair<int, int> storeys = columnStoreys();
+        edit("Aggiungi Pilastro", [&](Model& m) {
+            placeColumnWithSection(m, node, storeys.first, storeys.second);
+        });
     } else {
-        setColumnThrough(model_, columnNode_->value(), chosenStorey(*columnElevations_), true);
+        const int storey = chosenStorey(*columnElevations_);
+        edit("Aggiungi Pilastro", [&](Model& m) { setColumnThrough(m, node, storey, true); });
     }
-    edited();
 }
 
 void GeometryEditor::removeColumn() {
+    const int node = columnNode_->value();
     if (existing_) {
-        const auto [first, last] = columnStoreys();
-        const int slot = numbering::columnSlot(model_.counts, columnNode_->value());
-        for (int k = first; k <= last; ++k)
-            setPresent(model_, k, slot, false);
+        const std::pair<int, int> storeys = columnStoreys();
+        edit("Elimina Pilastro", [&](Model& m) {
+            const int slot = numbering::columnSlot(m.counts, node);
+            for (int k = storeys.first; k <= storeys.second; ++k)
+                setPresent(m, k, slot, false);
+        });
     } else {
-        setColumnThrough(model_, columnNode_->value(), chosenStorey(*columnElevations_), false);
+        const int storey = chosenStorey(*columnElevations_);
+        edit("Elimina Pilastro", [&](Model& m) { setColumnThrough(m, node, storey, false); });
     }
-    edited();
 }
 
 void GeometryEditor::placeAllColumns() {
     if (existing_) {
-        const auto [first, last] = columnStoreys();
-        for (int node = 1; node <= model_.counts.nX * model_.counts.nY; ++node)
-            placeColumnWithSection(node, first, last);
+        const std::pair<int, int> storeys = columnStoreys();
+        edit("Pilastri su tutti i nodi", [&](Model& m) {
+            for (int node = 1; node <= m.counts.nX * m.counts.nY; ++node)
+                placeColumnWithSection(m, node, storeys.first, storeys.second);
+        });
     } else {
-        placeColumnsOnGrid(model_, chosenStorey(*columnElevations_));
+        const int storey = chosenStorey(*columnElevations_);
+        edit("Pilastri su tutti i nodi", [&](Model& m) { placeColumnsOnGrid(m, storey); });
     }
-    edited();
 }
 
 void GeometryEditor::addBeam() {
+    const BeamDirection direction = beamDirection();
+    const int start = beamStart_->value();
+    const int storey = chosenStorey(*beamStorey_);
     if (existing_)
-        placeBeamWithSection(beamDirection(), beamStart_->value(), chosenStorey(*beamStorey_));
+        edit("Aggiungi Trave",
+             [&](Model& m) { placeBeamWithSection(m, direction, start, storey); });
     else
-        setBeam(model_, beamDirection(), beamStart_->value(), chosenStorey(*beamStorey_), true);
-    edited();
+        edit("Aggiungi Trave", [&](Model& m) { setBeam(m, direction, start, storey, true); });
 }
 
 void GeometryEditor::removeBeam() {
-    setBeam(model_, beamDirection(), beamStart_->value(), chosenStorey(*beamStorey_), false);
-    edited();
+    const BeamDirection direction = beamDirection();
+    const int start = beamStart_->value();
+    const int storey = chosenStorey(*beamStorey_);
+    edit("Elimina Trave", [&](Model& m) { setBeam(m, direction, start, storey, false); });
 }
 
 void GeometryEditor::placeAllBeams() {
     const int storey = chosenStorey(*beamStorey_);
     if (!existing_) {
-        placeEveryBeam(model_, storey);
-        edited();
+        edit("Travi su tutta la griglia", [&](Model& m) { placeEveryBeam(m, storey); });
         return;
     }
-    const Counts c = model_.counts;
-    for (const BeamDirection direction : {BeamDirection::alongX, BeamDirection::alongY}) {
-        for (int start = 1; start <= lastBeamStart(c, direction); ++start) {
-            if (canStartBeam(c, direction, start))
-                placeBeamWithSection(direction, start, storey);
+    edit("Travi su tutta la griglia", [&](Model& m) {
+        const Counts c = m.counts;
+        for (const BeamDirection direction : {BeamDirection::alongX, BeamDirection::alongY}) {
+            for (int start = 1; start <= lastBeamStart(c, direction); ++start) {
+                if (canStartBeam(c, direction, start))
+                    placeBeamWithSection(m, direction, start, storey);
+            }
         }
-    }
-    edited();
+    });
 }
 
 void GeometryEditor::copyStoreys() {
@@ -455,8 +468,7 @@ void GeometryEditor::finishChanges() {
 void GeometryEditor::deleteAll() {
     if (!confirmDeleteAll(host_.asker()))
         return;
-    clearMembers(model_);
-    edited();
+    edit("Elimina Tutto", [](Model& m) { clearMembers(m); });
 }
 
 // A storey without any column cannot carry its slabs: the load distribution finds no column to
@@ -489,10 +501,17 @@ void GeometryEditor::handOver() {
 
 // --- Display -------------------------------------------------------------------------------
 
-void GeometryEditor::edited() {
+// The document tells the other windows; this one redraws its plan itself, as after an undo.
+// Any change of the elements leaves the loads to be distributed again on leaving.
+void GeometryEditor::edit(const char* caption, std::function<void(Model&)> change) {
+    host_.document().apply(modelEdit(caption, std::move(change)));
     loadsStale_ = true;
-    host_.projectChanged(ProjectChange::modelEdited, this);
     redrawPlan();
+}
+
+Following GeometryEditor::follow(ProjectChange /*change*/) {
+    redrawPlan();
+    return Following::stayOpen;
 }
 
 void GeometryEditor::redrawPlan() {

@@ -16,6 +16,7 @@
 #include "new_member_sections.h"
 
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 class QComboBox;
@@ -28,11 +29,14 @@ namespace orvanta {
 class NumberSelector;
 class PictureBox;
 
-class GeometryEditor : public QWidget {
+class GeometryEditor : public QWidget, public ChildWindow {
     Q_OBJECT
 
 public:
     explicit GeometryEditor(ChildHost& host, QWidget* parent = nullptr);
+
+    // Every change (its own edits, an undo) redraws the plan.
+    Following follow(ProjectChange change) override;
 
 private:
     QWidget* buildStructureFrame();
@@ -62,17 +66,18 @@ private:
     std::pair<int, int> columnStoreys() const;
     // Places the column (or the beam) where it is missing, with the chosen section; present
     // ones keep theirs.
-    void placeColumnWithSection(int node, int first, int last);
-    void placeBeamWithSection(BeamDirection direction, int start, int storey);
+    void placeColumnWithSection(Model& m, int node, int first, int last) const;
+    void placeBeamWithSection(Model& m, BeamDirection direction, int start, int storey) const;
     ColumnSection newColumnSection(int storey, int node) const;
     BeamSection newBeamSection(int storey, BeamDirection direction, int start) const;
 
     BeamDirection beamDirection() const;
-    void edited();
+    // Applies a change of the elements as one undoable edit.
+    void edit(const char* caption, std::function<void(Model&)> change);
     void redrawPlan();
 
     ChildHost& host_;
-    Model& model_;
+    const Model& model_;
     // The building was complete when the window opened ("Modifica Geometria"): new elements take
     // a section, and the window ends with "FINE MODIFICHE", which distributes the loads again.
     bool existing_ = false;

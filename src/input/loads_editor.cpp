@@ -45,7 +45,8 @@ std::string bays(int count) {
 } // namespace
 
 LoadsEditor::LoadsEditor(ChildHost& host, QWidget* parent)
-    : QWidget(parent), host_(host), existing_(host.session().model().hasCompleteArrays() &&
+    : QWidget(parent), host_(host),
+      existing_(host.session().model().hasCompleteArrays() &&
                 savedInputPhase(host.session().model().settings).empty()) {
     setObjectName(QString::fromLatin1(childWindow::loads));
     buildControls();
@@ -54,7 +55,7 @@ LoadsEditor::LoadsEditor(ChildHost& host, QWidget* parent)
     if (m.slabs.hasBounds(1, m.counts.nStoreys, 1, m.sizes().bays, 1, slab::values))
         showFirstBay();
     else
-        startAfresh();
+        startAfresh("Immissione dei Carichi");
 }
 
 void LoadsEditor::buildControls() {
@@ -170,9 +171,10 @@ void LoadsEditor::buildControls() {
 }
 
 // The state of a window just loaded: every slab cleared, the first bay of the first storey.
-void LoadsEditor::startAfresh() {
-    Model& m = model();
-    m.slabs = Array3<double>(1, m.counts.nStoreys, 1, m.sizes().bays, 1, slab::values);
+void LoadsEditor::startAfresh(const char* caption) {
+    edit(caption, [](Model& m) {
+        m.slabs = Array3<double>(1, m.counts.nStoreys, 1, m.sizes().bays, 1, slab::values);
+    });
     showFirstBay();
 }
 
@@ -187,6 +189,12 @@ void LoadsEditor::showFirstBay() {
     for (QLineEdit* box : {permanent_, variable_, share_})
         box->clear();
     showBay();
+}
+
+// The document tells the other windows; the callers show the bay again, as follow does after an
+// undo.
+void LoadsEditor::edit(const char* caption, std::function<void(Model&)> change) {
+    host_.document().apply(modelEdit(caption, std::move(change)));
 }
 
 int LoadsEditor::storey() const {
@@ -272,16 +280,17 @@ void LoadsEditor::addSlab() {
     const std::optional<TypedSlab> typed = typedSlab();
     if (!typed)
         return;
-    Model& m = model();
-    setSlab(m, storey(), bayOfNode(m.counts, node()), slabRecord(m, node(), *typed));
-    host_.projectChanged(ProjectChange::modelEdited, this);
+    const int k = storey();
+    const int n = node();
+    edit("Inserisci Solaio",
+         [&](Model& m) { setSlab(m, k, bayOfNode(m.counts, n), slabRecord(m, n, *typed)); });
     moveToNextBay();
 }
 
 void LoadsEditor::deleteSlab() {
-    Model& m = model();
-    setSlabPresent(m, storey(), bayOfNode(m.counts, node()), false);
-    host_.projectChanged(ProjectChange::modelEdited, this);
+    const int k = storey();
+    const int n = node();
+    edit("Elimina Solaio", [&](Model& m) { setSlabPresent(m, k, bayOfNode(m.counts, n), false); });
     moveToNextBay();
 }
 
@@ -313,12 +322,13 @@ void LoadsEditor::applyToStoreys(int first, int last, const QString& where) {
                        "Avviso", MessageIcon::Exclamation))
         return;
     SlabsApplied total;
-    for (int k = first; k <= last; ++k) {
-        const SlabsApplied applied = applySlabToStorey(model(), k, *typed);
-        total.written += applied.written;
-        total.skipped += applied.skipped;
-    }
-    host_.projectChanged(ProjectChange::modelEdited, this);
+    edit(first == last ? "Applica a tutto il piano" : "Applica a tutti i piani", [&](Model& m) {
+        for (int k = first; k <= last; ++k) {
+            const SlabsApplied applied = applySlabToStorey(m, k, *typed);
+            total.written += applied.written;
+            total.skipped += applied.skipped;
+        }
+    });
     showBay();
     if (total.skipped > 0)
         asker.tell({"Solaio assegnato a " + bays(total.written) + ".",
@@ -332,8 +342,7 @@ void LoadsEditor::applyToStoreys(int first, int last, const QString& where) {
 void LoadsEditor::deleteEverything() {
     if (!confirmDeleteAll(host_.asker()))
         return;
-    startAfresh();
-    host_.projectChanged(ProjectChange::modelEdited, this);
+    startAfresh("Elimina Tutto");
 }
 
 // Distributes the loads and, when that succeeds, closes this window for good and opens the
@@ -343,17 +352,20 @@ void LoadsEditor::handOver() {
     Asker& asker = host_.asker();
     if (!confirmNextPhase(asker, "modificare i carichi immessi. Continuare?"))
         return;
-    if (!distributeLoads(model(), asker))
+    bool distributed = false;
+    edit("Distribuzione dei Carichi", [&](Model& m) { distributed = distributeLoads(m, asker); });
+    if (!distributed)
         return;
-    host_.projectChanged(ProjectChange::modelEdited, this);
     host_.closeChild(QString::fromLatin1(childWindow::loads));
     host_.openChild(QString::fromLatin1(childWindow::sections));
 }
 
 void LoadsEditor::finishChanges() {
-    if (!distributeLoads(model(), host_.asker()))
+    bool distributed = false;
+    edit("Distribuzione dei Carichi",
+         [&](Model& m) { distributed = distributeLoads(m, host_.asker()); });
+    if (!distributed)
         return;
-    host_.projectChanged(ProjectChange::modelEdited, this);
     host_.showStatus(QStringLiteral("Carichi distribuiti di nuovo."));
     host_.closeChild(QString::fromLatin1(childWindow::loads));
 }

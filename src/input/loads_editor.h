@@ -17,6 +17,7 @@
 #include "slab_entry.h"
 
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 class QLabel;
@@ -39,12 +40,14 @@ public:
 
 private:
     void buildControls();
-    void startAfresh();
+    // Clears every slab, as one undoable edit named `caption`, and shows the first bay.
+    void startAfresh(const char* caption);
     void showFirstBay();
     // Leaving the loads of a building already entered: the loads are distributed again with the
     // usual questions and the window closes.
     void finishChanges();
-    Model& model() { return host_.session().model(); }
+    const Model& model() const { return host_.document().model(); }
+    void edit(const char* caption, std::function<void(Model&)> change);
     int storey() const;
     int node() const;
 

@@ -3,6 +3,8 @@
 #include "accessible_names.h"
 #include "box_values.h"
 #include "column_predimensioning.h"
+#include "concrete.h"
+#include "concrete_class_box.h"
 #include "confirmations.h"
 #include "display_locale.h"
 #include "element_plan.h"
@@ -29,9 +31,6 @@
 namespace orvanta {
 
 namespace {
-
-const QStringList concreteClasses{"25", "30", "35", "40", "45", "50"};
-constexpr int startingConcreteClass = 1; // "30"
 
 // The column and the beam frames show the same captions; their controls' names say which frame
 // they belong to ("Base complessiva della sezione del pilastro").
@@ -270,8 +269,7 @@ QWidget* SectionsEditor::buildGeneralFrame() {
         makeLabel("lblCalcestruzzo", QStringLiteral("Classe Calcestruzzo [MPa]"), frame);
     concrete_ = new QComboBox(frame);
     concrete_->setObjectName("cmbCalcestruzzo");
-    concrete_->addItems(concreteClasses);
-    concrete_->setCurrentIndex(startingConcreteClass);
+    bindConcreteClass(*concrete_, host_);
     nameAfterLabel(*concreteLabel, *concrete_);
     stress_ = makeLabel("lblTensione", QString(), frame);
     QPushButton* finish = makeButton("cmdFine", QStringLiteral("FINE FASE DI INPUT"), frame);
@@ -313,6 +311,8 @@ bool SectionsEditor::hasBeam(int firstNode) const {
 }
 
 Following SectionsEditor::follow(ProjectChange /*change*/) {
+    showConcreteClass(*concrete_, model());
+    chooseConcreteClass();
     showStorey();
     return Following::stayOpen;
 }
@@ -391,8 +391,9 @@ void SectionsEditor::chooseBeamDirection() {
     showBeam();
 }
 
+// The class is the project's (an edit made by the box itself, or an undo): the stress follows it.
 void SectionsEditor::chooseConcreteClass() {
-    allowableStress_ = allowableConcreteStress(concrete_->currentText().toDouble());
+    allowableStress_ = allowableConcreteStress(projectConcreteClass(model()));
     stress_->setText(QStringLiteral("Tensione ammissibile: %1 N/mm²")
                          .arg(displayLocale().toString(allowableStress_, 'g', 6)));
 }
@@ -458,6 +459,23 @@ std::optional<BeamSection> SectionsEditor::typedBeamSection() {
 
 // --- commands ----------------------------------------------------------------------------------
 
+namespace {
+
+// The caption of a bulk entry, as its button says.
+const char* bulkCaption(int firstStorey, int lastStorey) {
+    return firstStorey == lastStorey ? "Applica a tutto il piano" : "Applica a tutti i piani";
+}
+
+} // namespace
+
+// The document tells the other windows; this one shows the new sections itself, as it does after
+// an undo (follow).
+void SectionsEditor::edit(const char* caption, std::function<void(Model&)> change) {
+    host_.document().apply(modelEdit(caption, std::move(change)));
+    showColumn();
+    showBeam();
+}
+
 void SectionsEditor::modifyColumn() {
     const int node = column_->value();
     if (!hasColumn(node))
@@ -465,9 +483,9 @@ void SectionsEditor::modifyColumn() {
     const std::optional<ColumnSection> section = typedColumnSection();
     if (!section)
         return;
-    setColumnSection(model(), storey(), numbering::columnSlot(model().counts, node), *section);
-    host_.projectChanged(ProjectChange::modelEdited, this);
-    showColumn();
+    const int k = storey();
+    const int slot = numbering::columnSlot(model().counts, node);
+    edit("Modifica Sezione", [&](Model& m) { setColumnSection(m, k, slot, *section); });
 }
 
 void SectionsEditor::modifyBeam() {
@@ -477,9 +495,9 @@ void SectionsEditor::modifyBeam() {
     const std::optional<BeamSection> section = typedBeamSection();
     if (!section)
         return;
-    setBeamSection(model(), storey(), beamSlot(model().counts, beamDirection(), first), *section);
-    host_.projectChanged(ProjectChange::modelEdited, this);
-    showBeam();
+    const int k = storey();
+    const int slot = beamSlot(model().counts, beamDirection(), first);
+    edit("Modifica Sezione", [&](Model& m) { setBeamSection(m, k, slot, *section); });
 }
 
 // The question before a section is given to many elements at once: `elements` names them
@@ -497,10 +515,10 @@ void SectionsEditor::applyColumnSection(int firstStorey, int lastStorey) {
     const std::optional<ColumnSection> section = typedColumnSection();
     if (!section || !confirmBulk("tutti i pilastri e setti", firstStorey, lastStorey))
         return;
-    for (int k = firstStorey; k <= lastStorey; ++k)
-        applyColumnSectionToStorey(model(), k, *section);
-    host_.projectChanged(ProjectChange::modelEdited, this);
-    showColumn();
+    edit(bulkCaption(firstStorey, lastStorey), [&](Model& m) {
+        for (int k = firstStorey; k <= lastStorey; ++k)
+            applyColumnSectionToStorey(m, k, *section);
+    });
 }
 
 void SectionsEditor::applyBeamSection(int firstStorey, int lastStorey) {
@@ -509,10 +527,11 @@ void SectionsEditor::applyBeamSection(int firstStorey, int lastStorey) {
                               (beamDirection() == BeamDirection::alongX ? "X" : "Y");
     if (!section || !confirmBulk(beams, firstStorey, lastStorey))
         return;
-    for (int k = firstStorey; k <= lastStorey; ++k)
-        applyBeamSectionToStorey(model(), k, beamDirection(), *section);
-    host_.projectChanged(ProjectChange::modelEdited, this);
-    showBeam();
+    const BeamDirection direction = beamDirection();
+    edit(bulkCaption(firstStorey, lastStorey), [&](Model& m) {
+        for (int k = firstStorey; k <= lastStorey; ++k)
+            applyBeamSectionToStorey(m, k, direction, *section);
+    });
 }
 
 void SectionsEditor::suggestColumnSection() {

@@ -20,6 +20,7 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -80,8 +81,9 @@ private:
     SectionCommands addSectionCommands(QWidget& frame, QVBoxLayout& layout, const char* suffix,
                                        const QString& owner, const QString& elements);
 
-    Model& model() { return host_.session().model(); }
-    const Model& model() const { return host_.session().model(); }
+    const Model& model() const { return host_.document().model(); }
+    // Applies a change of the sections as one undoable edit.
+    void edit(const char* caption, std::function<void(Model&)> change);
     int storey() const;
     BeamDirection beamDirection() const;
     bool hasColumn(int node) const;

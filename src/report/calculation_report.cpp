@@ -1,5 +1,7 @@
 #include "calculation_report.h"
 
+#include "calculation.h"
+#include "quiet_asker.h"
 #include "report_canvas.h"
 #include "report_pages.h"
 #include "report_texts.h"
@@ -20,21 +22,14 @@ namespace {
 
 using namespace report;
 
-// The report says what could not be computed on its own page; no message box while printing.
-class QuietAsker : public Asker {
-public:
-    Answer ask(const Message& message) override {
-        return message.buttons == MessageButtons::YesNo ? Answer::Yes : Answer::Ok;
-    }
-};
-
 bool spans(int lower, int upper, int count) {
     return lower == 1 && upper == count;
 }
 
-// Whether the results are those of a "Calcola Matrici" on a model of this size.
+// Whether the results are those of a "Calcola Matrici" on this very model (an edit since then
+// makes them another building's, even when the sizes agree), and hold what the pages read.
 bool resultsBelongTo(const Model& model, const AnalysisResults& results) {
-    if (!model.hasCompleteArrays())
+    if (!model.hasCompleteArrays() || !resultsMatch(model, results))
         return false;
     const int nodes = model.sizes().nodes;
     const int storeys = model.counts.nStoreys;
@@ -225,6 +220,39 @@ ReportOutcome writeCalculationReport(const std::string& path, const Model& model
     if (progress)
         progress("Relazione scritta", 1);
     return outcome;
+}
+
+namespace {
+
+struct ReportFieldKey {
+    const char* key;
+    std::string ReportFields::*field;
+};
+
+constexpr ReportFieldKey reportFieldKeys[] = {
+    {settingKey::reportDescription, &ReportFields::description},
+    {settingKey::reportLocation, &ReportFields::location},
+    {settingKey::reportDesigner, &ReportFields::designer},
+    {settingKey::reportClient, &ReportFields::client},
+    {settingKey::reportDate, &ReportFields::date},
+};
+
+} // namespace
+
+ReportFields projectReportFields(const ProjectSettings& settings) {
+    ReportFields fields;
+    for (const ReportFieldKey& k : reportFieldKeys)
+        fields.*k.field = settings.text(k.key).value_or(std::string());
+    return fields;
+}
+
+void storeReportFields(ProjectSettings& settings, const ReportFields& fields) {
+    for (const ReportFieldKey& k : reportFieldKeys) {
+        if ((fields.*k.field).empty())
+            settings.erase(k.key);
+        else
+            settings.setText(k.key, fields.*k.field);
+    }
 }
 
 } // namespace orvanta

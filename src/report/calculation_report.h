@@ -42,6 +42,21 @@ struct ReportFields {
     bool operator==(const ReportFields&) const = default;
 };
 
+// Keys of the project settings that keep the five fields as last printed.
+namespace settingKey {
+inline constexpr const char* reportDescription = "relazione.descrizione";
+inline constexpr const char* reportLocation = "relazione.ubicazione";
+inline constexpr const char* reportDesigner = "relazione.progettista";
+inline constexpr const char* reportClient = "relazione.committente";
+inline constexpr const char* reportDate = "relazione.data";
+} // namespace settingKey
+
+// The fields kept with the project (settingKey::report*); absent ones are empty.
+ReportFields projectReportFields(const ProjectSettings& settings);
+// Stores the fields with the project; an empty field is removed, so that a project whose report
+// was never filled in keeps no section.
+void storeReportFields(ProjectSettings& settings, const ReportFields& fields);
+
 struct ReportRequest {
     ReportFields fields;
     NumberFormat numbers;                        // the user's conventions

@@ -225,6 +225,8 @@ Following CentresWindow::follow(ProjectChange change) {
         computeStiffnessCentres(host_.session().model(), host_.results());
         load();
         return Following::stayOpen;
+    case ProjectChange::settingsChanged:
+        return Following::stayOpen;
     case ProjectChange::familiesReassigned:
         computeStiffnessCentres(host_.session().model(), host_.results());
         offerFamilies();

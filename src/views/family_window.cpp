@@ -198,20 +198,35 @@ void FamilyWindow::showFamilies() {
     }
 }
 
+// Each change of the families is one edit of the document, which tells the other windows; this
+// one shows the families and the adopted count itself (a count beyond its limit is shown as
+// reduced even when nothing moved).
 void FamilyWindow::familyCountChosen(int count) {
     if (loading_)
         return;
-    setFamilyCount(host_.session().model(), host_.results(), direction_, count, host_.asker());
-    showFamilies();
-    familiesChanged();
+    edit("Numero di Famiglie", [this, count](const Model& m, AnalysisResults& r) {
+        setFamilyCount(m, r, direction_, count, host_.asker());
+    });
 }
 
 void FamilyWindow::assign() {
-    if (assignFamilies(host_.session().model(), host_.results(), direction_, familyCount_->value(),
-                       host_.asker())) {
-        showFamilies();
-        familiesChanged();
-    }
+    const int count = familyCount_->value();
+    edit("Assegnazione Famiglie", [this, count](const Model& m, AnalysisResults& r) {
+        assignFamilies(m, r, direction_, count, host_.asker());
+    });
+}
+
+void FamilyWindow::edit(const char* caption,
+                        std::function<void(const Model&, AnalysisResults&)> change) {
+    host_.document().apply({caption, [&change](Model& m, AnalysisResults& r) { change(m, r); }});
+    showCount();
+    showFamilies();
+}
+
+void FamilyWindow::showCount() {
+    loading_ = true;
+    familyCount_->setValue(std::max<int>(1, ritti().familyCount));
+    loading_ = false;
 }
 
 void FamilyWindow::recompact() {
@@ -225,16 +240,10 @@ void FamilyWindow::modify(int view) {
     const int family = panel.chosenFamily();
     if (!holdsRitto(i) || family < 1 || family > ritti().familyCount)
         return;
-    ritti().family(i) = static_cast<std::int16_t>(family);
-    for (RittoPanel* other : views_) {
-        if (other->ritto() == i)
-            other->selectFamily(family);
-    }
-    familiesChanged();
-}
-
-void FamilyWindow::familiesChanged() {
-    host_.projectChanged(ProjectChange::familiesReassigned, this);
+    const Direction direction = direction_;
+    edit("Modifica Famiglia di Appartenenza", [=](const Model&, AnalysisResults& r) {
+        r[direction].family(i) = static_cast<std::int16_t>(family);
+    });
 }
 
 Following FamilyWindow::follow(ProjectChange change) {
@@ -244,10 +253,10 @@ Following FamilyWindow::follow(ProjectChange change) {
     case ProjectChange::resultsRecomputed:
         load();
         return Following::stayOpen;
+    case ProjectChange::settingsChanged:
+        return Following::stayOpen;
     case ProjectChange::familiesReassigned:
-        loading_ = true;
-        familyCount_->setValue(std::max<int>(1, ritti().familyCount));
-        loading_ = false;
+        showCount();
         showFamilies();
         return Following::stayOpen;
     }

@@ -17,6 +17,7 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <vector>
 
 class QPushButton;
@@ -48,7 +49,10 @@ private:
     void assign();
     void recompact();
     void modify(int view);
-    void familiesChanged();
+    // Applies a change of the families as one undoable edit of the document.
+    void edit(const char* caption, std::function<void(const Model&, AnalysisResults&)> change);
+    // The family count box shows the count adopted.
+    void showCount();
 
     RittiResults& ritti() { return host_.results()[direction_]; }
     bool holdsRitto(int slot) const;

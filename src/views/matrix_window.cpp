@@ -80,6 +80,8 @@ Following MatrixWindow::follow(ProjectChange change) {
     case ProjectChange::resultsRecomputed:
         fill();
         return Following::stayOpen;
+    case ProjectChange::settingsChanged:
+        return Following::stayOpen;
     case ProjectChange::familiesReassigned:
         return Following::stayOpen;
     }

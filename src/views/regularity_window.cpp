@@ -1,8 +1,11 @@
 #include "regularity_window.h"
 
 #include "accessible_names.h"
+#include "concrete.h"
+#include "concrete_class_box.h"
 #include "display_locale.h"
 #include "picture_box.h"
+#include "quiet_asker.h"
 #include "regularity_drawing.h"
 #include "regularity_tables.h"
 #include "seismic_response.h"
@@ -25,19 +28,7 @@ namespace orvanta {
 
 namespace {
 
-// The classes offered, Rck in N/mm², as the sections editor offers them.
-const QStringList concreteClasses{"25", "30", "35", "40", "45", "50"};
-constexpr int firstClass = 1;     // "30"
 constexpr int visibleStoreys = 8; // rows of the storey table before it scrolls
-
-// Recomputing for another concrete class says nothing new: what could not be computed is shown
-// in the window, as it was said when the window opened.
-class QuietAsker : public Asker {
-public:
-    Answer ask(const Message& message) override {
-        return message.buttons == MessageButtons::YesNo ? Answer::Yes : Answer::Ok;
-    }
-};
 
 QTableView* makeTable(const char* name, const QString& accessibleName, QAbstractItemModel* model,
                       QWidget* parent) {
@@ -131,8 +122,7 @@ RegularityWindow::RegularityWindow(ChildHost& host, QWidget* parent)
     auto* concreteLabel = new QLabel(QStringLiteral("Classe Calcestruzzo [MPa]"), this);
     concreteLabel->setObjectName(QStringLiteral("lblCalcestruzzo"));
     concrete_->setObjectName(QStringLiteral("cmbCalcestruzzo"));
-    concrete_->addItems(concreteClasses);
-    concrete_->setCurrentIndex(firstClass);
+    bindConcreteClass(*concrete_, host_);
     nameAfterLabel(*concreteLabel, *concrete_);
     modulus_->setObjectName(QStringLiteral("lblModulo"));
     verdict_->setObjectName(QStringLiteral("lblVerdetto"));
@@ -185,6 +175,8 @@ RegularityWindow::RegularityWindow(ChildHost& host, QWidget* parent)
     layout->addWidget(storeyTable_);
     layout->addLayout(bottom);
 
+    // A class chosen here is the project's (an edit, made first by the box); the tables follow it
+    // at once, saying nothing new.
     connect(concrete_, &QComboBox::currentIndexChanged, this, [this] {
         QuietAsker quiet;
         compute(quiet);
@@ -198,7 +190,7 @@ RegularityWindow::RegularityWindow(ChildHost& host, QWidget* parent)
 }
 
 double RegularityWindow::concreteClass() const {
-    return concrete_->currentText().toDouble();
+    return projectConcreteClass(host_.document().model());
 }
 
 int RegularityWindow::selectedStorey() const {
@@ -241,6 +233,13 @@ Following RegularityWindow::follow(ProjectChange change) {
     case ProjectChange::resultsRecomputed:
         compute(host_.asker());
         return Following::stayOpen;
+    case ProjectChange::settingsChanged: {
+        // Another concrete class: other periods and displacements, nothing new to say.
+        showConcreteClass(*concrete_, host_.document().model());
+        QuietAsker quiet;
+        compute(quiet);
+        return Following::stayOpen;
+    }
     case ProjectChange::familiesReassigned:
         return Following::stayOpen;
     }

@@ -2,6 +2,8 @@
 
 #include "accessible_names.h"
 #include "calculation_report.h"
+#include "concrete.h"
+#include "concrete_class_box.h"
 #include "display_locale.h"
 #include "progress_feedback.h"
 
@@ -68,15 +70,13 @@ ReportWindow::ReportWindow(ChildHost& host, QWidget* parent) : QWidget(parent), 
     client_ =
         addField(*form, *this, "lblCommittente", QStringLiteral("Committente:"), "txtCommittente");
     date_ = addField(*form, *this, "lblData", QStringLiteral("Data:"), "txtData");
-    date_->setText(QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy")));
 
     auto* concreteLabel = new QLabel(QStringLiteral("Classe Calcestruzzo [MPa]"), this);
     concreteLabel->setObjectName(QStringLiteral("lblCalcestruzzo"));
     concrete_ = new QComboBox(this);
     concrete_->setObjectName(QStringLiteral("cmbCalcestruzzo"));
-    for (const int rck : {25, 30, 35, 40, 45, 50})
-        concrete_->addItem(QString::number(rck));
-    concrete_->setCurrentText(QStringLiteral("30"));
+    bindConcreteClass(*concrete_, host_);
+    showStoredFields();
     nameAfterLabel(*concreteLabel, *concrete_);
     form->addRow(concreteLabel, concrete_);
 
@@ -102,8 +102,28 @@ ReportWindow::ReportWindow(ChildHost& host, QWidget* parent) : QWidget(parent), 
     layout->addLayout(buttons);
 }
 
-Following ReportWindow::follow(ProjectChange) {
+// Another class (chosen elsewhere, or an undo) is shown; what is being typed in the fields is
+// kept until it is printed.
+Following ReportWindow::follow(ProjectChange change) {
+    if (change == ProjectChange::settingsChanged)
+        showConcreteClass(*concrete_, host_.document().model());
     return Following::stayOpen;
+}
+
+// The fields as the project keeps them from the last print; a project never printed starts at
+// today's date.
+void ReportWindow::showStoredFields() {
+    const ReportFields stored = projectReportFields(host_.document().model().settings);
+    const auto show = [](QLineEdit* box, const std::string& text) {
+        box->setText(QString::fromStdString(text));
+    };
+    show(description_, stored.description);
+    show(location_, stored.location);
+    show(designer_, stored.designer);
+    show(client_, stored.client);
+    date_->setText(stored.date.empty() ? QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"))
+                                       : QString::fromStdString(stored.date));
+    showConcreteClass(*concrete_, host_.document().model());
 }
 
 ReportFields ReportWindow::fields() const {
@@ -113,7 +133,7 @@ ReportFields ReportWindow::fields() const {
 }
 
 double ReportWindow::concreteClass() const {
-    return concrete_->currentText().toDouble();
+    return projectConcreteClass(host_.document().model());
 }
 
 // Beside the project file with its name; a project without a file asks where.
@@ -129,8 +149,12 @@ std::optional<std::string> ReportWindow::reportPath() {
 
 bool ReportWindow::print() {
     const std::optional<std::string> path = reportPath();
-    if (!path)
+    if (!path || !host_.bringResultsUpToDate())
         return false;
+    // The fields printed stay with the project, as one edit.
+    const ReportFields typed = fields();
+    host_.document().apply(modelEdit("Dati della Relazione",
+                                     [&typed](Model& m) { storeReportFields(m.settings, typed); }));
     ProjectSession& session = host_.session();
     const ReportRequest request{fields(), numberFormatOf(displayLocale()), concreteClass(),
                                 session.projectName()};

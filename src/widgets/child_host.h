@@ -11,11 +11,14 @@
 // A window reaches the project, the results, the message boxes and its sibling windows through
 // ChildHost. Moving on to the next phase is
 //     host.closeChild(childWindow::grid); host.openChild(childWindow::geometry);
-// A window that changes the project tells the host (host.projectChanged(...)), which tells every
-// other open window that implements ChildWindow: each refreshes itself from the project, or asks
-// to be closed.
+// A window changes the project only through the document (host.document().apply(edit)); the host
+// observes the document and tells every open window that implements ChildWindow what kind of
+// change it was, the window that made it included: each refreshes itself from the project, or
+// asks to be closed. An Undo from the Modifica menu reaches the windows the same way.
 
 #include "analysis_results.h"
+#include "model_change.h"
+#include "project_document.h"
 #include "project_session.h"
 #include "user_interaction.h"
 
@@ -49,8 +52,18 @@ inline constexpr const char* report = "frmStampa";
 enum class ProjectChange {
     resultsRecomputed,  // "Calcola Matrici" ran again: every result may have a new size
     familiesReassigned, // a family count or a ritto's family changed
-    modelEdited,        // an editor wrote into the model (sections, loads)
+    modelEdited,        // an edit or an undo changed the model (grid, elements, loads)
+    settingsChanged,    // only the project's settings changed (the concrete class…)
 };
+
+// The kind of change a window follows, from what an edit changed.
+inline ProjectChange projectChangeOf(const ModelChange& change) {
+    if (change.grid || change.loadResults || !change.members.empty() || !change.slabs.empty())
+        return ProjectChange::modelEdited;
+    if (change.familiesX || change.familiesY)
+        return ProjectChange::familiesReassigned;
+    return change.settings ? ProjectChange::settingsChanged : ProjectChange::modelEdited;
+}
 
 // What a window does about a change: it has refreshed itself, or it asks to be closed.
 enum class Following { stayOpen, close };
@@ -68,8 +81,10 @@ public:
 
     // The project: model, file name and current phase.
     virtual ProjectSession& session() = 0;
+    // The one place where the model and the families change, with the undo history.
+    virtual ProjectDocument& document() = 0;
     // The results of the last "Calcola Matrici", beside the model they were computed from.
-    virtual AnalysisResults& results() = 0;
+    AnalysisResults& results() { return document().results(); }
     // Message boxes.
     virtual Asker& asker() = 0;
 
@@ -81,8 +96,12 @@ public:
     // The File > Save command (Save As first for a project without a file name); true when
     // the file was written.
     virtual bool saveProject() = 0;
-    // Tells every other open child window that the project changed.
-    virtual void projectChanged(ProjectChange change, const QWidget* origin) = 0;
+
+    // Makes the results describe the model as it is now: when it was edited since "Calcola
+    // Matrici", the calculation runs again (keeping the families of the same plan) and the
+    // windows follow. Returns whether the results are current; a host that cannot calculate
+    // only says whether they are.
+    virtual bool bringResultsUpToDate() { return document().resultsCurrent(); }
 
     // The save dialog with a title and a filter ("Documento PDF (*.pdf)"): the chosen path, or
     // nothing when the user cancels. A host without dialogs always cancels.

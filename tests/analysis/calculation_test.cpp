@@ -43,6 +43,31 @@ TEST(Calculation, RunningTwiceGivesIdenticalResultsAndResetsTheFamilies) {
 // The ritti are shared among the threads in chunks; a zero pivot in one chunk still stops the
 // direction at that ritto, as one thread going in order would: every later ritto, condensed by
 // whichever thread, is zero, and the message is shown once per direction.
+// After an edit the families the engineer assigned survive the new calculation on the same plan,
+// in their own direction; on another plan every ritto starts again in family 1.
+TEST(Calculation, RecalculatingAnEditedModelKeepsTheFamiliesOfTheSamePlan) {
+    Model m = testing::regularBuilding(4, 3, 5);
+    ScriptedAsker asker;
+    AnalysisResults results;
+    runCalculation(m, results, asker);
+    results[Direction::orthogonalToX].familyCount = 2;
+    results[Direction::orthogonalToX].family(3) = 2;
+    m.members(1, 1, member::base) += 100;
+    EXPECT_FALSE(resultsMatch(m, results));
+
+    recalculateKeepingFamilies(m, results, asker);
+    EXPECT_TRUE(resultsMatch(m, results));
+    EXPECT_EQ(results[Direction::orthogonalToX].familyCount, 2);
+    EXPECT_EQ(results[Direction::orthogonalToX].family(3), 2);
+    EXPECT_EQ(results[Direction::orthogonalToY].familyCount, 1);
+    EXPECT_EQ(results[Direction::orthogonalToY].family(3), 1);
+
+    const Model larger = testing::regularBuilding(5, 3, 5);
+    recalculateKeepingFamilies(larger, results, asker);
+    EXPECT_EQ(results[Direction::orthogonalToX].familyCount, 1);
+    EXPECT_EQ(results[Direction::orthogonalToX].family(3), 1);
+}
+
 TEST(Calculation, ThreadsStopAtTheFirstSingularRittoAsOneCoreWould) {
     Model m = testing::regularBuilding(12, 12, 3); // 144 ritti, chunks of 32
     const Counts& c = m.counts;

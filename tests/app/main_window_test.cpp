@@ -13,6 +13,7 @@
 #include "test_paths.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,6 +49,7 @@ const std::vector<MenuRow> fileMenu{
     {"mnuFileBar1", ""},      {"mnuFileEsportaDxf", "Esporta pianta &DXF..."},
     {"mnuFileBar2", ""},      {"mnuFileExit", "&Esci"},
 };
+const std::vector<MenuRow> editMenu{{"mnuEditUndo", "&Annulla"}, {"mnuEditRedo", "&Ripeti"}};
 const std::vector<MenuRow> analysisMenu{
     {"mnuModificaGriglia", "Modifica Griglia"},
     {"mnuModificaGeometria", "Modifica Geometria"},
@@ -165,24 +167,30 @@ private slots:
 
     void captionStatusBarAndMenuTable() {
         QCOMPARE(window->objectName(), QString("frmMain"));
-        QCOMPARE(window->windowTitle(), QString("Orvanta"));
+        QCOMPARE(window->windowTitle(), QString("Orvanta[*]")); // "[*]": the unsaved mark
+        QVERIFY(!window->isWindowModified());
         QCOMPARE(window->statusBar()->objectName(), QString("sbStatusBar"));
         QVERIFY(window->findChild<QMdiArea*>());
 
-        // The menu bar: three menus and the report command between Analisi and "?".
+        // The menu bar: four menus and the report command between Analisi and "?".
         const QList<QAction*> bar = window->menuBar()->actions();
-        QCOMPARE(bar.size(), 4);
-        const QStringList names{"mnuFile", "mnuAnalisi", "mnuStampa", "mnuHelp"};
-        const QStringList captions{"&File", "&Analisi", "&Stampa Relazione", "&?"};
-        for (int i = 0; i < 4; ++i) {
+        QCOMPARE(bar.size(), 5);
+        const QStringList names{"mnuFile", "mnuEdit", "mnuAnalisi", "mnuStampa", "mnuHelp"};
+        const QStringList captions{"&File", "&Modifica", "&Analisi", "&Stampa Relazione", "&?"};
+        for (int i = 0; i < 5; ++i) {
             const QString name =
                 bar[i]->menu() ? bar[i]->menu()->objectName() : bar[i]->objectName();
             QCOMPARE(name, names[i]);
             QCOMPARE(bar[i]->text(), captions[i]);
         }
-        QVERIFY(!bar[2]->menu());
+        QVERIFY(!bar[3]->menu());
 
         compareMenu(window->findChild<QMenu*>("mnuFile"), fileMenu);
+        compareMenu(window->findChild<QMenu*>("mnuEdit"), editMenu);
+        QCOMPARE(item("mnuEditUndo")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+        QCOMPARE(item("mnuEditRedo")->shortcuts(),
+                 (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Y),
+                                      QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}));
         compareMenu(window->findChild<QMenu*>("mnuAnalisi"), analysisMenu);
         compareMenu(window->findChild<QMenu*>("mnuHelp"), helpMenu);
     }
@@ -525,19 +533,32 @@ private slots:
         click("mnuCalcola");
         QCOMPARE(matrixHeard, std::vector{ProjectChange::resultsRecomputed});
 
-        // The window that made the change is not told of it.
-        window->projectChanged(ProjectChange::familiesReassigned, centres);
+        // A family move reaches every open view.
+        const int families = static_cast<int>(window->results()[Direction::orthogonalToX].familyCount);
+        window->document().apply({"Numero di Famiglie", [families](Model&, AnalysisResults& r) {
+                                      r[Direction::orthogonalToX].familyCount =
+                                          static_cast<std::int16_t>(families + 1);
+                                  }});
         QCOMPARE(matrixHeard.back(), ProjectChange::familiesReassigned);
-        QCOMPARE(centresHeard.size(), std::size_t{1});
+        QCOMPARE(centresHeard.back(), ProjectChange::familiesReassigned);
+        QVERIFY(centres);
 
-        // A view that cannot follow an edited model closes; the views of the old sections close
-        // with their items, which stay disabled until the next calculation.
-        QWidget* elevation = window->openChild(childWindow::elevation);
-        window->projectChanged(ProjectChange::modelEdited, elevation);
+        // Every view is told of an edit, and one that cannot follow an edited model closes; the
+        // items of the old sections stay disabled until the next calculation or an undo back to
+        // the calculated model.
+        QVERIFY(window->openChild(childWindow::elevation));
+        window->document().apply(modelEdit(
+            "Modifica Sezione", [](Model& m) { m.members(1, 1, member::base) += 10; }));
         auto* documents = window->findChild<QMdiArea*>();
-        QTRY_COMPARE(documents->subWindowList().size(), 1);
-        QCOMPARE(documents->subWindowList().at(0)->widget(), elevation);
+        QTRY_COMPARE(documents->subWindowList().size(), 0);
+        QCOMPARE(elevationHeard.back(), ProjectChange::modelEdited);
         QVERIFY(!window->findChild<QAction*>("mnuMatrice")->isEnabled());
+        QCOMPARE(window->findChild<QAction*>("mnuEditUndo")->text(),
+                 QString("&Annulla Modifica Sezione"));
+        click("mnuEditUndo");
+        QVERIFY(window->findChild<QAction*>("mnuMatrice")->isEnabled());
+        QCOMPARE(window->findChild<QAction*>("mnuEditRedo")->text(),
+                 QString("&Ripeti Modifica Sezione"));
     }
 
     // The views of the families, the matrix and the centres close with their items when the

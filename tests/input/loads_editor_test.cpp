@@ -8,6 +8,7 @@
 #include "loads_plan.h"
 #include "picture_box.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QtTest>
 
@@ -264,6 +265,13 @@ private slots:
         QCOMPARE(bench->bar("hsbPiano"), 1);
         QCOMPARE(bench->text("txtPermanente"), QString());
         QCOMPARE(magentaBoxes(plan()), 0);
+
+        // One step brings every slab back, and the plan shows it again.
+        auto* undo = bench->window->findChild<QAction*>("mnuEditUndo");
+        QCOMPARE(undo->text(), QString("&Annulla Elimina Tutto"));
+        undo->trigger();
+        QCOMPARE(bench->model().slabs(1, 1, slab::present), 1.0);
+        QVERIFY(magentaBoxes(plan()) > 0);
     }
 
     void handOverAnsweredNoStaysWithNothingChanged() {
@@ -315,6 +323,19 @@ private slots:
         QCOMPARE(bench->openWindows(), QStringList{"frmSezioni"});
         QCOMPARE(bench->window->session().currentPhase(), std::string(phase::sections));
         QVERIFY(bench->model().hasCompleteArrays());
+
+        // Undone from the sections phase, the distribution gives back the load results of
+        // before it, then the slabs go: each undo restores what went with it.
+        auto* undo = bench->window->findChild<QAction*>("mnuEditUndo");
+        QCOMPARE(undo->text(), QString("&Annulla Distribuzione dei Carichi"));
+        undo->trigger();
+        QVERIFY(bench->model().beamLoads.empty());
+        QCOMPARE(bench->model().slabs, expected.slabs);
+        undo->trigger();
+        QCOMPARE(bench->model().slabs(2, 1, slab::present), 0.0);
+        bench->window->findChild<QAction*>("mnuEditRedo")->trigger();
+        bench->window->findChild<QAction*>("mnuEditRedo")->trigger();
+        QCOMPARE(bench->model(), expected);
     }
 };
 

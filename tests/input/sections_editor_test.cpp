@@ -11,6 +11,7 @@
 #include "project_file.h"
 #include "sections_editor.h"
 
+#include <QAction>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -139,6 +140,13 @@ private slots:
         bench->choose("cmbCalcestruzzo", 0);
         QCOMPARE(bench->control<SectionsEditor>("frmSezioni")->allowableStress(), 0.7 * 8.5);
         QVERIFY(bench->control<QLabel>("lblTensione")->text().contains("5,95"));
+        // The class is the project's, kept with it, and taken back like any other edit.
+        QCOMPARE(bench->model().settings.number(settingKey::concreteClass), 25.0);
+        QVERIFY(bench->window->isWindowModified());
+        bench->window->findChild<QAction*>("mnuEditUndo")->trigger();
+        QCOMPARE(concrete->currentText(), QString("30"));
+        QCOMPARE(bench->control<SectionsEditor>("frmSezioni")->allowableStress(), 6.825);
+        QVERIFY(!bench->model().settings.number(settingKey::concreteClass));
     }
 
     void beamsAlongYOnAFourByThreeGrid() {
@@ -331,6 +339,25 @@ private slots:
         QCOMPARE(bench->model().members(1, numbering::beamYSlot(c, 2), member::base), 300.0);
         QCOMPARE(bench->model().members(2, numbering::beamYSlot(c, 1), member::base), 300.0);
         QCOMPARE(bench->model().members(2, numbering::beamXSlot(c, 1, 1), member::base), 0.0);
+
+        // Each bulk entry is one step of Modifica > Annulla, named after its button; Ripeti does
+        // it again. The beams go back in both storeys, the columns stay.
+        auto* undo = bench->window->findChild<QAction*>("mnuEditUndo");
+        auto* redo = bench->window->findChild<QAction*>("mnuEditRedo");
+        QCOMPARE(undo->text(), QString("&Annulla Applica a tutti i piani"));
+        undo->trigger();
+        QCOMPARE(bench->model().members(1, numbering::beamYSlot(c, 2), member::base), 0.0);
+        QCOMPARE(bench->model().members(2, numbering::beamYSlot(c, 1), member::base), 0.0);
+        QCOMPARE(record(bench->model(), 2, 2), (std::vector<double>{1, 1, 600, 600, 150, 150}));
+        QCOMPARE(redo->text(), QString("&Ripeti Applica a tutti i piani"));
+        undo->trigger();
+        QCOMPARE(undo->text(), QString("&Annulla Applica a tutto il piano"));
+        QCOMPARE(bench->model().members(2, 2, member::base), 0.0);
+        QCOMPARE(record(bench->model(), 1, 1), (std::vector<double>{1, 1, 600, 600, 150, 150}));
+        redo->trigger();
+        redo->trigger();
+        QCOMPARE(bench->model().members(2, numbering::beamYSlot(c, 1), member::base), 300.0);
+        QVERIFY(!redo->isEnabled());
     }
 
     void finishSavesTheProjectAndThePlanPicture() {

@@ -13,6 +13,44 @@ namespace {
 
 constexpr double nan = std::numeric_limits<double>::quiet_NaN();
 
+// Every limit of a section or a slab at its boundary: the value on the limit passes, one just
+// beyond it is refused, so that a "<" written for a "<=" fails here.
+TEST(ModelCheck, EveryLimitHoldsAtItsBoundary) {
+    const auto column = [](double b, double h, double tx = 0, double ty = 0) {
+        return columnSectionProblem(
+            {tx > 0 || ty > 0 ? ColumnShape::box : ColumnShape::rectangle, b, h, tx, ty});
+    };
+    EXPECT_FALSE(column(1, 500));                       // smallest side, 1 mm
+    EXPECT_TRUE(column(std::nextafter(1.0, 0.0), 500)); // just below
+    EXPECT_FALSE(column(300, 100e3));                   // largest side, 100 m
+    EXPECT_TRUE(column(300, std::nextafter(100e3, 1e6)));
+    // Box walls: two thicknesses must leave a hollow, in the height (walls along X) and in the
+    // base (walls along Y) — different sides, so that swapping them fails.
+    EXPECT_FALSE(column(1000, 600, std::nextafter(300.0, 0.0), 200));
+    EXPECT_TRUE(column(1000, 600, 300, 200));
+    EXPECT_FALSE(column(1000, 600, 200, std::nextafter(500.0, 0.0)));
+    EXPECT_TRUE(column(1000, 600, 200, 500));
+
+    constexpr BeamShape tee = BeamShape::tee;
+    EXPECT_FALSE(beamSectionProblem({tee, 800, 600, std::nextafter(600.0, 0.0), 300}));
+    EXPECT_TRUE(beamSectionProblem({tee, 800, 600, 600, 300}));  // flange as thick as the height
+    EXPECT_FALSE(beamSectionProblem({tee, 800, 600, 150, 800})); // web as wide as the base
+    EXPECT_TRUE(beamSectionProblem({tee, 800, 600, 150, std::nextafter(800.0, 1e6)}));
+
+    const auto slab = [](double g, double q, double share, double lx, double ly) {
+        return slabProblem({true, SlabSpan::alongX, g, q, share, lx, ly});
+    };
+    EXPECT_FALSE(slab(0, 0, 0, 1, 1));       // every lower limit
+    EXPECT_FALSE(slab(1, 1, 1, 20e6, 20e6)); // every upper limit: 1000 kN/m², ψ 1, 20 km
+    EXPECT_TRUE(slab(-1e-12, 0, 0, 1, 1));
+    EXPECT_TRUE(slab(0, std::nextafter(1.0, 2.0), 0, 1, 1));
+    EXPECT_TRUE(slab(0, 0, std::nextafter(1.0, 2.0), 1, 1));
+    EXPECT_TRUE(slab(0, 0, -1e-12, 1, 1));
+    EXPECT_TRUE(slab(0, 0, 0, std::nextafter(1.0, 0.0), 1));
+    EXPECT_TRUE(slab(0, 0, 0, 1, std::nextafter(20e6, 1e9)));
+    EXPECT_FALSE(slabProblem({false, SlabSpan::alongX, -5, -5, 7, 0, 0})); // absent: no check
+}
+
 // What each single check says of a section or slab, by a piece of its reason ("" = valid).
 TEST(ModelCheck, SectionsAndSlabsAreCheckedOneByOne) {
     const auto said = [](const std::optional<std::string>& problem) {

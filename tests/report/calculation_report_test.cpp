@@ -100,6 +100,22 @@ Model buildingWithRitti(int ritti, std::int16_t storeys = 2) {
     return m;
 }
 
+// Each field under its own key, so that swapping two of them shows; an emptied field leaves the
+// project's settings.
+TEST(CalculationReport, TheFieldsTravelWithTheProjectEachUnderItsKey) {
+    const ReportFields typed{"Scuola", "Vicenza", "Ing. Rossi", "Comune", "08/12/2026"};
+    ProjectSettings settings;
+    storeReportFields(settings, typed);
+    EXPECT_EQ(settings.text(settingKey::reportLocation), "Vicenza");
+    EXPECT_EQ(settings.text(settingKey::reportClient), "Comune");
+    EXPECT_EQ(projectReportFields(settings), typed);
+
+    storeReportFields(settings, {"Scuola", "", "Ing. Rossi", "Comune", "08/12/2026"});
+    EXPECT_FALSE(settings.text(settingKey::reportLocation).has_value());
+    storeReportFields(settings, {});
+    EXPECT_TRUE(settings.empty());
+}
+
 TEST(CalculationReport, EveryExampleHasItsPagesHeadingsAndTheUsersFields) {
     ReportRequest request;
     request.fields = {"Edificio «Le Querce» – lotto 2", "Città di Castello (PG)",
@@ -354,6 +370,11 @@ TEST(CalculationReport, WritingFailuresAreReportedAndLeaveTheOldFile) {
     EXPECT_NE(stale.error.find("Calcola Matrici"), std::string::npos);
     AnalysisResults other = analysed(testing::regularBuilding(3, 3, 2));
     EXPECT_FALSE(writeCalculationReport(old.string(), model, other, {}).written);
+    // The same building with one section changed since "Calcola Matrici": same sizes, other
+    // stiffness, refused all the same.
+    Model edited = model;
+    edited.members(1, 1, member::base) += 50;
+    EXPECT_FALSE(writeCalculationReport(old.string(), edited, results, {}).written);
     EXPECT_EQ(testing::readBytes(old), "vecchia");
 }
 

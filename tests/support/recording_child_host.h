@@ -2,7 +2,7 @@
 
 // A stand-in for the main window when a single child window is tested: it holds a project
 // session with scripted message boxes and file dialogs, and records which windows the child
-// asked to open or close and which changes it announced, without opening any.
+// asked to open or close and which changes its edits made, without opening any.
 
 #include "child_host.h"
 #include "scripted_interaction.h"
@@ -12,10 +12,12 @@
 
 namespace orvanta::testing {
 
-class RecordingChildHost : public ChildHost {
+class RecordingChildHost : public ChildHost, private DocumentObserver {
 public:
+    RecordingChildHost() { document_.addObserver(*this); }
+
     ProjectSession& session() override { return session_; }
-    AnalysisResults& results() override { return results_; }
+    ProjectDocument& document() override { return document_; }
     Asker& asker() override { return asker_; }
     QWidget* openChild(const QString& name) override {
         opened << name;
@@ -23,8 +25,8 @@ public:
     }
     void closeChild(const QString& name) override { closed << name; }
     bool saveProject() override { return session_.save(); }
-    void projectChanged(ProjectChange change, const QWidget*) override {
-        changes.push_back(change);
+    void documentChanged(const ModelChange& change) override {
+        changes.push_back(projectChangeOf(change));
     }
 
     Model& model() { return session_.model(); }
@@ -40,7 +42,7 @@ private:
     ScriptedAsker asker_;
     ScriptedFileChooser chooser_;
     ProjectSession session_{asker_, chooser_};
-    AnalysisResults results_;
+    ProjectDocument document_{session_.model()};
 };
 
 } // namespace orvanta::testing

@@ -208,8 +208,9 @@ private slots:
         QCOMPARE(control<QComboBox>(*window, "cmbFamiglia1")->currentText(),
                  QString::number(assigned[0]));
         QVERIFY(!host->changes.empty());
-        QCOMPARE(host->changes.back().first, ProjectChange::familiesReassigned);
-        QCOMPARE(host->changes.back().second, window.get());
+        QVERIFY(host->changes.back().familiesX);
+        QVERIFY(!host->changes.back().familiesY);
+        QVERIFY(!host->changes.back().structural());
         QVERIFY(host->messages().messages.empty());
     }
 
@@ -254,7 +255,7 @@ private slots:
     // Both views on the same ritto: changing its family in one shows in the other.
     void aFamilyIsChangedByHand() {
         const auto window = openOnExample();
-        threeFamilies(*window);
+        const std::vector<std::int16_t> assigned = threeFamilies(*window);
         control<QComboBox>(*window, "cmbFamiglia1")->setCurrentIndex(1);
         host->changes.clear();
 
@@ -264,6 +265,14 @@ private slots:
         QCOMPARE(control<QComboBox>(*window, "cmbFamiglia2")->currentText(), QString("2"));
         QCOMPARE(host->changes.size(), std::size_t{1});
         QCOMPARE(host->results()[Direction::orthogonalToY].family(1), std::int16_t{1}); // Y untouched
+
+        // One step takes the move back, and the window shows the family of before.
+        host->document().undo();
+        window->follow(ProjectChange::familiesReassigned);
+        QCOMPARE(host->results()[orthogonalToX].family(1), assigned[0]);
+        QCOMPARE(control<QComboBox>(*window, "cmbFamiglia2")->currentText(),
+                 QString::number(assigned[0]));
+        QCOMPARE(host->document().undoCaption(), std::string("Assegnazione Famiglie"));
     }
 
     void recompactingPutsEveryRittoBackIntoFamilyOne() {

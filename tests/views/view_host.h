@@ -19,9 +19,9 @@
 
 namespace orvanta::testing {
 
-class ViewHost : public ChildHost {
+class ViewHost : public ChildHost, private DocumentObserver {
 public:
-    ViewHost() : session_(asker_, chooser_) {}
+    ViewHost() : session_(asker_, chooser_) { document_.addObserver(*this); }
 
     // Opens a bundled example (or any project file) and runs "Calcola Matrici" on it.
     void openAndCalculate(const std::filesystem::path& project) {
@@ -34,27 +34,26 @@ public:
         session_.model() = std::move(model);
         calculate();
     }
-    void calculate() { runCalculation(session_.model(), results_, asker_); }
+    void calculate() { runCalculation(session_.model(), document_.results(), asker_); }
 
     ProjectSession& session() override { return session_; }
-    AnalysisResults& results() override { return results_; }
+    ProjectDocument& document() override { return document_; }
     Asker& asker() override { return asker_; }
     ScriptedAsker& messages() { return asker_; }
     QWidget* openChild(const QString&) override { return nullptr; }
     void closeChild(const QString& name) override { closed.push_back(name); }
     bool saveProject() override { return true; }
-    void projectChanged(ProjectChange change, const QWidget* origin) override {
-        changes.emplace_back(change, origin);
-    }
+    void documentChanged(const ModelChange& change) override { changes.push_back(change); }
 
     std::vector<QString> closed;
-    std::vector<std::pair<ProjectChange, const QWidget*>> changes;
+    // What the edits of the views changed, as the document told it.
+    std::vector<ModelChange> changes;
 
 private:
     ScriptedAsker asker_;
     ScriptedFileChooser chooser_;
     ProjectSession session_;
-    AnalysisResults results_;
+    ProjectDocument document_{session_.model()};
 };
 
 // Numbers as an Italian user reads them, whatever the machine's language.

@@ -3,6 +3,9 @@
 // current results, and closes with its menu item.
 
 #include "main_window.h"
+#include "number_format.h"
+#include "numbering.h"
+#include "pdf_tools.h"
 #include "scripted_interaction.h"
 #include "settings_in_folder.h"
 #include "test_paths.h"
@@ -15,6 +18,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QtTest>
 #include <memory>
 
@@ -155,6 +159,56 @@ private slots:
         QCOMPARE(control<QLineEdit>("frmFamiglieX", "txtFamiglie")->text(), QString("1"));
         QCOMPARE(control<QComboBox>("frmFamiglieY", "cmbFamiglia1")->count(), 1);
         QCOMPARE(control<QScrollBar>("frmCentri", "hsbFamiglia")->maximum(), 1);
+    }
+
+    // A section edited after "Calcola Matrici": "Stampa Relazione" first calculates again and
+    // says so in the status bar, and the report carries the stiffness of the edited building,
+    // not that of the one calculated before. The families assigned stay.
+    void theReportOfAnEditedModelHasItsNewStiffness() {
+        const auto folder = testing::outputFolder("views-main-window-edited-report");
+        const auto project = folder / "palazzina.orv";
+        std::filesystem::copy_file(testing::example("palazzina-4-piani.orv"), project,
+                                   std::filesystem::copy_options::overwrite_existing);
+        QVERIFY(window->openProjectFile(QString::fromStdString(project.string())));
+        click("mnuCalcola");
+        click("mnuFamiglieX");
+        assignFamilies("frmFamiglieX", 3);
+        const double before = window->results().globalStiffness(1, 2);
+        window->document().apply(modelEdit("Modifica Sezione", [](Model& m) {
+            for (int node = 1; node <= m.counts.nX * m.counts.nY; ++node) {
+                const int slot = numbering::columnSlot(m.counts, node);
+                if (m.members(1, slot, member::present) != 0)
+                    m.members(1, slot, member::base) *= 2;
+            }
+        }));
+        QVERIFY(!window->document().resultsCurrent());
+
+        click("mnuStampa");
+        control<QPushButton>("frmStampa", "cmdStampa")->click();
+        QVERIFY(window->document().resultsCurrent());
+        QVERIFY(window->statusBar()->currentMessage().contains("ricalcolate"));
+        QCOMPARE(window->results()[Direction::orthogonalToX].familyCount, std::int16_t{3});
+        const double after = window->results().globalStiffness(1, 2);
+        QVERIFY(after != before);
+        const std::string matrixPage = testing::pdfText(folder / "palazzina.pdf", 3);
+        const std::string newTerm = formatNumber(100 * after, 0);
+        const std::string oldTerm = formatNumber(100 * before, 0);
+        QVERIFY2(matrixPage.find(" " + newTerm + " ") != std::string::npos, newTerm.c_str());
+        QVERIFY2(matrixPage.find(" " + oldTerm + " ") == std::string::npos, oldTerm.c_str());
+    }
+
+    // The deformed shape of an edited model is drawn on new matrices; an undo back to the
+    // calculated model needs no calculation.
+    void theDeformedShapeOfAnEditedModelIsCalculatedAgain() {
+        openAndCalculate("palazzina-4-piani.orv");
+        window->document().apply(modelEdit(
+            "Modifica Sezione", [](Model& m) { m.members(1, 1, member::base) += 100; }));
+        QVERIFY(!window->document().resultsCurrent());
+        click("mnuElevazione");
+        QVERIFY(window->document().resultsCurrent());
+        QVERIFY(openWindows().contains("frmElevazione"));
+        window->document().undo();
+        QVERIFY(!window->document().resultsCurrent());
     }
 
     // A view closed and opened again reads the results as they are now.

@@ -232,14 +232,15 @@ void MainWindow::exportPlanDxf() {
         return;
     if (!QString::fromStdString(*path).endsWith(QLatin1String(".dxf"), Qt::CaseInsensitive))
         *path += ".dxf";
+    AnalysisResults& results = document_.results();
     const auto centresItem = menu_.windowItems.find(QString::fromLatin1(childWindow::centres));
     const bool centresCurrent = centresItem != menu_.windowItems.end() &&
-                                centresItem->second->isEnabled() &&
-                                !results_.ritStoreys.empty() && !nonFiniteResultMessage(results_);
+                                centresItem->second->isEnabled() && document_.resultsCurrent() &&
+                                !results.ritStoreys.empty() && !nonFiniteResultMessage(results);
     if (centresCurrent)
-        computeStiffnessCentres(model, results_);
+        computeStiffnessCentres(model, results);
     const std::vector<std::string> written =
-        orvanta::exportPlanDxf(model, centresCurrent ? &results_ : nullptr, dialog.choice(),
+        orvanta::exportPlanDxf(model, centresCurrent ? &results : nullptr, dialog.choice(),
                                *path, session_.projectName(), asker_);
     if (!written.empty())
         statusBar()->showMessage(

@@ -164,7 +164,7 @@ QWidget* GridChangesEditor::buildNodesFrame() {
     nodes_->setMinimumHeight(60);
     nameAfterLabel(*listLabel, *nodes_);
     connect(nodes_, &QListWidget::currentRowChanged, this, [this] {
-        if (const int e = selectedNode(); e > 0) {
+        if (const int e = selectedNode(); e > 0 && e <= model().counts.nExtra) {
             const numbering::PlanPoint p =
                 numbering::nodePosition(model(), numbering::extraNode(model().counts, e));
             nodeX_->setText(boxText(p.x));
@@ -375,7 +375,9 @@ void GridChangesEditor::redraw() {
     drawStoreyPlan(plan, storeyPlan(m, 1), scale);
     drawNodeNumbers(plan, m);
     plan.setPenWidth(3);
-    const int i = selectedLine();
+    // After an undo the lists may still hold a line or a node the model no longer has: the
+    // follow() that rebuilds them redraws in between.
+    const int i = selectedLine() <= lineCount(c, axis()) ? selectedLine() : 0;
     if (i > 0 && axis() == GridAxis::x)
         plan.line(planPoint(m.coordX(i), m.coordY(1), scale),
                   planPoint(m.coordX(i), m.coordY(c.nY), scale), selectedColour);
@@ -383,7 +385,7 @@ void GridChangesEditor::redraw() {
         plan.line(planPoint(m.coordX(1), m.coordY(i), scale),
                   planPoint(m.coordX(c.nX), m.coordY(i), scale), selectedColour);
     plan.setPenWidth(1);
-    if (const int e = selectedNode(); e > 0) {
+    if (const int e = selectedNode(); e > 0 && e <= c.nExtra) {
         const numbering::PlanPoint p = numbering::nodePosition(m, numbering::extraNode(c, e));
         plan.circle(planPoint(p.x, p.y, scale), selectedNodeRadius, selectedColour);
     }

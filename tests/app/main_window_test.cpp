@@ -64,6 +64,8 @@ const std::vector<MenuRow> analysisMenu{
     {"mnuCentri", "Visualizza Centri di Massa e di Rigidezza"},
     {"mnuElevazione", "Visualizza Deformata in Elevazione"},
     {"mnuRegolarita", "Regolarità Torsionale"},
+    {"mnuAzioneSismica", "Azione Sismica"},
+    {"mnuAnalisiStatica", "Analisi Statica Lineare"},
     {"mnuAnalisiModale", "Analisi Modale e Regolarità NTC 2018"},
 };
 const std::vector<MenuRow> helpMenu{

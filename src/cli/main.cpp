@@ -2,7 +2,7 @@
 //
 //   orvanta-cli resave IN.orv OUT.orv       open a project and save it under another name
 //   orvanta-cli analyse FILE.orv [--families-x N] [--families-y N] [--redistribute]
-//                                [--seismic] [--rck R] [--json OUT]
+//                                [--seismic] [--rck R] [--cracked F] [--json OUT]
 //                                           open a project, analyse it and print the results
 //                                           as JSON: with --redistribute the slab loads are
 //                                           distributed again first; --families-x/-y set the
@@ -10,10 +10,12 @@
 //                                           as the family window) and assign the families;
 //                                           --seismic adds the torsional regularity and the
 //                                           vibration modes, with the concrete class Rck R in
-//                                           N/mm² (30 unless given; --rck implies --seismic)
+//                                           N/mm² and the cracked-stiffness factor F (0.5 … 1.0)
+//                                           in place of the project's (C25/30 and 1.0 when it
+//                                           has none; --rck and --cracked imply --seismic)
 //   orvanta-cli report FILE.orv [--families-x N] [--families-y N] [--descrizione T]
 //                               [--ubicazione T] [--progettista T] [--committente T] [--data T]
-//                               [--rck R] [--out OUT.pdf]
+//                               [--rck R] [--cracked F] [--out OUT.pdf]
 //                                           open a project, analyse it as analyse does and
 //                                           write the calculation report (beside the project
 //                                           file, with its name, unless --out names another);
@@ -64,10 +66,12 @@ constexpr int exitOutOfMemory = 5;
 int usage() {
     std::cerr << "uso: orvanta-cli resave IN.orv OUT.orv\n"
                  "     orvanta-cli analyse FILE.orv [--families-x N] [--families-y N]\n"
-                 "                         [--redistribute] [--seismic] [--rck R] [--json OUT]\n"
+                 "                         [--redistribute] [--seismic] [--rck R] [--cracked F]\n"
+                 "                         [--json OUT]\n"
                  "     orvanta-cli report FILE.orv [--families-x N] [--families-y N]\n"
                  "                        [--descrizione T] [--ubicazione T] [--progettista T]\n"
-                 "                        [--committente T] [--data T] [--rck R] [--out OUT.pdf]\n";
+                 "                        [--committente T] [--data T] [--rck R] [--cracked F]\n"
+                 "                        [--out OUT.pdf]\n";
     return exitUsage;
 }
 
@@ -143,15 +147,6 @@ struct FamilyOptions {
     }
 };
 
-struct AnalyseOptions {
-    std::string path;
-    std::string jsonPath;
-    FamilyOptions families;
-    bool redistribute = false;
-    bool seismic = false;
-    double concreteClass = defaultConcreteClass; // Rck, N/mm²
-};
-
 // A concrete class as typed: a positive number, with a point or a comma for decimals.
 std::optional<double> readConcreteClass(std::string text) {
     for (char& c : text) {
@@ -175,6 +170,54 @@ std::optional<double> concreteClassOption(const std::string& text) {
     return rck;
 }
 
+// The cracked-stiffness factor given with --cracked: 0.5 … 1.0, or nothing with the reason.
+std::optional<double> crackedFactorOption(const std::string& text) {
+    const std::optional<double> factor = readConcreteClass(text);
+    if (!factor || *factor < smallestCrackedFactor || *factor > 1) {
+        std::cerr << "orvanta-cli: il fattore di rigidezza fessurata deve essere compreso fra "
+                     "0,5 e 1: "
+                  << text << '\n';
+        return std::nullopt;
+    }
+    return factor;
+}
+
+// The concrete settings given on the command line, which replace the project's own for this run.
+struct ConcreteOptions {
+    std::optional<double> concreteClass; // Rck, N/mm²
+    std::optional<double> crackedFactor;
+
+    // Takes --rck R or --cracked F at arguments[i]: whether it was one of them; `failed` when its
+    // value is no valid one.
+    bool take(const std::vector<std::string>& arguments, std::size_t& i, bool& failed) {
+        const std::string& a = arguments[i];
+        if (i + 1 >= arguments.size() || (a != "--rck" && a != "--cracked"))
+            return false;
+        const std::string& text = arguments[++i];
+        std::optional<double>& target = a == "--rck" ? concreteClass : crackedFactor;
+        target = a == "--rck" ? concreteClassOption(text) : crackedFactorOption(text);
+        failed = !target;
+        return true;
+    }
+    bool given() const { return concreteClass || crackedFactor; }
+
+    void applyTo(Model& model) const {
+        if (concreteClass)
+            model.settings.setNumber(settingKey::concreteClass, *concreteClass);
+        if (crackedFactor)
+            model.settings.setNumber(settingKey::crackedFactor, *crackedFactor);
+    }
+};
+
+struct AnalyseOptions {
+    std::string path;
+    std::string jsonPath;
+    FamilyOptions families;
+    bool redistribute = false;
+    bool seismic = false;
+    ConcreteOptions concrete;
+};
+
 std::optional<AnalyseOptions> parseAnalyse(const std::vector<std::string>& arguments) {
     AnalyseOptions options;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -188,11 +231,9 @@ std::optional<AnalyseOptions> parseAnalyse(const std::vector<std::string>& argum
             options.redistribute = true;
         else if (a == "--seismic")
             options.seismic = true;
-        else if (a == "--rck" && hasValue) {
-            const std::optional<double> rck = concreteClassOption(arguments[++i]);
-            if (!rck)
+        else if (bool failed = false; options.concrete.take(arguments, i, failed)) {
+            if (failed)
                 return std::nullopt;
-            options.concreteClass = *rck;
             options.seismic = true;
         } else if (options.path.empty() && a.rfind("--", 0) != 0)
             options.path = a;
@@ -210,7 +251,7 @@ struct ReportOptions {
     FamilyOptions families;
     ReportFields fields;
     bool dateGiven = false;
-    double concreteClass = defaultConcreteClass;
+    ConcreteOptions concrete;
 };
 
 std::optional<ReportOptions> parseReport(const std::vector<std::string>& arguments) {
@@ -231,11 +272,9 @@ std::optional<ReportOptions> parseReport(const std::vector<std::string>& argumen
             options.outPath = arguments[++i];
         else if (options.families.take(arguments, i))
             continue;
-        else if (a == "--rck" && hasValue) {
-            const std::optional<double> rck = concreteClassOption(arguments[++i]);
-            if (!rck)
+        else if (bool failed = false; options.concrete.take(arguments, i, failed)) {
+            if (failed)
                 return std::nullopt;
-            options.concreteClass = *rck;
         } else if (options.path.empty() && a.rfind("--", 0) != 0)
             options.path = a;
         else
@@ -287,6 +326,7 @@ int analyse(const std::vector<std::string>& arguments) {
         return refused;
     Model& model = project.model();
     RecordingAsker& asker = project.asker();
+    options->concrete.applyTo(model);
 
     // A distribution that stops on a missing beam or column keeps the stored loads, and the
     // analysis goes on with them.
@@ -299,8 +339,7 @@ int analyse(const std::vector<std::string>& arguments) {
     computeDeformedShape(model, results, asker);
     std::optional<SeismicResults> seismic;
     if (options->seismic)
-        seismic =
-            computeSeismicResponse(model, results.globalStiffness, options->concreteClass, asker);
+        seismic = computeSeismicResponse(model, results.globalStiffness, asker);
 
     const std::string json =
         analysisJson(model, results, calculation, asker.messages(), seismic ? &*seismic : nullptr);
@@ -331,7 +370,8 @@ int report(const std::vector<std::string>& arguments) {
     BatchProject project;
     if (const int refused = project.openForCalculation(options->path))
         return refused;
-    const Model& model = project.model();
+    Model& model = project.model();
+    options->concrete.applyTo(model);
     ProjectSession& session = project.session();
 
     AnalysisResults results;
@@ -345,7 +385,7 @@ int report(const std::vector<std::string>& arguments) {
 
     const std::string out =
         options->outPath.empty() ? session.siblingFile(".pdf") : options->outPath;
-    const ReportRequest request{options->fields, NumberFormat{}, options->concreteClass,
+    const ReportRequest request{options->fields, NumberFormat{}, projectConcreteClass(model),
                                 session.projectName()};
     const ReportOutcome outcome = writeCalculationReport(out, model, results, request);
     if (!outcome.written) {

@@ -3,6 +3,8 @@
 #include "accessible_names.h"
 #include "box_values.h"
 #include "column_predimensioning.h"
+#include "concrete.h"
+#include "concrete_class_box.h"
 #include "confirmations.h"
 #include "display_locale.h"
 #include "element_plan.h"
@@ -29,9 +31,6 @@
 namespace orvanta {
 
 namespace {
-
-const QStringList concreteClasses{"25", "30", "35", "40", "45", "50"};
-constexpr int startingConcreteClass = 1; // "30"
 
 // The storey that the plan picture saved beside the project shows: columns rise from the base,
 // so the first storey has every column (every ritto the later windows show).
@@ -251,8 +250,7 @@ QWidget* SectionsEditor::buildGeneralFrame() {
         makeLabel("lblCalcestruzzo", QStringLiteral("Classe Calcestruzzo [MPa]"), frame);
     concrete_ = new QComboBox(frame);
     concrete_->setObjectName("cmbCalcestruzzo");
-    concrete_->addItems(concreteClasses);
-    concrete_->setCurrentIndex(startingConcreteClass);
+    fillConcreteClasses(*concrete_, projectConcreteClass(model()));
     nameAfterLabel(*concreteLabel, *concrete_);
     stress_ = makeLabel("lblTensione", QString(), frame);
     QPushButton* finish = makeButton("cmdFine", QStringLiteral("FINE FASE DI INPUT"), frame);
@@ -373,7 +371,7 @@ void SectionsEditor::chooseBeamDirection() {
 }
 
 void SectionsEditor::chooseConcreteClass() {
-    allowableStress_ = allowableConcreteStress(concrete_->currentText().toDouble());
+    allowableStress_ = allowableConcreteStress(selectedConcreteClass(*concrete_));
     stress_->setText(QStringLiteral("Tensione ammissibile: %1 N/mm²")
                          .arg(displayLocale().toString(allowableStress_, 'g', 6)));
 }

@@ -2,6 +2,8 @@
 
 #include "accessible_names.h"
 #include "calculation_report.h"
+#include "concrete.h"
+#include "concrete_class_box.h"
 #include "display_locale.h"
 #include "progress_feedback.h"
 
@@ -74,9 +76,7 @@ ReportWindow::ReportWindow(ChildHost& host, QWidget* parent) : QWidget(parent), 
     concreteLabel->setObjectName(QStringLiteral("lblCalcestruzzo"));
     concrete_ = new QComboBox(this);
     concrete_->setObjectName(QStringLiteral("cmbCalcestruzzo"));
-    for (const int rck : {25, 30, 35, 40, 45, 50})
-        concrete_->addItem(QString::number(rck));
-    concrete_->setCurrentText(QStringLiteral("30"));
+    fillConcreteClasses(*concrete_, projectConcreteClass(host.session().model()));
     nameAfterLabel(*concreteLabel, *concrete_);
     form->addRow(concreteLabel, concrete_);
 
@@ -113,7 +113,7 @@ ReportFields ReportWindow::fields() const {
 }
 
 double ReportWindow::concreteClass() const {
-    return concrete_->currentText().toDouble();
+    return selectedConcreteClass(*concrete_);
 }
 
 // Beside the project file with its name; a project without a file asks where.

@@ -8,11 +8,13 @@ ORVANTA_PACKAGES=(
     g++ cmake ninja-build pkg-config               # compiler and build
     qt6-base-dev qt6-base-dev-tools libgl-dev      # Qt 6 Widgets, Qt Test, moc
     qt6-qpa-plugins                                # offscreen and xcb platforms
+    qt6-svg-dev                                    # drawings exported as SVG, and read back by the tests
     qt6-translations-l10n                          # the toolkit's own dialogs in Italian
     libgtest-dev libgmock-dev                      # unit tests
     libbenchmark-dev                               # benchmarks
     libeigen3-dev                                  # dense symmetric algebra (factorisations, modes)
     qpdf poppler-utils                             # PDF checks in the tests (qpdf, pdftotext, pdfimages)
+    python3-ezdxf                                  # DXF plans read back by a real reader in the tests
     xvfb xauth                                     # windows under a virtual display
     fonts-dejavu-core fontconfig                   # text in windows drawn offscreen
 )

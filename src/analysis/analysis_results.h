@@ -67,6 +67,9 @@ struct AnalysisResults {
     Array2<double> globalStiffness;
     // Deformed shape under the storey forces: (1..2, 0..nStoreys), X then Y; column 0 the base.
     Array2<double> deformedShape;
+    // structureFingerprint of the model these results were computed from; 0 before any
+    // calculation. Results are shown only while the model still has it (resultsMatch).
+    std::uint64_t computedFrom = 0;
 
     RittiResults& operator[](Direction d) { return ritti_[index(d)]; }
     const RittiResults& operator[](Direction d) const { return ritti_[index(d)]; }

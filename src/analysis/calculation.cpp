@@ -1,6 +1,7 @@
 #include "calculation.h"
 
 #include "global_stiffness.h"
+#include "model_fingerprint.h"
 #include "ritto_condensation.h"
 #include "ritto_elements.h"
 
@@ -63,9 +64,14 @@ CalculationReport runCalculation(const Model& model, AnalysisResults& results, A
         for (int i = 1; i <= nodes; ++i)
             results[d].family(i) = 1;
     }
+    results.computedFrom = structureFingerprint(model);
     if (progress)
         progress(progressName(CalculationStage::globalStiffness), 1);
     return report;
+}
+
+bool resultsMatch(const Model& model, const AnalysisResults& results) {
+    return results.computedFrom != 0 && results.computedFrom == structureFingerprint(model);
 }
 
 } // namespace orvanta

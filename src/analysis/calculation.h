@@ -14,10 +14,10 @@ namespace orvanta {
 
 // The stages of the calculation, in the order they run.
 enum class CalculationStage {
-    elementTables,   // a half-beam of zero length was left out
-    rittiOrthogonalToX,     // the ritti orthogonal to X stopped on a zero pivot
-    rittiOrthogonalToY,     // the ritti orthogonal to Y stopped on a zero pivot
-    globalStiffness, // a storey without radius of gyration has no rotation
+    elementTables,      // a half-beam of zero length was left out
+    rittiOrthogonalToX, // the ritti orthogonal to X stopped on a zero pivot
+    rittiOrthogonalToY, // the ritti orthogonal to Y stopped on a zero pivot
+    globalStiffness,    // a storey without radius of gyration has no rotation
 };
 
 // What a run of the calculation achieved, beside the messages it showed.
@@ -37,5 +37,9 @@ const char* stageName(CalculationStage stage);
 // ortogonali ad X") and, within the condensations, by the ritti done.
 CalculationReport runCalculation(const Model& model, AnalysisResults& results, Asker& asker,
                                  const ProgressCallback& progress = {});
+
+// Whether the results were computed from this very model (its structure fingerprint): a model
+// edited since "Calcola Matrici" has results of another building.
+bool resultsMatch(const Model& model, const AnalysisResults& results);
 
 } // namespace orvanta

@@ -95,4 +95,69 @@ bool assembleGlobalStiffness(const Model& m, AnalysisResults& r, Asker& asker) {
     return everyStoreyRotates;
 }
 
+void reassembleStoreys(const Model& m, AnalysisResults& r, const std::vector<int>& storeys) {
+    const int s = m.counts.nStoreys;
+    const int nodes = static_cast<int>(r.ritStoreys.size());
+    Array2<double>& k = r.globalStiffness;
+    std::vector<bool> moved(static_cast<std::size_t>(s + 1), false);
+    for (const int storey : storeys)
+        moved[static_cast<std::size_t>(storey)] = true;
+    for (const int c : storeys) {
+        for (int row = 1; row <= s; ++row) {
+            k(row, 2 * s + c) = 0;         // Kxθ
+            k(s + row, 2 * s + c) = 0;     // Kyθ
+            k(2 * s + row, 2 * s + c) = 0; // Kθθ, column c
+            k(2 * s + c, 2 * s + row) = 0; // Kθθ, row c
+        }
+    }
+    std::vector<double> armX(static_cast<std::size_t>(s + 1));
+    std::vector<double> armY(static_cast<std::size_t>(s + 1));
+    for (int i = 1; i <= nodes; ++i) {
+        const int n = r.ritStoreys(i);
+        if (n == 0)
+            continue;
+        const numbering::PlanPoint at = numbering::nodePosition(m, i);
+        for (int c = 1; c <= n; ++c) { // as assembleGlobalStiffness makes them
+            const double rho = m.gyrationRadius(c);
+            const bool ok = rho > 0;
+            armX[static_cast<std::size_t>(c)] = ok ? (at.x - m.massCentre(c, 1)) / rho : 0;
+            armY[static_cast<std::size_t>(c)] = ok ? (at.y - m.massCentre(c, 2)) / rho : 0;
+        }
+        const Array3<double>& kx = r[Direction::orthogonalToY].ritMatrix;
+        const Array3<double>& ky = r[Direction::orthogonalToX].ritMatrix;
+        // The term (row, c) of the rotation blocks, with the operations of addRow.
+        const auto add = [&](int row, int c) {
+            const double x = kx(i, row, c);
+            const double y = ky(i, row, c);
+            const double ax = armX[static_cast<std::size_t>(c)];
+            const double ay = armY[static_cast<std::size_t>(c)];
+            const double axRow = armX[static_cast<std::size_t>(row)];
+            const double ayRow = armY[static_cast<std::size_t>(row)];
+            k(row, 2 * s + c) -= ay * x;
+            k(s + row, 2 * s + c) += ax * y;
+            k(2 * s + row, 2 * s + c) += ayRow * ay * x + axRow * ax * y;
+        };
+        for (const int storey : storeys) {
+            if (storey > n)
+                continue;
+            for (int row = 1; row <= n; ++row)
+                add(row, storey); // the column of the storey
+            for (int c = 1; c <= n; ++c) {
+                if (!moved[static_cast<std::size_t>(c)]) { // Kθθ of its row, once per term
+                    const double x = kx(i, storey, c);
+                    const double y = ky(i, storey, c);
+                    k(2 * s + storey, 2 * s + c) += armY[static_cast<std::size_t>(storey)] *
+                                                        armY[static_cast<std::size_t>(c)] * x +
+                                                    armX[static_cast<std::size_t>(storey)] *
+                                                        armX[static_cast<std::size_t>(c)] * y;
+                }
+            }
+        }
+    }
+    for (int row = 2 * s + 1; row <= 3 * s; ++row) {
+        for (int c = 1; c <= 2 * s; ++c)
+            k(row, c) = k(c, row);
+    }
+}
+
 } // namespace orvanta

@@ -19,11 +19,22 @@
 #include "model.h"
 #include "user_interaction.h"
 
+#include <vector>
+
 namespace orvanta {
 
 // Allocates globalStiffness and sums every ritto into it. A storey whose gyrationRadius is not
 // positive has no scaled rotation: it is reported, one message per storey (exclamation icon), and
 // its rotation row and column stay 0, and the result is false.
 bool assembleGlobalStiffness(const Model& model, AnalysisResults& results, Asker& asker);
+
+// Sums again, ritto by ritto in the order assembleGlobalStiffness sums them and with the same
+// operations, the terms that the lever arms of the given storeys enter: Kxθ and Kyθ in their
+// columns, Kθθ in their rows and columns, and the transposes; every other term is left as it
+// is. Each term summed again is the one a whole assembly makes, bit for bit. For a load edit
+// that moves the centres of mass of a few storeys: one storey of the largest building reads a
+// hundredth of the ritto matrices. Every storey given must have a positive radius of gyration.
+void reassembleStoreys(const Model& model, AnalysisResults& results,
+                       const std::vector<int>& storeys);
 
 } // namespace orvanta

@@ -144,7 +144,31 @@ void writeStorey(const Model& m, AnalysisResults& r, int i, int j, ZeroLengths& 
     writeHalfBeam(alongY, j, p.iy, +1, at(rowsX, 2 * height + j), zero.alongY);
 }
 
+// The highest storey with a column at the node; 0 when it has none.
+int rittoHeight(const Model& m, int node) {
+    const int slot = columnSlot(m.counts, node);
+    for (int j = m.counts.nStoreys; j >= 1; --j) {
+        if (isPresent(m, j, slot))
+            return j;
+    }
+    return 0;
+}
+
 } // namespace
+
+int rebuildRittoElements(const Model& m, AnalysisResults& r, int node) {
+    const int height = rittoHeight(m, node);
+    r.ritStoreys(node) = static_cast<std::int16_t>(height);
+    const int rows = 3 * m.counts.nStoreys;
+    for (const Direction d : bothDirections) {
+        double* table = r[d].ritElements.block(node).data();
+        clearRows(table + 3 * height * bar::values, rows - 3 * height);
+    }
+    ZeroLengths zero;
+    for (int j = 1; j <= height; ++j)
+        writeStorey(m, r, node, j, zero);
+    return zero.alongX + zero.alongY;
+}
 
 bool buildRitElements(const Model& m, AnalysisResults& r, Asker& asker) {
     const Counts& c = m.counts;

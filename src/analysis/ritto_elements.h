@@ -37,4 +37,9 @@ inline constexpr int values = 5;
 // and left out of the ritto; the result is then false.
 bool buildRitElements(const Model& model, AnalysisResults& results, Asker& asker);
 
+// Writes again the rows of the ritti of one node in both tables and its ritStoreys, exactly as
+// buildRitElements writes them, on tables already built for a model of the same sizes. Shows no
+// message: returns the number of half-beams of zero length left out (0 when all is well).
+int rebuildRittoElements(const Model& model, AnalysisResults& results, int node);
+
 } // namespace orvanta

@@ -123,7 +123,7 @@ void computeModes(const Model& m, const Array2<double>& k, SeismicResults& resul
 } // namespace
 
 SeismicResults computeSeismicResponse(const Model& m, const Array2<double>& k, double concreteClass,
-                                      Asker& asker) {
+                                      Asker& asker, SeismicParts parts) {
     SeismicResults results;
     results.concreteClass = concreteClass;
     results.crackedFactor = projectCrackedFactor(m);
@@ -151,12 +151,17 @@ SeismicResults computeSeismicResponse(const Model& m, const Array2<double>& k, d
             results.torsionallyFlexible || !row.radiusXPasses || !row.radiusYPasses;
     }
     results.storeyMass = storeyMasses(results.floorMasses);
+    if (parts == SeismicParts::regularityOnly) {
+        results.status = SeismicStatus::WithoutModes;
+        return results;
+    }
     computeModes(m, k, results, asker);
     return results;
 }
 
-SeismicResults computeSeismicResponse(const Model& m, const Array2<double>& k, Asker& asker) {
-    return computeSeismicResponse(m, k, projectConcreteClass(m), asker);
+SeismicResults computeSeismicResponse(const Model& m, const Array2<double>& k, Asker& asker,
+                                      SeismicParts parts) {
+    return computeSeismicResponse(m, k, projectConcreteClass(m), asker, parts);
 }
 
 } // namespace orvanta

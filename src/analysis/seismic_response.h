@@ -22,11 +22,20 @@
 
 namespace orvanta {
 
+// What to compute: the modes cost most of the time on a tall building (an eigenproblem of
+// 3·nStoreys freedoms), the regularity only a Cholesky factorisation.
+enum class SeismicParts {
+    regularityAndModes,
+    regularityOnly, // status WithoutModes, no problem stated, no modes
+};
+
 // concreteClass is Rck in N/mm²; E is its Ecm times the project's cracked factor.
 SeismicResults computeSeismicResponse(const Model& model, const Array2<double>& globalStiffness,
-                                      double concreteClass, Asker& asker);
+                                      double concreteClass, Asker& asker,
+                                      SeismicParts parts = SeismicParts::regularityAndModes);
 // The same with the project's own class (projectConcreteClass).
 SeismicResults computeSeismicResponse(const Model& model, const Array2<double>& globalStiffness,
-                                      Asker& asker);
+                                      Asker& asker,
+                                      SeismicParts parts = SeismicParts::regularityAndModes);
 
 } // namespace orvanta

@@ -21,6 +21,7 @@ AboutBox::AboutBox(Asker& asker, QWidget* parent) : QDialog(parent), asker_(aske
     setModal(true);
 
     auto* icon = new PictureBox("picIcon", logoPicture().extent(), this);
+    icon->setContextMenuPolicy(Qt::NoContextMenu);
     icon->setDrawing(logoPicture());
     nameControl(*icon, QStringLiteral("Logo di Orvanta"));
     icon->setFixedSize(72, 72);

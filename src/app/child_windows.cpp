@@ -5,6 +5,7 @@
 #include "family_window.h"
 #include "finite_results.h"
 #include "geometry_editor.h"
+#include "grid_changes_editor.h"
 #include "grid_editor.h"
 #include "loads_editor.h"
 #include "matrix_window.h"
@@ -51,6 +52,37 @@ bool inputPhasesOver(ChildHost& host) {
     return false;
 }
 
+// The editors of a building already entered open one at a time: a change of the grid renumbers
+// every node and slot that another editor has on show.
+void closeOtherEditors(ChildHost& host, const char* keep) {
+    for (const char* name : {childWindow::gridChanges, childWindow::geometry, childWindow::loads,
+                             childWindow::sections}) {
+        if (QLatin1String(name) != QLatin1String(keep))
+            host.closeChild(QString::fromLatin1(name));
+    }
+}
+
+// "Modifica Griglia", "Modifica Geometria", "Modifica Carichi" change a building whose input
+// phases are over. The geometry and loads editors also reopen during their own first phase, when
+// their window was closed before its hand-over.
+ChildPreparation editorOfCompleteBuilding(const char* window, const char* ownPhase,
+                                          const char* title) {
+    return [window, ownPhase, title](ChildHost& host) {
+        const bool reopening = ownPhase && host.session().currentPhase() == ownPhase &&
+                               !host.session().model().members.empty();
+        if (!host.session().model().hasCompleteArrays() && !reopening) {
+            host.asker().ask(Message{{"La struttura non è stata ancora definita completamente",
+                                      "Completare le fasi di input prima di procedere"},
+                                     title,
+                                     MessageIcon::Exclamation,
+                                     MessageButtons::Ok});
+            return false;
+        }
+        closeOtherEditors(host, window);
+        return true;
+    };
+}
+
 bool prepareCentres(ChildHost& host) {
     computeStiffnessCentres(host.session().model(), host.results());
     return resultsAreFinite(host);
@@ -69,27 +101,42 @@ std::vector<ChildWindowEntry> childWindowTable() {
          false,
          make<GridEditor>(),
          {}},
+        {childWindow::gridChanges,
+         phase::grid,
+         "Modifica della GRIGLIA",
+         {"mnuModificaGriglia", "Modifica Griglia", analysisEditing, withMenu},
+         true,
+         make<GridChangesEditor>(),
+         editorOfCompleteBuilding(childWindow::gridChanges, nullptr,
+                                  "Impossibile modificare la griglia")},
         {childWindow::geometry,
          phase::geometry,
          "Immissione della GEOMETRIA",
-         {},
-         false,
+         {"mnuModificaGeometria", "Modifica Geometria", analysisEditing, withMenu},
+         true,
          make<GeometryEditor>(),
-         {}},
+         editorOfCompleteBuilding(childWindow::geometry, phase::geometry,
+                                  "Impossibile modificare la geometria")},
         {childWindow::loads,
          phase::loads,
          "Immissione dei CARICHI",
-         {},
-         false,
+         {"mnuModificaCarichi", "Modifica Carichi", analysisEditing, withMenu},
+         true,
          make<LoadsEditor>(),
-         {}},
+         editorOfCompleteBuilding(childWindow::loads, phase::loads,
+                                  "Impossibile modificare i carichi")},
         {childWindow::sections,
          phase::sections,
          "Immissione delle SEZIONI",
          {"mnuModifica", "Modifica Sezioni", analysisEditing, withMenu},
          true,
          make<SectionsEditor>(),
-         inputPhasesOver},
+         [](ChildHost& host) {
+             if (!inputPhasesOver(host))
+                 return false;
+             closeOtherEditors(host, childWindow::sections);
+             return true;
+         }},
         {childWindow::familiesX,
          phase::familiesX,
          "Matrici Traslazionali dei Ritti Strutturali ortogonali ad X",

@@ -7,6 +7,7 @@
 #include "help_window.h"
 #include "model_check.h"
 #include "model_fingerprint.h"
+#include "number_selector.h"
 #include "progress_feedback.h"
 
 #include <QAction>
@@ -293,6 +294,7 @@ QWidget* MainWindow::openChild(const QString& name) {
         return nullptr;
     if (widget->objectName().isEmpty())
         widget->setObjectName(name);
+    settleSelectorsBeforeButtons(*widget);
     if (widget->windowTitle().isEmpty())
         widget->setWindowTitle(QString::fromUtf8(window->caption));
     // An input phase that no menu item reopens now (grid, geometry, loads, and the sections of a
@@ -364,6 +366,10 @@ void MainWindow::announceDocument(const QString& notice, const QString& openCapt
     openDocument_->setText(openCaption);
     documentLabel_->show();
     openDocument_->show();
+}
+
+void MainWindow::showStatus(const QString& text) {
+    statusBar()->showMessage(text, statusNoteMilliseconds);
 }
 
 void MainWindow::withdrawDocument() {

@@ -66,6 +66,7 @@ public:
                                                 const std::string& filter) override;
     void announceDocument(const QString& notice, const QString& openCaption,
                           const QString& path) override;
+    void showStatus(const QString& text) override;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

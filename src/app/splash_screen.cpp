@@ -28,6 +28,7 @@ SplashScreen::SplashScreen(QWidget* parent)
     frame->setCursor(Qt::PointingHandCursor);
 
     auto* logo = new PictureBox("picLogo", logoPicture().extent(), frame);
+    logo->setContextMenuPolicy(Qt::NoContextMenu);
     logo->setDrawing(logoPicture());
     nameControl(*logo, QStringLiteral("Logo di Orvanta"));
     logo->setFixedSize(120, 120);

@@ -33,6 +33,7 @@ StartupScreen::StartupScreen(QWidget* parent) : QWidget(parent) {
     setCursor(Qt::PointingHandCursor);
 
     auto* picture = new PictureBox("Image2", startupPicture().extent(), this);
+    picture->setContextMenuPolicy(Qt::NoContextMenu);
     picture->setDrawing(startupPicture());
     nameControl(*picture, QStringLiteral("Telaio di quattro piani deformato dalle forze di piano"));
     picture->setMinimumSize(432, 360);

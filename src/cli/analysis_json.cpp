@@ -1,6 +1,7 @@
 #include "analysis_json.h"
 
 #include "json_writer.h"
+#include "ntc_json.h"
 #include "seismic_json.h"
 
 namespace orvanta::cli {
@@ -26,7 +27,7 @@ void writeMessages(JsonWriter& json, const std::vector<Message>& messages) {
 
 std::string analysisJson(const Model& model, const AnalysisResults& results,
                          const CalculationReport& calculation, const std::vector<Message>& messages,
-                         const SeismicResults* seismic) {
+                         const SeismicResults* seismic, const LinearStaticResults* ntc) {
     JsonWriter json;
     json.beginObject();
     json.key("counts");
@@ -96,6 +97,10 @@ std::string analysisJson(const Model& model, const AnalysisResults& results,
     if (seismic) {
         json.key("seismic");
         writeSeismic(json, *seismic);
+    }
+    if (ntc) {
+        json.key("ntc2018");
+        writeNtc(json, *ntc);
     }
     json.key("messages");
     writeMessages(json, messages);

@@ -7,6 +7,7 @@
 
 #include "analysis_results.h"
 #include "calculation.h"
+#include "linear_static_analysis.h"
 #include "model.h"
 #include "seismic_results.h"
 #include "user_interaction.h"
@@ -16,9 +17,11 @@
 
 namespace orvanta::cli {
 
-// With `seismic` the document gets one more key, "seismic", before the messages.
+// With `seismic` the document gets one more key, "seismic", before the messages; with `ntc` the
+// key "ntc2018" after it (ntc_json.h).
 std::string analysisJson(const Model& model, const AnalysisResults& results,
                          const CalculationReport& calculation, const std::vector<Message>& messages,
-                         const SeismicResults* seismic = nullptr);
+                         const SeismicResults* seismic = nullptr,
+                         const LinearStaticResults* ntc = nullptr);
 
 } // namespace orvanta::cli

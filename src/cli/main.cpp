@@ -13,6 +13,11 @@
 //                                           N/mm² and the cracked-stiffness factor F (0.5 … 1.0)
 //                                           in place of the project's (C25/30 and 1.0 when it
 //                                           has none; --rck and --cracked imply --seismic)
+//                                [--ntc PARAMS.json]
+//                                           adds the static analysis of NTC 2018 ("ntc2018")
+//                                           with the site's parameters of the file (the keys
+//                                           in ntc_parameter_file.h); without the option, with
+//                                           the project's own parameters when it has them
 //   orvanta-cli report FILE.orv [--families-x N] [--families-y N] [--descrizione T]
 //                               [--ubicazione T] [--progettista T] [--committente T] [--data T]
 //                               [--rck R] [--cracked F] [--out OUT.pdf]
@@ -21,6 +26,15 @@
 //                                           file, with its name, unless --out names another);
 //                                           the texts fill the report's general data, the date
 //                                           is today's unless given, numbers are Italian
+//   orvanta-cli export FILE.orv [--dxf OUT.dxf] [--storey N] [--csv DIR] [--decimal-point]
+//                               [--families-x N] [--families-y N] [--rck R]
+//                                           open a project, analyse it as analyse does and
+//                                           export: --dxf the plan of storey N (every storey
+//                                           side by side without --storey) as DXF R12 in model
+//                                           millimetres; --csv every table of the result
+//                                           windows, one file DIR/<window>-<table>.csv each,
+//                                           Italian (semicolons, decimal comma) unless
+//                                           --decimal-point asks for commas and points
 //
 // Exit status: 0 done, 1 wrong usage, a failed save or a report that cannot be written, 2 a
 // project file that cannot be read (one line on standard error says why), 3 a model that fails
@@ -30,23 +44,31 @@
 // memory ran out after the project was read (one line).
 
 #include "analysis_json.h"
+#include "atomic_file.h"
 #include "batch_interaction.h"
 #include "calculation.h"
 #include "calculation_report.h"
 #include "deformed_shape.h"
 #include "families.h"
 #include "finite_results.h"
+#include "linear_static_analysis.h"
 #include "load_distribution.h"
 #include "model_check.h"
+#include "ntc_parameter_file.h"
 #include "number_text.h"
+#include "plan_dxf.h"
 #include "project_session.h"
+#include "result_tables.h"
 #include "seismic_response.h"
 #include "stiffness_centres.h"
 #include "vibration_modes.h"
 
+#include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <new>
 #include <optional>
 #include <string>
@@ -67,11 +89,14 @@ int usage() {
     std::cerr << "uso: orvanta-cli resave IN.orv OUT.orv\n"
                  "     orvanta-cli analyse FILE.orv [--families-x N] [--families-y N]\n"
                  "                         [--redistribute] [--seismic] [--rck R] [--cracked F]\n"
-                 "                         [--json OUT]\n"
+                 "                         [--json OUT] [--ntc PARAMS.json]\n"
                  "     orvanta-cli report FILE.orv [--families-x N] [--families-y N]\n"
                  "                        [--descrizione T] [--ubicazione T] [--progettista T]\n"
                  "                        [--committente T] [--data T] [--rck R] [--cracked F]\n"
-                 "                        [--out OUT.pdf]\n";
+                 "                        [--out OUT.pdf]\n"
+                 "     orvanta-cli export FILE.orv [--dxf OUT.dxf] [--storey N] [--csv DIR]\n"
+                 "                        [--decimal-point] [--families-x N] [--families-y N]\n"
+                 "                        [--rck R]\n";
     return exitUsage;
 }
 
@@ -216,6 +241,7 @@ struct AnalyseOptions {
     bool redistribute = false;
     bool seismic = false;
     ConcreteOptions concrete;
+    std::optional<std::string> ntcPath;
 };
 
 std::optional<AnalyseOptions> parseAnalyse(const std::vector<std::string>& arguments) {
@@ -235,6 +261,8 @@ std::optional<AnalyseOptions> parseAnalyse(const std::vector<std::string>& argum
             if (failed)
                 return std::nullopt;
             options.seismic = true;
+        } else if (a == "--ntc" && hasValue) {
+            options.ntcPath = arguments[++i];
         } else if (options.path.empty() && a.rfind("--", 0) != 0)
             options.path = a;
         else
@@ -316,17 +344,51 @@ int incompleteCalculation(const CalculationReport& calculation) {
     return exitIncomplete;
 }
 
+// The parameters of --ntc read from their file; on failure one line on standard error.
+std::optional<NtcRun> readNtcRun(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (!file.good() && !file.eof()) {
+        std::cerr << "orvanta-cli: impossibile leggere " << printable(path) << '\n';
+        return std::nullopt;
+    }
+    std::string error;
+    std::optional<NtcRun> run = readNtcParameterFile(text, error);
+    if (!run)
+        std::cerr << "orvanta-cli: " << printable(path) << ": " << error << '\n';
+    return run;
+}
+
+// The static analysis of the code, with the seismic masses and the modulus of the project.
+LinearStaticResults ntcAnalysis(const Model& model, const AnalysisResults& results,
+                                const SeismicResults& seismic, const NtcParameters& parameters) {
+    return linearStaticAnalysis(model, results, seismicMasses(model),
+                                projectStiffnessModulus(model), seismic, parameters);
+}
+
 int analyse(const std::vector<std::string>& arguments) {
-    const std::optional<AnalyseOptions> options = parseAnalyse(arguments);
+    std::optional<AnalyseOptions> options = parseAnalyse(arguments);
     if (!options)
         return usage();
+    std::optional<NtcRun> ntcRun;
+    if (options->ntcPath) {
+        ntcRun = readNtcRun(*options->ntcPath);
+        if (!ntcRun)
+            return exitUsage;
+    }
 
     BatchProject project;
     if (const int refused = project.openForCalculation(options->path))
         return refused;
     Model& model = project.model();
     RecordingAsker& asker = project.asker();
+    // The concrete class of the parameter file holds for the whole run, the seismic key too.
+    if (ntcRun && ntcRun->concreteClass)
+        options->concrete.concreteClass = *ntcRun->concreteClass;
     options->concrete.applyTo(model);
+    const std::optional<NtcParameters> ntcParameters =
+        ntcRun ? std::optional<NtcParameters>(ntcRun->parameters)
+               : readNtcParameters(model.settings);
 
     // A distribution that stops on a missing beam or column keeps the stored loads, and the
     // analysis goes on with them.
@@ -338,11 +400,15 @@ int analyse(const std::vector<std::string>& arguments) {
     computeStiffnessCentres(model, results);
     computeDeformedShape(model, results, asker);
     std::optional<SeismicResults> seismic;
-    if (options->seismic)
+    if (options->seismic || ntcParameters)
         seismic = computeSeismicResponse(model, results.globalStiffness, asker);
+    std::optional<LinearStaticResults> ntc;
+    if (ntcParameters)
+        ntc = ntcAnalysis(model, results, *seismic, *ntcParameters);
 
     const std::string json =
-        analysisJson(model, results, calculation, asker.messages(), seismic ? &*seismic : nullptr);
+        analysisJson(model, results, calculation, asker.messages(),
+                     options->seismic ? &*seismic : nullptr, ntc ? &*ntc : nullptr);
     if (options->jsonPath.empty()) {
         std::cout << json;
     } else {
@@ -399,6 +465,121 @@ int report(const std::vector<std::string>& arguments) {
     return 0;
 }
 
+struct ExportOptions {
+    std::string path;
+    std::string dxfPath;
+    std::optional<int> storey; // every storey side by side when not given
+    std::string csvFolder;
+    std::string decimalSign = ",";
+    FamilyOptions families;
+    double concreteClass = defaultConcreteClass;
+};
+
+// A storey number as typed: a whole number of the 16-bit range; its range in the model is
+// checked when the plan is written.
+std::optional<int> readStorey(const std::string& text) {
+    const std::optional<double> value = number_text::parse(text);
+    if (!value || *value != std::floor(*value) || *value < 1 || *value > 32767) {
+        std::cerr << "orvanta-cli: il piano deve essere un numero intero da 1 in su: " << text
+                  << '\n';
+        return std::nullopt;
+    }
+    return static_cast<int>(*value);
+}
+
+std::optional<ExportOptions> parseExport(const std::vector<std::string>& arguments) {
+    ExportOptions options;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& a = arguments[i];
+        const bool hasValue = i + 1 < arguments.size();
+        if (a == "--dxf" && hasValue)
+            options.dxfPath = arguments[++i];
+        else if (a == "--csv" && hasValue)
+            options.csvFolder = arguments[++i];
+        else if (a == "--storey" && hasValue) {
+            options.storey = readStorey(arguments[++i]);
+            if (!options.storey)
+                return std::nullopt;
+        } else if (a == "--decimal-point")
+            options.decimalSign = ".";
+        else if (options.families.take(arguments, i))
+            continue;
+        else if (a == "--rck" && hasValue) {
+            const std::optional<double> rck = concreteClassOption(arguments[++i]);
+            if (!rck)
+                return std::nullopt;
+            options.concreteClass = *rck;
+        } else if (options.path.empty() && a.rfind("--", 0) != 0)
+            options.path = a;
+        else
+            return std::nullopt;
+    }
+    if (options.path.empty() || (options.dxfPath.empty() && options.csvFolder.empty()))
+        return std::nullopt;
+    return options;
+}
+
+// Every table of the result windows as DIR/<name>.csv; false, the reason printed, on a failure.
+bool writeCsvTables(const std::vector<TextTable>& tables, const ExportOptions& options) {
+    std::error_code error;
+    std::filesystem::create_directories(options.csvFolder, error);
+    for (const TextTable& table : tables) {
+        const std::string file =
+            (std::filesystem::path(options.csvFolder) / (table.name + ".csv")).string();
+        const std::string reason = writeFileAtomically(file, csvText(table, options.decimalSign));
+        if (!reason.empty()) {
+            std::cerr << "orvanta-cli: impossibile scrivere " << printable(file) << ": " << reason
+                      << '\n';
+            return false;
+        }
+        std::cout << file << '\n';
+    }
+    return true;
+}
+
+int exportResults(const std::vector<std::string>& arguments) {
+    const std::optional<ExportOptions> options = parseExport(arguments);
+    if (!options)
+        return usage();
+
+    BatchProject project;
+    if (const int refused = project.openForCalculation(options->path))
+        return refused;
+    const Model& model = project.model();
+    RecordingAsker& asker = project.asker();
+    AnalysisResults results;
+    const CalculationReport calculation = runCalculation(model, results, asker);
+    assignRequestedFamilies(model, results, options->families, asker);
+    if (const std::optional<Message> invalid = nonFiniteResultMessage(results)) {
+        std::cerr << "orvanta-cli: " << oneLine(*invalid) << '\n';
+        return exitIncomplete;
+    }
+    computeStiffnessCentres(model, results);
+
+    if (!options->dxfPath.empty()) {
+        const PlanExport request{options->storey ? PlanStoreys::one : PlanStoreys::sideBySide,
+                                 options->storey.value_or(1)};
+        const std::size_t told = asker.messages().size();
+        const std::vector<std::string> written = exportPlanDxf(
+            model, &results, request, options->dxfPath, project.session().projectName(), asker);
+        if (written.empty()) {
+            if (asker.messages().size() > told)
+                std::cerr << "orvanta-cli: " << oneLine(asker.messages().back()) << '\n';
+            return exitUsage;
+        }
+        std::cout << written.front() << '\n';
+    }
+    if (!options->csvFolder.empty()) {
+        const SeismicResults seismic =
+            computeSeismicResponse(model, results.globalStiffness, options->concreteClass, asker);
+        if (!writeCsvTables(analysisTables(model, results, &seismic, NumberFormat{}), *options))
+            return exitUsage;
+    }
+    if (!calculation.complete())
+        return incompleteCalculation(calculation);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -410,9 +591,12 @@ int main(int argc, char** argv) {
             return analyse({arguments.begin() + 1, arguments.end()});
         if (!arguments.empty() && arguments[0] == "report")
             return report({arguments.begin() + 1, arguments.end()});
+        if (!arguments.empty() && arguments[0] == "export")
+            return exportResults({arguments.begin() + 1, arguments.end()});
     } catch (const std::bad_alloc&) {
         const char* task = arguments[0] == "resave"   ? "salvare il progetto"
                            : arguments[0] == "report" ? "la relazione di calcolo"
+                           : arguments[0] == "export" ? "l'esportazione"
                                                       : "l'analisi";
         std::cerr << "orvanta-cli: " << oneLine(outOfMemoryMessage(task)) << '\n';
         return exitOutOfMemory;

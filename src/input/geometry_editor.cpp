@@ -1,6 +1,7 @@
 #include "geometry_editor.h"
 
 #include "accessible_names.h"
+#include "building_edits.h"
 #include "confirmations.h"
 #include "drawing_geometry.h"
 #include "element_plan.h"
@@ -9,6 +10,7 @@
 #include "numbering.h"
 #include "picture_box.h"
 #include "plan_view.h"
+#include "storey_copy.h"
 #include "storey_selector.h"
 
 #include <QButtonGroup>
@@ -25,7 +27,8 @@
 namespace orvanta {
 
 GeometryEditor::GeometryEditor(ChildHost& host, QWidget* parent)
-    : QWidget(parent), host_(host), model_(host.session().model()) {
+    : QWidget(parent), host_(host), model_(host.session().model()),
+      existing_(host.session().model().hasCompleteArrays()) {
     setObjectName(QString::fromLatin1(childWindow::geometry));
 
     plan_ = new PictureBox(QStringLiteral("pctPianta"), Drawing::defaultExtent, this);
@@ -41,6 +44,7 @@ GeometryEditor::GeometryEditor(ChildHost& host, QWidget* parent)
     left->setContentsMargins(0, 0, 0, 0);
     left->addWidget(buildStructureFrame());
     left->addWidget(buildStoreyRow());
+    left->addWidget(buildCopyFrame());
     left->addWidget(buildGeneralFrame());
     left->addStretch(1);
 
@@ -164,6 +168,90 @@ QWidget* GeometryEditor::buildStructureFrame() {
     layout->addWidget(addBeamButton, r, 0);
     layout->addWidget(removeBeamButton, r++, 1);
     layout->addWidget(allBeamsButton, r++, 0, 1, 3);
+    addExistingBuildingRows(*layout, layout->indexOf(columnElevations_));
+    return frame;
+}
+
+// Beside "Numero di Elevazioni" the storey the column starts from (1 while a new building is
+// entered, as the column then rises from the base); under the placing buttons of a building
+// already entered, the sections of new columns and beams: the nearest one's by default.
+void GeometryEditor::addExistingBuildingRows(QGridLayout& layout, int columnItem) {
+    const int storeys = model_.counts.nStoreys;
+    int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+    layout.getItemPosition(columnItem, &row, &column, &rowSpan, &columnSpan);
+    auto* from = new QWidget(this);
+    QLabel* fromLabel = makeLabel("lblDalPianoPil", QStringLiteral("Dal Piano"), from);
+    columnFrom_ = new QComboBox(from);
+    columnFrom_->setObjectName(QStringLiteral("cmbDalPianoPil"));
+    fillStoreyList(*columnFrom_, storeys);
+    nameAfterLabel(*fromLabel, *columnFrom_);
+    auto* fromLayout = new QHBoxLayout(from);
+    fromLayout->setContentsMargins(0, 0, 0, 0);
+    fromLayout->addWidget(fromLabel);
+    fromLayout->addWidget(columnFrom_);
+    layout.addWidget(from, row, 2, Qt::AlignLeft);
+    from->setVisible(existing_);
+
+    const int lastRow = layout.rowCount();
+    QLabel* columnLabel =
+        makeLabel("lblSezionePil", QStringLiteral("Sezione dei nuovi pilastri"), this);
+    columnSection_ = new QComboBox(this);
+    columnSection_->setObjectName(QStringLiteral("cmbSezionePil"));
+    nameAfterLabel(*columnLabel, *columnSection_);
+    QLabel* beamLabel =
+        makeLabel("lblSezioneTra", QStringLiteral("Sezione delle nuove travi"), this);
+    beamSection_ = new QComboBox(this);
+    beamSection_->setObjectName(QStringLiteral("cmbSezioneTra"));
+    nameAfterLabel(*beamLabel, *beamSection_);
+    columnSections_ = columnSectionsInUse(model_);
+    beamSections_ = beamSectionsInUse(model_);
+    columnSection_->addItem(QStringLiteral("Come il pilastro più vicino"));
+    for (const ColumnSection& section : columnSections_)
+        columnSection_->addItem(QString::fromStdString(describeSection(section)));
+    beamSection_->addItem(QStringLiteral("Come la trave più vicina"));
+    for (const BeamSection& section : beamSections_)
+        beamSection_->addItem(QString::fromStdString(describeSection(section)));
+    layout.addWidget(columnLabel, lastRow, 0);
+    layout.addWidget(columnSection_, lastRow, 1, 1, 2);
+    layout.addWidget(beamLabel, lastRow + 1, 0);
+    layout.addWidget(beamSection_, lastRow + 1, 1, 1, 2);
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{columnLabel, columnSection_, beamLabel, beamSection_})
+        w->setVisible(existing_);
+}
+
+QWidget* GeometryEditor::buildCopyFrame() {
+    QGroupBox* frame = makeFrame("fraCopiaPiano", QStringLiteral(" COPIA PIANO "), this);
+    const int storeys = model_.counts.nStoreys;
+    QLabel* fromLabel = makeLabel("lblPianoOrigine", QStringLiteral("Piano da copiare"), frame);
+    QLabel* firstLabel = makeLabel("lblPrimoPiano", QStringLiteral("Nei piani dal"), frame);
+    QLabel* lastLabel = makeLabel("lblUltimoPiano", QStringLiteral("al"), frame);
+    copyFrom_ = new QComboBox(frame);
+    copyFrom_->setObjectName(QStringLiteral("cmbPianoOrigine"));
+    copyFirst_ = new QComboBox(frame);
+    copyFirst_->setObjectName(QStringLiteral("cmbPrimoPiano"));
+    copyLast_ = new QComboBox(frame);
+    copyLast_->setObjectName(QStringLiteral("cmbUltimoPiano"));
+    for (QComboBox* list : {copyFrom_, copyFirst_, copyLast_})
+        fillStoreyList(*list, storeys);
+    copyFirst_->setCurrentIndex(std::min(1, storeys - 1));
+    copyLast_->setCurrentIndex(storeys - 1);
+    nameAfterLabel(*fromLabel, *copyFrom_);
+    nameAfterLabel(*firstLabel, *copyFirst_);
+    nameControl(*copyLast_, QStringLiteral("Nei piani fino al"));
+    lastLabel->setBuddy(copyLast_);
+    QPushButton* copy = makeButton("cmdCopiaPiano", QStringLiteral("Copia piano..."), frame);
+    copy->setToolTip(QStringLiteral(
+        "Copia pilastri, travi, sezioni e solai del piano scelto nei piani indicati"));
+    connect(copy, &QPushButton::clicked, this, &GeometryEditor::copyStoreys);
+    auto* layout = new QGridLayout(frame);
+    layout->addWidget(fromLabel, 0, 0);
+    layout->addWidget(copyFrom_, 0, 1);
+    layout->addWidget(firstLabel, 1, 0);
+    layout->addWidget(copyFirst_, 1, 1);
+    layout->addWidget(lastLabel, 1, 2);
+    layout->addWidget(copyLast_, 1, 3);
+    layout->addWidget(copy, 2, 0, 1, 4);
     return frame;
 }
 
@@ -193,6 +281,12 @@ QWidget* GeometryEditor::buildGeneralFrame() {
     auto* layout = new QVBoxLayout(frame);
     layout->addWidget(deleteAllButton);
     layout->addWidget(handOverButton);
+    QPushButton* finish = makeButton("cmdFineModifiche", QStringLiteral("FINE MODIFICHE"), frame);
+    finish->setToolTip(QStringLiteral("Distribuisce di nuovo i carichi e chiude la finestra"));
+    connect(finish, &QPushButton::clicked, this, &GeometryEditor::finishChanges);
+    layout->addWidget(finish);
+    handOverButton->setVisible(!existing_);
+    finish->setVisible(existing_);
     return frame;
 }
 
@@ -218,23 +312,78 @@ void GeometryEditor::showBeamEnd() {
         QString::number(beamEnd(model_.counts, beamDirection(), beamStart_->value())));
 }
 
+std::pair<int, int> GeometryEditor::columnStoreys() const {
+    const int first = chosenStorey(*columnFrom_);
+    return {first,
+            std::min<int>(model_.counts.nStoreys, first + chosenStorey(*columnElevations_) - 1)};
+}
+
+ColumnSection GeometryEditor::newColumnSection(int storey, int node) const {
+    const int chosen = columnSection_->currentIndex();
+    if (chosen > 0)
+        return columnSections_[static_cast<std::size_t>(chosen - 1)];
+    return nearestColumnSection(model_, storey, node).value_or(defaultColumnSection);
+}
+
+BeamSection GeometryEditor::newBeamSection(int storey, BeamDirection direction, int start) const {
+    const int chosen = beamSection_->currentIndex();
+    if (chosen > 0)
+        return beamSections_[static_cast<std::size_t>(chosen - 1)];
+    return nearestBeamSection(model_, storey, direction, start).value_or(defaultBeamSection);
+}
+
+void GeometryEditor::placeColumnWithSection(int node, int first, int last) {
+    const int slot = numbering::columnSlot(model_.counts, node);
+    for (int k = first; k <= last; ++k) {
+        if (!isPresent(model_, k, slot))
+            placeColumn(model_, k, slot, newColumnSection(k, node));
+    }
+}
+
+void GeometryEditor::placeBeamWithSection(BeamDirection direction, int start, int storey) {
+    const int slot = beamSlot(model_.counts, direction, start);
+    if (!isPresent(model_, storey, slot))
+        placeBeam(model_, storey, slot, newBeamSection(storey, direction, start));
+}
+
 void GeometryEditor::addColumn() {
-    setColumnThrough(model_, columnNode_->value(), chosenStorey(*columnElevations_), true);
+    if (existing_) {
+        const auto [first, last] = columnStoreys();
+        placeColumnWithSection(columnNode_->value(), first, last);
+    } else {
+        setColumnThrough(model_, columnNode_->value(), chosenStorey(*columnElevations_), true);
+    }
     edited();
 }
 
 void GeometryEditor::removeColumn() {
-    setColumnThrough(model_, columnNode_->value(), chosenStorey(*columnElevations_), false);
+    if (existing_) {
+        const auto [first, last] = columnStoreys();
+        const int slot = numbering::columnSlot(model_.counts, columnNode_->value());
+        for (int k = first; k <= last; ++k)
+            setPresent(model_, k, slot, false);
+    } else {
+        setColumnThrough(model_, columnNode_->value(), chosenStorey(*columnElevations_), false);
+    }
     edited();
 }
 
 void GeometryEditor::placeAllColumns() {
-    placeColumnsOnGrid(model_, chosenStorey(*columnElevations_));
+    if (existing_) {
+        const auto [first, last] = columnStoreys();
+        for (int node = 1; node <= model_.counts.nX * model_.counts.nY; ++node)
+            placeColumnWithSection(node, first, last);
+    } else {
+        placeColumnsOnGrid(model_, chosenStorey(*columnElevations_));
+    }
     edited();
 }
 
 void GeometryEditor::addBeam() {
-    setBeam(model_, beamDirection(), beamStart_->value(), chosenStorey(*beamStorey_), true);
+    if (existing_)
+        placeBeamWithSection(beamDirection(), beamStart_->value(), chosenStorey(*beamStorey_));
+    else
+        setBeam(model_, beamDirection(), beamStart_->value(), chosenStorey(*beamStorey_), true);
     edited();
 }
 
@@ -244,8 +393,57 @@ void GeometryEditor::removeBeam() {
 }
 
 void GeometryEditor::placeAllBeams() {
-    placeEveryBeam(model_, chosenStorey(*beamStorey_));
+    const int storey = chosenStorey(*beamStorey_);
+    if (!existing_) {
+        placeEveryBeam(model_, storey);
+        edited();
+        return;
+    }
+    const Counts c = model_.counts;
+    for (const BeamDirection direction : {BeamDirection::alongX, BeamDirection::alongY}) {
+        for (int start = 1; start <= lastBeamStart(c, direction); ++start) {
+            if (canStartBeam(c, direction, start))
+                placeBeamWithSection(direction, start, storey);
+        }
+    }
     edited();
+}
+
+void GeometryEditor::copyStoreys() {
+    const int from = chosenStorey(*copyFrom_);
+    const int first = chosenStorey(*copyFirst_);
+    const int last = chosenStorey(*copyLast_);
+    StructuralEdit edit = copyStorey(model_, from, first, last);
+    Asker& asker = host_.asker();
+    if (edit.refusal) {
+        asker.ask(*edit.refusal);
+        return;
+    }
+    const std::string range =
+        first == last ? "nel piano " + std::to_string(first)
+                      : "nei piani da " + std::to_string(first) + " a " + std::to_string(last);
+    std::vector<std::string> lines{"Pilastri, travi, sezioni e solai del piano " +
+                                   std::to_string(from) + " saranno copiati " + range + "."};
+    if (!edit.removed.empty())
+        lines.push_back("Sostituiranno " + describeCount(edit.removed) + " già presenti.");
+    lines.emplace_back("Continuare?");
+    if (!asker.confirm(std::move(lines), "Avviso", MessageIcon::Exclamation))
+        return;
+    commitBuilding(host_, std::move(edit.model), this);
+    loadsStale_ = true;
+    redrawPlan();
+}
+
+// Leaving the geometry of a building already entered: its loads are distributed again when the
+// elements changed; what stops that is said, and the window stays open.
+void GeometryEditor::finishChanges() {
+    if (!confirmStoreysWithoutColumns())
+        return;
+    if (loadsStale_ &&
+        !redistributeQuietly(host_, QStringLiteral("dopo la modifica della geometria"), this))
+        return;
+    loadsStale_ = false;
+    host_.closeChild(QString::fromLatin1(childWindow::geometry));
 }
 
 void GeometryEditor::deleteAll() {
@@ -286,6 +484,7 @@ void GeometryEditor::handOver() {
 // --- Display -------------------------------------------------------------------------------
 
 void GeometryEditor::edited() {
+    loadsStale_ = true;
     host_.projectChanged(ProjectChange::modelEdited, this);
     redrawPlan();
 }

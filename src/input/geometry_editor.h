@@ -13,10 +13,13 @@
 #include "child_host.h"
 #include "drawing.h"
 #include "member_placement.h"
+#include "new_member_sections.h"
 
 #include <QWidget>
+#include <vector>
 
 class QComboBox;
+class QGridLayout;
 class QLineEdit;
 class QRadioButton;
 
@@ -35,6 +38,10 @@ private:
     QWidget* buildStructureFrame();
     QWidget* buildGeneralFrame();
     QWidget* buildStoreyRow();
+    QWidget* buildCopyFrame();
+    // The boxes of a building already entered: the storey a column starts from and the sections
+    // that new columns and beams take.
+    void addExistingBuildingRows(QGridLayout& layout, int columnItem);
 
     void addColumn();
     void removeColumn();
@@ -47,6 +54,18 @@ private:
     void deleteAll();
     void handOver();
     bool confirmStoreysWithoutColumns();
+    void copyStoreys();
+    void finishChanges();
+
+    // The storeys a column is placed in or removed from: "Dal Piano" onwards through the number
+    // of elevations, up to the top storey.
+    std::pair<int, int> columnStoreys() const;
+    // Places the column (or the beam) where it is missing, with the chosen section; present
+    // ones keep theirs.
+    void placeColumnWithSection(int node, int first, int last);
+    void placeBeamWithSection(BeamDirection direction, int start, int storey);
+    ColumnSection newColumnSection(int storey, int node) const;
+    BeamSection newBeamSection(int storey, BeamDirection direction, int start) const;
 
     BeamDirection beamDirection() const;
     void edited();
@@ -54,6 +73,12 @@ private:
 
     ChildHost& host_;
     Model& model_;
+    // The building was complete when the window opened ("Modifica Geometria"): new elements take
+    // a section, and the window ends with "FINE MODIFICHE", which distributes the loads again.
+    bool existing_ = false;
+    bool loadsStale_ = false;
+    std::vector<ColumnSection> columnSections_;
+    std::vector<BeamSection> beamSections_;
 
     NumberSelector* columnNode_ = nullptr;
     QComboBox* columnElevations_ = nullptr;
@@ -64,6 +89,12 @@ private:
     QComboBox* beamStorey_ = nullptr;
     NumberSelector* shownStorey_ = nullptr;
     PictureBox* plan_ = nullptr;
+    QComboBox* columnFrom_ = nullptr;
+    QComboBox* columnSection_ = nullptr;
+    QComboBox* beamSection_ = nullptr;
+    QComboBox* copyFrom_ = nullptr;
+    QComboBox* copyFirst_ = nullptr;
+    QComboBox* copyLast_ = nullptr;
 };
 
 } // namespace orvanta

@@ -43,10 +43,16 @@ std::string bays(int count) {
 
 } // namespace
 
-LoadsEditor::LoadsEditor(ChildHost& host, QWidget* parent) : QWidget(parent), host_(host) {
+LoadsEditor::LoadsEditor(ChildHost& host, QWidget* parent)
+    : QWidget(parent), host_(host), existing_(host.session().model().hasCompleteArrays()) {
     setObjectName(QString::fromLatin1(childWindow::loads));
     buildControls();
-    startAfresh();
+    // Slabs already entered (a building opened again, or this phase's window reopened) stay.
+    const Model& m = model();
+    if (m.slabs.hasBounds(1, m.counts.nStoreys, 1, m.sizes().bays, 1, slab::values))
+        showFirstBay();
+    else
+        startAfresh();
 }
 
 void LoadsEditor::buildControls() {
@@ -133,6 +139,12 @@ void LoadsEditor::buildControls() {
     generalLayout->addWidget(storey_, 0, 1);
     generalLayout->addWidget(deleteAll, 1, 0, 1, 2);
     generalLayout->addWidget(handOver, 2, 0, 1, 2);
+    QPushButton* finish = makeButton("cmdFineModifiche", QStringLiteral("FINE MODIFICHE"), general);
+    finish->setToolTip(QStringLiteral("Distribuisce di nuovo i carichi e chiude la finestra"));
+    generalLayout->addWidget(finish, 3, 0, 1, 2);
+    handOver->setVisible(!existing_);
+    finish->setVisible(existing_);
+    connect(finish, &QPushButton::clicked, this, &LoadsEditor::finishChanges);
 
     plan_ = new PictureBox("pctPianta", Drawing::defaultExtent, this);
     nameControl(*plan_, QStringLiteral("Pianta del piano con i solai"));
@@ -158,9 +170,12 @@ void LoadsEditor::buildControls() {
 // The state of a window just loaded: every slab cleared, the first bay of the first storey.
 void LoadsEditor::startAfresh() {
     Model& m = model();
-    const Counts& c = m.counts;
-    m.slabs = Array3<double>(1, c.nStoreys, 1, m.sizes().bays, 1, slab::values);
+    m.slabs = Array3<double>(1, m.counts.nStoreys, 1, m.sizes().bays, 1, slab::values);
+    showFirstBay();
+}
 
+void LoadsEditor::showFirstBay() {
+    const Counts& c = model().counts;
     storey_->setRange(1, c.nStoreys);
     storey_->setValue(1);
     node_->setOccupied([counts = c](int n) { return startsBay(counts, n); });
@@ -331,6 +346,14 @@ void LoadsEditor::handOver() {
     host_.projectChanged(ProjectChange::modelEdited, this);
     host_.closeChild(QString::fromLatin1(childWindow::loads));
     host_.openChild(QString::fromLatin1(childWindow::sections));
+}
+
+void LoadsEditor::finishChanges() {
+    if (!distributeLoads(model(), host_.asker()))
+        return;
+    host_.projectChanged(ProjectChange::modelEdited, this);
+    host_.showStatus(QStringLiteral("Carichi distribuiti di nuovo."));
+    host_.closeChild(QString::fromLatin1(childWindow::loads));
 }
 
 } // namespace orvanta

@@ -40,6 +40,10 @@ public:
 private:
     void buildControls();
     void startAfresh();
+    void showFirstBay();
+    // Leaving the loads of a building already entered: the loads are distributed again with the
+    // usual questions and the window closes.
+    void finishChanges();
     Model& model() { return host_.session().model(); }
     int storey() const;
     int node() const;
@@ -58,6 +62,9 @@ private:
     std::optional<TypedSlab> typedSlab();
 
     ChildHost& host_;
+    // The building was complete when the window opened ("Modifica Carichi"): its slabs are kept
+    // and the window ends with "FINE MODIFICHE" instead of the hand-over.
+    bool existing_ = false;
     NumberSelector* node_ = nullptr;
     NumberSelector* storey_ = nullptr;
     QLineEdit* corner2_ = nullptr;

@@ -313,6 +313,34 @@ ModelCheck checkModel(const Model& m, std::size_t kept) {
     return out.take();
 }
 
+std::optional<ModelProblem> memberProblemAt(const Model& m, int storey, int slot) {
+    const Counts& c = m.counts;
+    const int grid = c.nX * c.nY;
+    const int beamsX = grid + (c.nX - 1) * c.nY;
+    const int beamsY = beamsX + c.nX * (c.nY - 1);
+    if (storey < 1 || storey > c.nStoreys || slot < 1 || slot > beamsY + c.nExtra)
+        return std::nullopt;
+    ModelProblem where{storey, ProblemPlace::column, slot, 0, {}};
+    if (slot > beamsY) {
+        where.index = numbering::extraNode(c, slot - beamsY);
+    } else if (slot > beamsX) {
+        where.place = ProblemPlace::beamY;
+        where.index = slot - (2 * grid - c.nY);
+        where.otherIndex = where.index + c.nX;
+    } else if (slot > grid) {
+        const int k = slot - grid - 1;
+        where.place = ProblemPlace::beamX;
+        where.index = numbering::gridNode(c, k % (c.nX - 1) + 1, k / (c.nX - 1) + 1);
+        where.otherIndex = where.index + 1;
+    }
+    std::optional<std::string> problem =
+        memberProblem(m, storey, slot, where.place == ProblemPlace::column);
+    if (!problem)
+        return std::nullopt;
+    where.reason = std::move(*problem);
+    return where;
+}
+
 std::string describeProblem(const ModelProblem& p) {
     const std::string index = std::to_string(p.index);
     const std::string other = std::to_string(p.otherIndex);

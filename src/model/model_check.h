@@ -69,6 +69,11 @@ std::optional<std::string> columnSectionProblem(const ColumnSection& section);
 std::optional<std::string> beamSectionProblem(const BeamSection& section);
 std::optional<std::string> slabProblem(const Slab& slab);
 
+// What is wrong with the element of one slot of one storey (its flag, its shape code and, when
+// present, its section), placed as checkModel places it; nothing when it passes or when the
+// storey or slot lies outside the model.
+std::optional<ModelProblem> memberProblemAt(const Model& model, int storey, int slot);
+
 // "piano 2, pilastro al nodo 5: base non positiva (0 mm)".
 std::string describeProblem(const ModelProblem& problem);
 

@@ -1,5 +1,6 @@
 #include "project_file.h"
 
+#include "atomic_file.h"
 #include "number_text.h"
 #include "project_settings.h"
 
@@ -322,29 +323,6 @@ std::string checkWritable(const Model& m) {
         !std::isfinite(m.drawMax(2)))
         return "il progetto contiene un valore non numerico";
     return {};
-}
-
-std::string systemReason(int error) {
-    switch (error) {
-    case ENOENT:
-        return "il file o la cartella non esiste";
-    case EACCES:
-    case EPERM:
-        return "permesso negato";
-    case ENOSPC:
-    case EDQUOT:
-        return "spazio su disco esaurito";
-    case EROFS:
-        return "il disco è di sola lettura";
-    case EISDIR:
-        return "il nome indica una cartella";
-    case ENOTDIR:
-        return "il percorso non è valido";
-    case ENAMETOOLONG:
-        return "il nome del file è troppo lungo";
-    default:
-        return std::string("errore di sistema (") + std::strerror(error) + ")";
-    }
 }
 
 // A temporary file beside the target, created exclusively under a fresh name: ".casa.orv.

@@ -32,6 +32,23 @@ inline constexpr const char* crackedFactor = "calcestruzzo.fessurazione"; // 0.5
 inline constexpr const char* unitWeight = "calcestruzzo.peso";            // γ, kN/m³
 // A beam's line load (infills, cladding) in kN/m: this prefix, then "storey.slot".
 inline constexpr const char* beamLineLoadPrefix = "carico_trave.";
+// The seismic action of the site and the building (ntc_parameters.h). The three limit states'
+// ag, F0 and Tc* sit under "sisma.slo.", "sisma.sld." and "sisma.slv."; the keys below end the
+// name. A project without "sisma.slv.ag" has no seismic parameters.
+inline constexpr const char* seismicPrefix = "sisma.";
+inline constexpr const char* seismicAg = "ag";                       // g
+inline constexpr const char* seismicF0 = "f0";                       // amplification
+inline constexpr const char* seismicTcStar = "tc";                   // Tc*, s
+inline constexpr const char* seismicSoil = "sisma.suolo";            // "A" … "E"
+inline constexpr const char* seismicTopography = "sisma.topografia"; // "T1" … "T4"
+inline constexpr const char* seismicUseClass = "sisma.classe_uso";   // 1 … 4
+inline constexpr const char* seismicDuctility = "sisma.duttilita";   // "A" or "B"
+inline constexpr const char* seismicStructure = "sisma.tipologia";   // "telaio", "pareti", "mista"
+inline constexpr const char* seismicAlphaU = "sisma.alfa_u";         // αu/α1 typed by the user
+inline constexpr const char* seismicRegularInElevation = "sisma.regolare_altezza"; // 1 or 0
+inline constexpr const char* seismicInfill = "sisma.tamponature"; // "fragili", "duttili", "nessuna"
+inline constexpr const char* seismicDamping = "sisma.smorzamento"; // ξ, per cent
+inline constexpr const char* seismicBehaviourFactor = "sisma.q";   // q typed by the user
 } // namespace settingKey
 
 class ProjectSettings {

@@ -1,9 +1,12 @@
 #include "centres_window.h"
 
 #include "accessible_names.h"
+#include "display_locale.h"
 #include "number_selector.h"
 #include "picture_box.h"
+#include "result_tables.h"
 #include "stiffness_centres.h"
+#include "text_table_model.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -11,8 +14,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <tuple>
 
 namespace orvanta {
 
@@ -67,7 +72,8 @@ CentresWindow::CentresWindow(ChildHost& host, QWidget* parent)
                                  rangeMessages::centresStorey(), host.asker(), this)),
       family_(new NumberSelector(QStringLiteral("txtFamiglia"), QStringLiteral("hsbFamiglia"),
                                  rangeMessages::family(), host.asker(), this)),
-      plan_(new PictureBox(QStringLiteral("pctPianta"), Drawing::defaultExtent, this)) {
+      plan_(new PictureBox(QStringLiteral("pctPianta"), Drawing::defaultExtent, this)),
+      massCentres_(new TextTableModel(this)), stiffnessCentres_(new TextTableModel(this)) {
     setObjectName(QString::fromLatin1(childWindow::centres));
 
     direction_->setObjectName(QStringLiteral("cmbDirezioneRitti"));
@@ -103,8 +109,23 @@ CentresWindow::CentresWindow(ChildHost& host, QWidget* parent)
     column->addStretch(1);
     QPushButton* back = addButton(*column, "cmdIndietro", QStringLiteral("INDIETRO"), controls);
 
+    constexpr int tableHeight = 130;
+    auto* tables = new QHBoxLayout;
+    for (auto [model, name, caption, stretch] :
+         {std::tuple{massCentres_, "mfgBaricentri", "Centri di massa dei piani", 2},
+          std::tuple{stiffnessCentres_, "mfgCentriRigidezza",
+                     "Centri parziali di rigidezza delle famiglie", 3}}) {
+        QTableView* table = makeTextTable(QLatin1String(name), QString::fromUtf8(caption), model,
+                                          this);
+        table->setFixedHeight(tableHeight);
+        tables->addWidget(table, stretch);
+    }
+    auto* drawingAndTables = new QVBoxLayout;
+    drawingAndTables->addWidget(plan_, 1);
+    drawingAndTables->addLayout(tables);
+
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(plan_, 1);
+    layout->addLayout(drawingAndTables, 1);
     layout->addWidget(controls);
 
     connect(direction_, &QComboBox::currentIndexChanged, this, &CentresWindow::directionChosen);
@@ -142,6 +163,14 @@ void CentresWindow::load() {
     }
     offerFamilies();
     storeyChosen(1); // captions, and the plan drawn once
+    fillTables();
+}
+
+void CentresWindow::fillTables() {
+    const std::vector<TextTable> tables = centresTables(
+        host_.session().model(), host_.results(), numberFormatOf(displayLocale()));
+    massCentres_->show(tables[0]);
+    stiffnessCentres_->show(tables[1]);
 }
 
 // The range of the family selector and the visibility of each family follow the direction.
@@ -200,6 +229,7 @@ Following CentresWindow::follow(ProjectChange change) {
         computeStiffnessCentres(host_.session().model(), host_.results());
         offerFamilies();
         redraw();
+        fillTables();
         return Following::stayOpen;
     }
     return Following::stayOpen;

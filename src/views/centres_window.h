@@ -8,7 +8,9 @@
 // lines), orthogonal to Y (horizontal lines), or both, family f then showing its X and its Y
 // line (the families offered are then the smaller of the two counts). Choosing hides every
 // C.P.R. At load nothing but the plan is drawn. The plan is that of the storey chosen in
-// txtPiano. The centres are recomputed whenever the families change.
+// txtPiano. The centres are recomputed whenever the families change. Under the plan two tables
+// give the figures: mfgBaricentri the centre of mass of every storey, mfgCentriRigidezza the
+// partial centre of stiffness of every family of both directions, to copy or export.
 
 #include "centres_drawing.h"
 #include "child_host.h"
@@ -22,6 +24,7 @@ namespace orvanta {
 
 class NumberSelector;
 class PictureBox;
+class TextTableModel;
 
 class CentresWindow : public QWidget, public ChildWindow {
     Q_OBJECT
@@ -42,6 +45,7 @@ private:
     void showMass(bool visible, bool onlyCurrent);
     void showStiffness(bool visible, bool onlyCurrent);
     void redraw();
+    void fillTables();
 
     ChildHost& host_;
     CentresShown shown_;
@@ -53,6 +57,8 @@ private:
     QPushButton* showStiffnessOne_;
     QPushButton* hideStiffnessOne_;
     PictureBox* plan_;
+    TextTableModel* massCentres_;
+    TextTableModel* stiffnessCentres_;
 };
 
 } // namespace orvanta

@@ -2,6 +2,7 @@
 
 #include "accessible_names.h"
 #include "display_locale.h"
+#include "table_export.h"
 
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -59,6 +60,8 @@ QVariant NumberTableModel::data(const QModelIndex& index, int role) const {
         return {};
     if (role == Qt::DisplayRole)
         return text(index.row(), index.column());
+    if (role == exactValueRole && index.row() < filled_ && index.column() < filled_)
+        return values_[static_cast<std::size_t>(index.row()) * filled_ + index.column()];
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     return {};
@@ -83,6 +86,7 @@ QTableView* makeNumberTable(const QString& objectName, const QString& accessible
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     nameControl(*table, accessibleName);
+    enableTableExport(*table);
     return table;
 }
 

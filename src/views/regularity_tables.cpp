@@ -1,6 +1,7 @@
 #include "regularity_tables.h"
 
 #include "display_locale.h"
+#include "table_export.h"
 #include "torsional_regularity.h"
 
 #include <QBrush>
@@ -97,6 +98,34 @@ QString StoreyChecksModel::text(const StoreyRegularity& s, int row, int column) 
     }
 }
 
+// The number behind a cell; nothing for the checks' marks.
+QVariant StoreyChecksModel::exactValue(const StoreyRegularity& s, int row, int column) const {
+    switch (column) {
+    case storey:
+        return row + 1;
+    case massCentreX:
+        return s.massCentreX;
+    case massCentreY:
+        return s.massCentreY;
+    case rigidityCentreX:
+        return s.rigidityCentreX;
+    case rigidityCentreY:
+        return s.rigidityCentreY;
+    case eccentricityX:
+        return s.eccentricityX;
+    case eccentricityY:
+        return s.eccentricityY;
+    case radiusX:
+        return s.torsionalRadiusX;
+    case radiusY:
+        return s.torsionalRadiusY;
+    case gyrationRadius:
+        return s.gyrationRadius;
+    default:
+        return {};
+    }
+}
+
 QVariant StoreyChecksModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || !results_)
         return {};
@@ -105,6 +134,8 @@ QVariant StoreyChecksModel::data(const QModelIndex& index, int role) const {
     switch (role) {
     case Qt::DisplayRole:
         return text(results_->storeys(row + 1), row, column);
+    case exactValueRole:
+        return exactValue(results_->storeys(row + 1), row, column);
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(
             column >= eccentricityXCheck ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
@@ -247,9 +278,27 @@ QVariant ModesModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(index.column() == kind ? Qt::AlignLeft | Qt::AlignVCenter
                                                           : Qt::AlignRight | Qt::AlignVCenter);
+    constexpr double percent = 100;
+    if (role == exactValueRole) {
+        switch (index.column()) {
+        case mode:
+            return index.row() + 1;
+        case period:
+            return m.period;
+        case massX:
+            return percent * m.massRatioX;
+        case massY:
+            return percent * m.massRatioY;
+        case massRotation:
+            return percent * m.massRatioRotation;
+        case rotationalShare:
+            return percent * m.rotationalShare;
+        default:
+            return {};
+        }
+    }
     if (role != Qt::DisplayRole)
         return {};
-    constexpr double percent = 100;
     switch (index.column()) {
     case mode:
         return QString::number(index.row() + 1);

@@ -53,6 +53,7 @@ public:
 
 private:
     QString text(const StoreyRegularity& s, int row, int column) const;
+    QVariant exactValue(const StoreyRegularity& s, int row, int column) const;
 
     const SeismicResults* results_ = nullptr;
     NumberFormat format_;

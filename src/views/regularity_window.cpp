@@ -8,6 +8,7 @@
 #include "regularity_drawing.h"
 #include "regularity_tables.h"
 #include "seismic_response.h"
+#include "table_export.h"
 #include "vibration_modes.h"
 
 #include <QComboBox>
@@ -50,6 +51,7 @@ QTableView* makeTable(const char* name, const QString& accessibleName, QAbstract
     table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     nameControl(*table, accessibleName);
+    enableTableExport(*table);
     return table;
 }
 

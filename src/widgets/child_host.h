@@ -32,6 +32,7 @@ namespace orvanta {
 // Names of the child windows, also their objectNames.
 namespace childWindow {
 inline constexpr const char* grid = "frmGriglia";
+inline constexpr const char* gridChanges = "frmModificaGriglia";
 inline constexpr const char* geometry = "frmGeometria";
 inline constexpr const char* loads = "frmCarichi";
 inline constexpr const char* sections = "frmSezioni";
@@ -94,6 +95,9 @@ public:
     // bar says nothing.
     virtual void announceDocument(const QString& /*notice*/, const QString& /*openCaption*/,
                                   const QString& /*path*/) {}
+    // Says something in the status bar for a while ("Carichi distribuiti di nuovo …"). A host
+    // without a status bar says nothing.
+    virtual void showStatus(const QString& /*text*/) {}
 };
 
 // Creates a child window; the main window puts it into its document area and owns it.

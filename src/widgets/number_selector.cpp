@@ -1,5 +1,6 @@
 #include "number_selector.h"
 
+#include <QAbstractButton>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -59,7 +60,7 @@ NumberSelector::NumberSelector(const QString& textBoxName, const QString& scroll
     showValue();
 
     connect(bar_, &QScrollBar::valueChanged, this, &NumberSelector::barMoved);
-    connect(text_, &QLineEdit::textEdited, this, &NumberSelector::textEdited);
+    connect(text_, &QLineEdit::textChanged, this, &NumberSelector::textChanged);
     connect(text_, &QLineEdit::editingFinished, this, &NumberSelector::settleTypedText);
 }
 
@@ -101,7 +102,9 @@ void NumberSelector::barMoved(int requested) {
 
 // A number being typed is followed only while it needs no correction, so the text is never
 // rewritten under the user's fingers (typing 12 in a range starting at 7 passes through 1).
-void NumberSelector::textEdited(const QString& text) {
+// Every change of the text counts, not only key presses: a text set through the accessibility
+// interface is what the user sees, so it is what the window uses.
+void NumberSelector::textChanged(const QString& text) {
     if (!followsTyping_)
         return;
     const std::optional<int> typed = typedInteger(text);
@@ -114,6 +117,15 @@ void NumberSelector::textEdited(const QString& text) {
     }
     value_ = *typed;
     emit valueChanged(value_);
+}
+
+bool NumberSelector::hasUnsettledText() const {
+    return text_->text() != QString::number(value_);
+}
+
+void NumberSelector::settle() {
+    if (hasUnsettledText())
+        settleTypedText();
 }
 
 void NumberSelector::settleTypedText() {
@@ -152,6 +164,16 @@ void NumberSelector::showValue() {
     const QString shown = QString::number(value_);
     if (text_->text() != shown)
         text_->setText(shown);
+}
+
+void settleSelectorsBeforeButtons(QWidget& window) {
+    QWidget* const target = &window;
+    for (QAbstractButton* button : window.findChildren<QAbstractButton*>()) {
+        QObject::connect(button, &QAbstractButton::pressed, target, [target] {
+            for (NumberSelector* selector : target->findChildren<NumberSelector*>())
+                selector->settle();
+        });
+    }
 }
 
 } // namespace orvanta

@@ -5,9 +5,11 @@
 //
 // - Moving the bar selects its value; a slot that the predicate calls empty is skipped in the
 //   direction of travel, and at either end of the range the selector stays where it was.
-// - A typed number in the range that names an occupied slot is taken at once. Anything else is
-//   settled when typing ends (Enter, or leaving the box): a number above the maximum or below
-//   the minimum is replaced by that bound after a critical message of the caller's two lines;
+// - A number in the box's text that lies in the range and names an occupied slot is taken at
+//   once, however the text got there: typed key by key, pasted, or set by assistive technology
+//   or a GUI robot. Anything else is settled when typing ends (Enter, leaving the box, or a
+//   button of the window being pressed, see settleSelectorsBeforeButtons): a number above or below
+//   the range is replaced by that bound after a critical message of the caller's two lines;
 //   a number naming an empty slot moves on in the direction of travel, as the bar does; a text
 //   that is not a number puts the current value back, without a message.
 // - valueChanged(int) tells the window each time the selected value changes.
@@ -48,6 +50,12 @@ public:
     // only when typing ends, so that typing 12 does not pass through 1.
     void setFollowsTyping(bool follows) { followsTyping_ = follows; }
 
+    // Settles a text that is not the selected value yet (out of range, naming an empty slot, not
+    // a number) as the end of typing does; nothing happens when the text shows the value.
+    void settle();
+    // Whether the text shows something other than the selected value.
+    bool hasUnsettledText() const;
+
     QLineEdit* textBox() const { return text_; }
     QScrollBar* scrollBar() const { return bar_; }
 
@@ -56,7 +64,7 @@ signals:
 
 private:
     void barMoved(int requested);
-    void textEdited(const QString& text);
+    void textChanged(const QString& text);
     void settleTypedText();
     void adopt(int value);
     void showValue();
@@ -76,5 +84,11 @@ private:
 // an int are held at ±1000000000, which lies beyond every range, so they are corrected as too
 // large or too small. Nothing for an empty text or any other character.
 std::optional<int> typedInteger(const QString& text);
+
+// Makes every button of the window settle the window's number selectors when it is pressed,
+// before it acts: a button acts on the numbers its boxes show, also when their text was set
+// without Enter (by assistive technology, a GUI robot, or a click straight from the box).
+// Buttons created later are not reached.
+void settleSelectorsBeforeButtons(QWidget& window);
 
 } // namespace orvanta

@@ -1,7 +1,9 @@
 #include "picture_box.h"
 
+#include "image_export_dialog.h"
 #include "twips.h"
 
+#include <QMenu>
 #include <QPainter>
 #include <utility>
 
@@ -12,6 +14,16 @@ PictureBox::PictureBox(const QString& objectName, TwipsSize extent, QWidget* par
     setObjectName(objectName);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    // Every drawing can leave the program as an image; the program's own pictures (the logo)
+    // switch this off with Qt::NoContextMenu.
+    setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        QMenu menu(this);
+        QAction* exportImage = menu.addAction(QStringLiteral("Esporta immagine..."));
+        exportImage->setObjectName(QStringLiteral("mnuEsportaImmagine"));
+        if (menu.exec(mapToGlobal(at)) == exportImage)
+            askAndExportDrawing(drawing_, exportName(*this), this);
+    });
 }
 
 Drawing& PictureBox::edit() {

@@ -1,3 +1,4 @@
+#include "model_change.h"
 #include "model_check.h"
 #include "project_file.h"
 #include "sample_models.h"
@@ -75,6 +76,31 @@ TEST(ModelCheck, EveryBundledExampleAndATestFramePass) {
         EXPECT_TRUE(check.passed()) << entry.path() << ": " << describeProblem(check.problems[0]);
     }
     EXPECT_TRUE(checkModel(testing::fullFrame(3, 2, 2, 1)).passed());
+}
+
+// One slot is placed as the whole check places it: columns by node, beams by their two nodes,
+// the extra node's column by its node number; a valid or absent slot, or one outside the model,
+// has nothing.
+TEST(ModelCheck, OneSlotIsPlacedAsTheWholeCheckPlacesIt) {
+    Model m = testing::fullFrame(3, 2, 2, 1); // nodes 1..6, extra node 7
+    const Counts& c = m.counts;
+    const int extra = numbering::columnSlot(c, 7);
+    m.members(2, numbering::beamYSlot(c, 2), member::present) = 2;
+    m.members(1, numbering::beamXSlot(c, 2, 2), member::shape) = 7; // beam X from node 5 to 6
+    m.members(1, 4, member::base) = 0;
+    testing::setMember(m, 2, extra, 1, 2000, 2000, 1000, 200);
+    const ModelCheck check = checkModel(m);
+    ASSERT_EQ(check.total, 4);
+    const MemberRef slots[] = {{1, 4}, {1, numbering::beamXSlot(c, 2, 2)},
+                               {2, numbering::beamYSlot(c, 2)}, {2, extra}};
+    for (std::size_t i = 0; i < 4; ++i) {
+        const std::optional<ModelProblem> one = memberProblemAt(m, slots[i].storey, slots[i].slot);
+        ASSERT_TRUE(one.has_value()) << i;
+        EXPECT_EQ(*one, check.problems[i]) << describeProblem(*one);
+    }
+    EXPECT_FALSE(memberProblemAt(m, 1, 5));
+    EXPECT_FALSE(memberProblemAt(m, 3, 4));
+    EXPECT_FALSE(memberProblemAt(m, 1, extra + 1));
 }
 
 // Each kind of problem lands on its storey and element, in the order of the message: grid,

@@ -5,6 +5,7 @@
 #include "scripted_interaction.h"
 
 #include <QLineEdit>
+#include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QtTest>
@@ -199,6 +200,47 @@ private slots:
         QCOMPARE(selector.value(), 3);
         QCOMPARE(selector.scrollBar()->value(), 3);
         QCOMPARE(selector.textBox()->text(), QString("3"));
+    }
+
+    // Assistive technology and GUI robots set the whole text at once, without keys or Enter,
+    // then press a button: the button acts on the numbers the boxes show.
+    void aTextSetWithoutTypingIsTakenOrSettledBeforeAButtonActs() {
+        ScriptedAsker asker;
+        QWidget window;
+        auto* node =
+            new NumberSelector("txtNodoPil", "hsbNodoPil", rangeMessages::node(), asker, &window);
+        node->setRange(1, 10);
+        node->setValue(4);
+        auto* families = new NumberSelector("txtFamiglie", "hsbFamiglie",
+                                            rangeMessages::familyCount(), asker, &window);
+        families->setRange(1, 20);
+        families->setValue(3);
+        families->setFollowsTyping(false);
+        auto* button = new QPushButton("Aggiungi", &window);
+        std::pair<int, int> whenClicked;
+        connect(button, &QPushButton::clicked, this, [&] {
+            whenClicked = {node->value(), families->value()};
+        });
+        settleSelectorsBeforeButtons(window);
+
+        node->textBox()->setText("7");
+        QCOMPARE(node->value(), 7);
+        QCOMPARE(node->scrollBar()->value(), 7);
+        QVERIFY(!node->hasUnsettledText());
+
+        node->textBox()->setText("25");
+        families->textBox()->setText("12");
+        QCOMPARE(node->value(), 7);
+        QCOMPARE(families->value(), 3);
+        QVERIFY(node->hasUnsettledText());
+        button->click();
+        QCOMPARE(whenClicked, std::make_pair(10, 12));
+        QCOMPARE(node->textBox()->text(), QString("10"));
+        QCOMPARE(asker.messages.size(), size_t{1});
+        QCOMPARE(asker.messages[0].lines[1], std::string("Sarà adottato il valore massimo"));
+
+        button->click(); // nothing left to settle
+        QCOMPARE(asker.messages.size(), size_t{1});
     }
 
     void aNewRangePullsTheValueInside() {

@@ -1,6 +1,7 @@
 #include "model_fingerprint.h"
 
 #include <cstring>
+#include <string>
 
 namespace orvanta {
 
@@ -53,10 +54,13 @@ template <class T> void addArray(Fnv64& hash, const Array3<T>& a) {
     addValues(hash, a.data(), a.size());
 }
 
-} // namespace
+void addText(Fnv64& hash, const std::string& text) {
+    hash.add(static_cast<std::uint64_t>(text.size()));
+    for (const char c : text)
+        hash.add(static_cast<std::uint64_t>(static_cast<unsigned char>(c)));
+}
 
-std::uint64_t modelFingerprint(const Model& m) {
-    Fnv64 hash;
+void addStructure(Fnv64& hash, const Model& m) {
     hash.add(int{m.counts.nX});
     hash.add(int{m.counts.nY});
     hash.add(int{m.counts.nStoreys});
@@ -73,6 +77,23 @@ std::uint64_t modelFingerprint(const Model& m) {
     addArray(hash, m.massCentre);
     addArray(hash, m.gyrationRadius);
     addArray(hash, m.storeyForce);
+}
+
+} // namespace
+
+std::uint64_t structureFingerprint(const Model& m) {
+    Fnv64 hash;
+    addStructure(hash, m);
+    return hash.value();
+}
+
+std::uint64_t modelFingerprint(const Model& m) {
+    Fnv64 hash;
+    addStructure(hash, m);
+    for (const auto& [key, value] : m.settings.values()) {
+        addText(hash, key);
+        addText(hash, value);
+    }
     return hash.value();
 }
 

@@ -19,6 +19,7 @@
 #include <array>
 #include <vector>
 
+class QLabel;
 class QPushButton;
 
 namespace orvanta {
@@ -57,6 +58,7 @@ private:
     Direction direction_;
     std::array<RittoPanel*, 2> views_{};
     NumberSelector* familyCount_;
+    QLabel* warnings_;
     QPushButton* assign_;
     QPushButton* recompact_;
     ImageBox* plan_;

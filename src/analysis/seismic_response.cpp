@@ -69,17 +69,32 @@ std::string storeysWithoutMass(const Array1<double>& mass) {
     if (storeys.empty())
         return {};
     if (storeys.size() == mass.size())
-        return "Nessun piano ha massa: i carichi dei solai non sono stati distribuiti.";
+        return "Nessun piano ha massa: non vi sono solai, carichi sulle travi né peso proprio "
+               "degli elementi.";
     if (storeys.size() == 1) {
         return "Il piano " + std::to_string(storeys.front()) +
-               " ha massa nulla: nessun carico entra nei suoi pilastri.";
+               " ha massa nulla: non porta solai, carichi sulle travi né peso proprio di "
+               "elementi.";
     }
     std::string list;
     for (std::size_t i = 0; i < std::min(storeys.size(), listed); ++i)
         list += (i == 0 ? "" : ", ") + std::to_string(storeys[i]);
     if (storeys.size() > listed)
         list += " e altri " + std::to_string(storeys.size() - listed);
-    return "I piani " + list + " hanno massa nulla: nessun carico entra nei loro pilastri.";
+    return "I piani " + list +
+           " hanno massa nulla: non portano solai, carichi sulle travi né peso proprio di "
+           "elementi.";
+}
+
+// A floor whose whole mass sits at one point has no rotational inertia, and the modes no
+// positive definite mass matrix.
+std::string storeysWithoutInertia(const std::vector<StoreySeismicMass>& masses) {
+    for (std::size_t s = 0; s < masses.size(); ++s) {
+        if (!(masses[s].gyrationRadius > 0))
+            return "Il piano " + std::to_string(s + 1) +
+                   " ha raggio giratore d'inerzia nullo: la sua massa è concentrata in un punto.";
+    }
+    return {};
 }
 
 void computeModes(const Model& m, const Array2<double>& k, SeismicResults& results, Asker& asker) {
@@ -90,11 +105,15 @@ void computeModes(const Model& m, const Array2<double>& k, SeismicResults& resul
     };
     if (!(results.concreteClass > 0) || !std::isfinite(results.concreteClass))
         return withoutModes("La classe del calcestruzzo Rck deve essere un numero positivo.");
-    results.youngModulus = youngModulus(results.concreteClass);
+    if (!(results.crackedFactor >= smallestCrackedFactor && results.crackedFactor <= 1))
+        return withoutModes("Il fattore di rigidezza fessurata deve essere compreso fra 0,5 e 1.");
+    results.youngModulus = secantModulus(results.concreteClass) * results.crackedFactor;
     if (std::string missing = storeysWithoutMass(results.storeyMass); !missing.empty())
         return withoutModes(std::move(missing));
+    if (std::string missing = storeysWithoutInertia(results.floorMasses); !missing.empty())
+        return withoutModes(std::move(missing));
     std::optional<Array1<VibrationMode>> modes =
-        vibrationModes(k, results.storeyMass, m.gyrationRadius, results.youngModulus);
+        vibrationModes(k, results.floorMasses, floorFrames(m), results.youngModulus);
     if (!modes)
         return withoutModes("Il calcolo delle frequenze di vibrazione non converge.");
     results.modes = std::move(*modes);
@@ -107,6 +126,7 @@ SeismicResults computeSeismicResponse(const Model& m, const Array2<double>& k, d
                                       Asker& asker, SeismicParts parts) {
     SeismicResults results;
     results.concreteClass = concreteClass;
+    results.crackedFactor = projectCrackedFactor(m);
     if (!matchesModel(m, k)) {
         report(results, SeismicStatus::NotComputed,
                {"La matrice di rigidezza globale non corrisponde al modello:",
@@ -122,20 +142,26 @@ SeismicResults computeSeismicResponse(const Model& m, const Array2<double>& k, d
         return results;
     }
 
-    results.storeys = storeyRegularity(m, inverse.inverse);
+    results.floorMasses = seismicMasses(m);
+    results.storeys = storeyRegularity(m, inverse.inverse, results.floorMasses);
     results.regularInPlan = true;
     for (const StoreyRegularity& row : results.storeys.values()) {
         results.regularInPlan = results.regularInPlan && row.passes();
         results.torsionallyFlexible =
             results.torsionallyFlexible || !row.radiusXPasses || !row.radiusYPasses;
     }
-    results.storeyMass = storeyMasses(m);
+    results.storeyMass = storeyMasses(results.floorMasses);
     if (parts == SeismicParts::regularityOnly) {
         results.status = SeismicStatus::WithoutModes;
         return results;
     }
     computeModes(m, k, results, asker);
     return results;
+}
+
+SeismicResults computeSeismicResponse(const Model& m, const Array2<double>& k, Asker& asker,
+                                      SeismicParts parts) {
+    return computeSeismicResponse(m, k, projectConcreteClass(m), asker, parts);
 }
 
 } // namespace orvanta

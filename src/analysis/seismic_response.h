@@ -5,15 +5,16 @@
 //
 // F = K⁻¹ comes from a Cholesky factorisation of K (symmetric_algebra.h); the centres of
 // rigidity, storey stiffnesses, torsional radii and checks from F (torsional_regularity.h); the
-// modes from E·K·ϕ = ω²·M·ϕ with the storey masses (vibration_modes.h). Units: K per unit E in
-// mm, lengths in mm, masses in N·s²/mm, E and Rck in N/mm², periods in s.
+// modes from E·K·ϕ = ω²·M·ϕ with the floors' seismic masses (seismic_masses.h, vibration_modes.h).
+// Units: K per unit E in mm, lengths in mm, masses in N·s²/mm, E and Rck in N/mm², periods in s.
 //
 // What cannot be computed is said once through the asker, and the result keeps the same lines:
 //   - a global matrix of other sizes than the model's storeys, or one that is not positive
 //     definite (a floor held by a mechanism, a storey without radius of gyration): nothing is
 //     computed ("Regolarità Torsionale", critical icon);
-//   - a storey without mass, a concrete class that is not a positive number, or modes that do not
-//     converge: the regularity is computed, the modes are not ("Modi di Vibrare", exclamation).
+//   - a storey without mass or without rotational inertia, a concrete class that is not a
+//     positive number, a cracked factor outside 0.5 … 1.0, or modes that do not converge: the
+//     regularity is computed, the modes are not ("Modi di Vibrare", exclamation).
 
 #include "model.h"
 #include "seismic_results.h"
@@ -28,9 +29,13 @@ enum class SeismicParts {
     regularityOnly, // status WithoutModes, no problem stated, no modes
 };
 
-// concreteClass is Rck in N/mm² (defaultConcreteClass, 30, when the user gives none).
+// concreteClass is Rck in N/mm²; E is its Ecm times the project's cracked factor.
 SeismicResults computeSeismicResponse(const Model& model, const Array2<double>& globalStiffness,
                                       double concreteClass, Asker& asker,
+                                      SeismicParts parts = SeismicParts::regularityAndModes);
+// The same with the project's own class (projectConcreteClass).
+SeismicResults computeSeismicResponse(const Model& model, const Array2<double>& globalStiffness,
+                                      Asker& asker,
                                       SeismicParts parts = SeismicParts::regularityAndModes);
 
 } // namespace orvanta

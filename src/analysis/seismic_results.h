@@ -9,6 +9,7 @@
 // torsional stiffness per unit E in mm³ (gives N·mm per radian); masses in N·s²/mm; periods in s.
 
 #include "bounded_array.h"
+#include "seismic_masses.h"
 
 #include <string>
 #include <vector>
@@ -17,7 +18,7 @@ namespace orvanta {
 
 // One storey, loaded alone, the other floors free.
 struct StoreyRegularity {
-    double massCentreX = 0; // C.M., mm
+    double massCentreX = 0; // G*, the centre of the storey's seismic mass, mm
     double massCentreY = 0;
     double rigidityCentreX = 0; // the point where a force on this floor alone does not turn it, mm
     double rigidityCentreY = 0;
@@ -26,8 +27,8 @@ struct StoreyRegularity {
     double torsionalStiffness = 0; // kθ per unit E, mm³: moment per radian of the floor
     double torsionalRadiusX = 0;   // rx = √(kθ/ky), mm
     double torsionalRadiusY = 0;   // ry = √(kθ/kx), mm
-    double eccentricityX = 0;      // e0x = |xG − xR|, mm
-    double eccentricityY = 0;      // e0y = |yG − yR|, mm
+    double eccentricityX = 0;      // e0x = |x* − xR|, mm
+    double eccentricityY = 0;      // e0y = |y* − yR|, mm
     double gyrationRadius = 0;     // ls, the radius of gyration of the floor's mass, mm
     // The four checks: e0x ≤ 0.30·rx, e0y ≤ 0.30·ry, rx ≥ ls, ry ≥ ls.
     bool eccentricityXPasses = false;
@@ -69,13 +70,15 @@ struct SeismicResults {
     std::vector<std::string> problem;
 
     double concreteClass = 0; // Rck, N/mm²
-    double youngModulus = 0;  // E = 5700·√Rck, N/mm²; 0 without a valid class
+    double crackedFactor = 1; // the share of Ecm kept for cracking, 0.5 … 1.0
+    double youngModulus = 0;  // E = Ecm·crackedFactor, N/mm²; 0 without a valid class
 
-    Array1<double> storeyMass;        // (storey) m = W/g, N·s²/mm
-    Array1<StoreyRegularity> storeys; // (storey); empty when NotComputed
-    bool regularInPlan = false;       // every storey passes its four checks
-    bool torsionallyFlexible = false; // some storey has rx < ls or ry < ls
-    Array1<VibrationMode> modes;      // (1..3·nStoreys), longest period first; empty without modes
+    std::vector<StoreySeismicMass> floorMasses; // (storey − 1) W, G*, ls of each floor
+    Array1<double> storeyMass;                  // (storey) m = W/g, N·s²/mm
+    Array1<StoreyRegularity> storeys;           // (storey); empty when NotComputed
+    bool regularInPlan = false;                 // every storey passes its four checks
+    bool torsionallyFlexible = false;           // some storey has rx < ls or ry < ls
+    Array1<VibrationMode> modes; // (1..3·nStoreys), longest period first; empty without modes
 
     bool hasRegularity() const { return status != SeismicStatus::NotComputed; }
     bool hasModes() const { return status == SeismicStatus::Complete; }

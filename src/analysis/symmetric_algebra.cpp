@@ -96,4 +96,21 @@ EigenPairs diagonalMassEigenPairs(const Array2<double>& k, const Array1<double>&
     return pairs;
 }
 
+EigenPairs massEigenPairs(const Array2<double>& k, const Array2<double>& mass) {
+    const Matrix a = symmetricPart(k);
+    const Matrix b = symmetricPart(mass);
+    EigenPairs pairs;
+    if (!a.allFinite() || !b.allFinite() || Eigen::LLT<Matrix>(b).info() != Eigen::Success)
+        return pairs;
+    const Eigen::GeneralizedSelfAdjointEigenSolver<Matrix> solver(a, b);
+    pairs.converged = solver.info() == Eigen::Success;
+    if (!pairs.converged)
+        return pairs;
+    const auto n = static_cast<int>(a.rows());
+    pairs.values = Array1<double>(uninitialized, 1, n);
+    Eigen::Map<Eigen::VectorXd>(pairs.values.data(), a.rows()) = solver.eigenvalues();
+    pairs.shapes = toArray(solver.eigenvectors().transpose());
+    return pairs;
+}
+
 } // namespace orvanta

@@ -38,4 +38,9 @@ struct EigenPairs {
 
 EigenPairs diagonalMassEigenPairs(const Array2<double>& k, const Array1<double>& diagonal);
 
+// The same with a full symmetric positive definite mass matrix M (1..n)², solved as a generalised
+// symmetric problem through the Cholesky factor of M; each ϕ has ϕᵀ·M·ϕ = 1. Not converged when M
+// is not positive definite.
+EigenPairs massEigenPairs(const Array2<double>& k, const Array2<double>& mass);
+
 } // namespace orvanta

@@ -2,7 +2,7 @@
 //
 //   orvanta-cli resave IN.orv OUT.orv       open a project and save it under another name
 //   orvanta-cli analyse FILE.orv [--families-x N] [--families-y N] [--redistribute]
-//                                [--seismic] [--rck R] [--json OUT]
+//                                [--seismic] [--rck R] [--cracked F] [--json OUT]
 //                                           open a project, analyse it and print the results
 //                                           as JSON: with --redistribute the slab loads are
 //                                           distributed again first; --families-x/-y set the
@@ -10,7 +10,9 @@
 //                                           as the family window) and assign the families;
 //                                           --seismic adds the torsional regularity and the
 //                                           vibration modes, with the concrete class Rck R in
-//                                           N/mm² (30 unless given; --rck implies --seismic)
+//                                           N/mm² and the cracked-stiffness factor F (0.5 … 1.0)
+//                                           in place of the project's (C25/30 and 1.0 when it
+//                                           has none; --rck and --cracked imply --seismic)
 //                                [--ntc PARAMS.json]
 //                                           adds the static analysis of NTC 2018 ("ntc2018")
 //                                           with the site's parameters of the file (the keys
@@ -18,7 +20,7 @@
 //                                           the project's own parameters when it has them
 //   orvanta-cli report FILE.orv [--families-x N] [--families-y N] [--descrizione T]
 //                               [--ubicazione T] [--progettista T] [--committente T] [--data T]
-//                               [--rck R] [--out OUT.pdf]
+//                               [--rck R] [--cracked F] [--out OUT.pdf]
 //                                           open a project, analyse it as analyse does and
 //                                           write the calculation report (beside the project
 //                                           file, with its name, unless --out names another);
@@ -87,11 +89,12 @@ constexpr int exitOutOfMemory = 5;
 int usage() {
     std::cerr << "uso: orvanta-cli resave IN.orv OUT.orv\n"
                  "     orvanta-cli analyse FILE.orv [--families-x N] [--families-y N]\n"
-                 "                         [--redistribute] [--seismic] [--rck R] [--json OUT]\n"
-                 "                         [--ntc PARAMS.json]\n"
+                 "                         [--redistribute] [--seismic] [--rck R] [--cracked F]\n"
+                 "                         [--json OUT] [--ntc PARAMS.json]\n"
                  "     orvanta-cli report FILE.orv [--families-x N] [--families-y N]\n"
                  "                        [--descrizione T] [--ubicazione T] [--progettista T]\n"
-                 "                        [--committente T] [--data T] [--rck R] [--out OUT.pdf]\n"
+                 "                        [--committente T] [--data T] [--rck R] [--cracked F]\n"
+                 "                        [--out OUT.pdf]\n"
                  "     orvanta-cli export FILE.orv [--dxf OUT.dxf] [--storey N] [--csv DIR]\n"
                  "                        [--decimal-point] [--families-x N] [--families-y N]\n"
                  "                        [--rck R]\n";
@@ -170,17 +173,6 @@ struct FamilyOptions {
     }
 };
 
-struct AnalyseOptions {
-    std::string path;
-    std::string jsonPath;
-    FamilyOptions families;
-    bool redistribute = false;
-    bool seismic = false;
-    double concreteClass = defaultConcreteClass; // Rck, N/mm²
-    bool concreteClassGiven = false;
-    std::optional<std::string> ntcPath;
-};
-
 // A concrete class as typed: a positive number, with a point or a comma for decimals.
 std::optional<double> readConcreteClass(std::string text) {
     for (char& c : text) {
@@ -204,6 +196,55 @@ std::optional<double> concreteClassOption(const std::string& text) {
     return rck;
 }
 
+// The cracked-stiffness factor given with --cracked: 0.5 … 1.0, or nothing with the reason.
+std::optional<double> crackedFactorOption(const std::string& text) {
+    const std::optional<double> factor = readConcreteClass(text);
+    if (!factor || *factor < smallestCrackedFactor || *factor > 1) {
+        std::cerr << "orvanta-cli: il fattore di rigidezza fessurata deve essere compreso fra "
+                     "0,5 e 1: "
+                  << text << '\n';
+        return std::nullopt;
+    }
+    return factor;
+}
+
+// The concrete settings given on the command line, which replace the project's own for this run.
+struct ConcreteOptions {
+    std::optional<double> concreteClass; // Rck, N/mm²
+    std::optional<double> crackedFactor;
+
+    // Takes --rck R or --cracked F at arguments[i]: whether it was one of them; `failed` when its
+    // value is no valid one.
+    bool take(const std::vector<std::string>& arguments, std::size_t& i, bool& failed) {
+        const std::string& a = arguments[i];
+        if (i + 1 >= arguments.size() || (a != "--rck" && a != "--cracked"))
+            return false;
+        const std::string& text = arguments[++i];
+        std::optional<double>& target = a == "--rck" ? concreteClass : crackedFactor;
+        target = a == "--rck" ? concreteClassOption(text) : crackedFactorOption(text);
+        failed = !target;
+        return true;
+    }
+    bool given() const { return concreteClass || crackedFactor; }
+
+    void applyTo(Model& model) const {
+        if (concreteClass)
+            model.settings.setNumber(settingKey::concreteClass, *concreteClass);
+        if (crackedFactor)
+            model.settings.setNumber(settingKey::crackedFactor, *crackedFactor);
+    }
+};
+
+struct AnalyseOptions {
+    std::string path;
+    std::string jsonPath;
+    FamilyOptions families;
+    bool redistribute = false;
+    bool seismic = false;
+    ConcreteOptions concrete;
+    std::optional<std::string> ntcPath;
+};
+
 std::optional<AnalyseOptions> parseAnalyse(const std::vector<std::string>& arguments) {
     AnalyseOptions options;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -217,12 +258,9 @@ std::optional<AnalyseOptions> parseAnalyse(const std::vector<std::string>& argum
             options.redistribute = true;
         else if (a == "--seismic")
             options.seismic = true;
-        else if (a == "--rck" && hasValue) {
-            const std::optional<double> rck = concreteClassOption(arguments[++i]);
-            if (!rck)
+        else if (bool failed = false; options.concrete.take(arguments, i, failed)) {
+            if (failed)
                 return std::nullopt;
-            options.concreteClass = *rck;
-            options.concreteClassGiven = true;
             options.seismic = true;
         } else if (a == "--ntc" && hasValue) {
             options.ntcPath = arguments[++i];
@@ -242,7 +280,7 @@ struct ReportOptions {
     FamilyOptions families;
     ReportFields fields;
     bool dateGiven = false;
-    std::optional<double> concreteClass; // the project's when not given
+    ConcreteOptions concrete;
 };
 
 // The fields given on the command line, each one not given taken from the project (where the
@@ -280,11 +318,9 @@ std::optional<ReportOptions> parseReport(const std::vector<std::string>& argumen
             options.outPath = arguments[++i];
         else if (options.families.take(arguments, i))
             continue;
-        else if (a == "--rck" && hasValue) {
-            const std::optional<double> rck = concreteClassOption(arguments[++i]);
-            if (!rck)
+        else if (bool failed = false; options.concrete.take(arguments, i, failed)) {
+            if (failed)
                 return std::nullopt;
-            options.concreteClass = *rck;
         } else if (options.path.empty() && a.rfind("--", 0) != 0)
             options.path = a;
         else
@@ -375,18 +411,12 @@ int analyse(const std::vector<std::string>& arguments) {
     Model& model = project.model();
     RecordingAsker& asker = project.asker();
     // The concrete class of the parameter file holds for the whole run, the seismic key too.
-    if (ntcRun && ntcRun->concreteClass) {
-        options->concreteClass = *ntcRun->concreteClass;
-        options->concreteClassGiven = true;
-    }
+    if (ntcRun && ntcRun->concreteClass)
+        options->concrete.concreteClass = *ntcRun->concreteClass;
+    options->concrete.applyTo(model);
     const std::optional<NtcParameters> ntcParameters =
         ntcRun ? std::optional<NtcParameters>(ntcRun->parameters)
                : readNtcParameters(model.settings);
-    // Without --rck the project's own class holds; with it, the class holds for the whole run.
-    if (!options->concreteClassGiven)
-        options->concreteClass = projectConcreteClass(model);
-    else if (ntcParameters)
-        model.settings.setNumber(settingKey::concreteClass, options->concreteClass);
 
     CalculatedProject calculated =
         calculateWithFamilies(model, options->families, options->redistribute, asker);
@@ -396,8 +426,7 @@ int analyse(const std::vector<std::string>& arguments) {
     computeDeformedShape(model, results, asker);
     std::optional<SeismicResults> seismic;
     if (options->seismic || ntcParameters)
-        seismic =
-            computeSeismicResponse(model, results.globalStiffness, options->concreteClass, asker);
+        seismic = computeSeismicResponse(model, results.globalStiffness, asker);
     // Both analyses of the code, with its own regularity (ntc_modal_analysis.h).
     std::optional<NtcAnalysis> ntc;
     if (ntcParameters)
@@ -434,6 +463,7 @@ int report(const std::vector<std::string>& arguments) {
     if (const int refused = project.openForCalculation(options->path))
         return refused;
     Model& model = project.model();
+    options->concrete.applyTo(model);
     ProjectSession& session = project.session();
 
     CalculatedProject calculated =
@@ -449,7 +479,7 @@ int report(const std::vector<std::string>& arguments) {
     const std::string out =
         options->outPath.empty() ? session.siblingFile(".pdf") : options->outPath;
     const ReportRequest request{reportFields(*options, model.settings), NumberFormat{},
-                                options->concreteClass.value_or(projectConcreteClass(model)),
+                                projectConcreteClass(model),
                                 session.projectName()};
     const ReportOutcome outcome = writeCalculationReport(out, model, results, request);
     if (!outcome.written) {

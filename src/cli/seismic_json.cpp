@@ -65,6 +65,30 @@ void writeModes(JsonWriter& json, const SeismicResults& seismic) {
     json.endArray();
 }
 
+// W, G* and ls of every floor: "storeyWeight" [N], "seismicMassCentre" [[x, y]] and
+// "floorGyrationRadius" [ls] in mm.
+void writeFloorMasses(JsonWriter& json, const std::vector<StoreySeismicMass>& masses) {
+    json.key("storeyWeight");
+    json.beginArray();
+    for (const StoreySeismicMass& mass : masses)
+        json.value(mass.weight);
+    json.endArray();
+    json.key("seismicMassCentre");
+    json.beginArray();
+    for (const StoreySeismicMass& mass : masses) {
+        json.beginArray();
+        json.value(mass.centreX);
+        json.value(mass.centreY);
+        json.endArray();
+    }
+    json.endArray();
+    json.key("floorGyrationRadius");
+    json.beginArray();
+    for (const StoreySeismicMass& mass : masses)
+        json.value(mass.gyrationRadius);
+    json.endArray();
+}
+
 } // namespace
 
 void writeSeismic(JsonWriter& json, const SeismicResults& seismic) {
@@ -76,8 +100,11 @@ void writeSeismic(JsonWriter& json, const SeismicResults& seismic) {
     json.beginObject();
     json.key("youngModulus");
     json.value(seismic.youngModulus);
+    json.key("crackedFactor");
+    json.value(seismic.crackedFactor);
     json.key("storeyMass");
     json.values(seismic.storeyMass);
+    writeFloorMasses(json, seismic.floorMasses);
     json.key("rigidityCentre");
     writePairs(json, storeys, &StoreyRegularity::rigidityCentreX,
                &StoreyRegularity::rigidityCentreY);

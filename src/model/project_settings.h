@@ -29,6 +29,9 @@ namespace orvanta {
 namespace settingKey {
 inline constexpr const char* concreteClass = "calcestruzzo.rck";          // Rck, N/mm²
 inline constexpr const char* crackedFactor = "calcestruzzo.fessurazione"; // 0.5 … 1.0
+inline constexpr const char* unitWeight = "calcestruzzo.peso";            // γ, kN/m³
+// A beam's line load (infills, cladding) in kN/m: this prefix, then "storey.slot".
+inline constexpr const char* beamLineLoadPrefix = "carico_trave.";
 // The seismic action of the site and the building (ntc_parameters.h). The three limit states'
 // ag, F0 and Tc* sit under "sisma.slo.", "sisma.sld." and "sisma.slv."; the keys below end the
 // name. A project without "sisma.slv.ag" has no seismic parameters.

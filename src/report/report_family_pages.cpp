@@ -1,6 +1,7 @@
 // Page 5, the families and importance coefficients of the ritti, and page 6, the centres of
 // mass of the storeys and the partial centres of stiffness of the families.
 
+#include "family_warnings.h"
 #include "report_pages.h"
 #include "report_table.h"
 #include "report_texts.h"
@@ -91,6 +92,32 @@ std::string partialCentreText(const ReportCanvas& canvas, const RittiResults& ri
     return canvas.number(ritti.stiffnessCentre(family), 0);
 }
 
+// The families' warnings (family_warnings.h) under the table, as many lines as the page holds
+// above its bottom margin, the rest counted on the last line.
+static void writeFamilyWarnings(ReportCanvas& canvas, const AnalysisResults& results, double top) {
+    std::vector<std::string> lines;
+    for (const Direction d : bothDirections) {
+        const std::vector<std::string> found = familyWarnings(results, d);
+        lines.insert(lines.end(), found.begin(), found.end());
+    }
+    if (lines.empty())
+        return;
+    constexpr double step = 0.42;
+    constexpr double lowest = 1.3;
+    double y = top;
+    canvas.fittedText(4.35, y, "Attenzione:", font::body, noteSize, text_align::left,
+                      rightEdge - 4.35);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        y -= step;
+        const bool last = y - step < lowest && i + 1 < lines.size();
+        const std::string text =
+            last ? "... e altri " + std::to_string(lines.size() - i) + " avvisi" : lines[i];
+        canvas.fittedText(5, y, text, font::body, noteSize, text_align::left, rightEdge - 5);
+        if (last)
+            break;
+    }
+}
+
 void writeClassificationPage(ReportContext& report) {
     ReportCanvas& canvas = report.canvas;
     canvas.startPage();
@@ -107,6 +134,7 @@ void writeClassificationPage(ReportContext& report) {
         cappedNote(canvas, bottom - 0.35,
                    "Riportati solamente i primi 40 ritti strutturali" +
                        report.appendix.see(AppendixPart::classification));
+    writeFamilyWarnings(canvas, report.results, bottom - 1.0);
     canvas.endPage();
 }
 

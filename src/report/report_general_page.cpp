@@ -79,6 +79,11 @@ void writeGeneralPage(ReportContext& report) {
         drawValue(canvas, row.y, row.value);
     }
     canvas.bodyLines(5, texts::ductilityAim);
+    canvas.fittedText(textLeft, 3.2,
+                      "Relazione prodotta con " + reportCreator() +
+                          ". I casi di validazione del programma (NTC 2018 § 10.2) sono elencati "
+                          "nel capitolo «Validazione» della guida.",
+                      font::italic, 10, text_align::left, rightEdge - textLeft);
     canvas.endPage();
 }
 

@@ -33,7 +33,7 @@ std::vector<TableColumn> geometryColumns(int storeys) {
     };
     for (int k = 1; k <= storeys; ++k)
         columns.push_back({6.5 + (k - 1) * storeyColumnWidth, storeyColumnWidth,
-                           "Piano " + std::to_string(k) + "°", "[mmq]", false, 0});
+                           "Piano " + std::to_string(k) + "°", "b×h [mm]", false, 0});
     return columns;
 }
 

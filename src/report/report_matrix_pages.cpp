@@ -6,12 +6,19 @@
 #include "report_pages.h"
 #include "report_texts.h"
 
+#include <cmath>
+
 namespace orvanta::report {
 
 namespace {
 
 constexpr double ruleWidth = 0.025;
 constexpr double captionToBox = 0.35;
+constexpr double statementSize = 10;
+constexpr double statementLeading = 0.4;
+// The largest coupling of a storey's rotation with its translations that still reads as a good
+// decoupling.
+constexpr double couplingThreshold = 0.25;
 
 const char* const blockNames[3][3] = {
     {"Kxx", "Kxy", "Kxz"}, {"Kyx", "Kyy", "Kyz"}, {"Kzx", "Kzy", "Kzz"}};
@@ -74,6 +81,57 @@ void familyRow(ReportContext& report, const RittiResults& ritti, double captionY
     }
 }
 
+// The coupling of each storey's rotation with its own translations, |Kxz|/(Kxx·Kzz)^½ and
+// |Kyz|/(Kyy·Kzz)^½ on the storey's diagonal terms: 0 for a storey whose centre of stiffness
+// lies on its centre of mass, 1 for one that can only turn with its translation.
+struct Coupling {
+    double largest = 0;
+    int storey = 1;
+};
+
+Coupling largestCoupling(const Array2<double>& k, int storeys) {
+    Coupling found;
+    for (int s = 1; s <= storeys; ++s) {
+        const int u = s, v = storeys + s, phi = 2 * storeys + s;
+        for (const int t : {u, v}) {
+            const double denominator = std::sqrt(k(t, t) * k(phi, phi));
+            const double ratio = denominator > 0 ? std::fabs(k(t, phi)) / denominator : 0;
+            if (ratio > found.largest)
+                found = {ratio, s};
+        }
+    }
+    return found;
+}
+
+// The statement of page 3, from the numbers: the freedoms, the largest coupling and the
+// rotational share of the first two modes, and what they show against the stated thresholds.
+std::vector<std::string> globalMatrixStatement(const ReportContext& report) {
+    ReportCanvas& canvas = report.canvas;
+    const int storeys = report.model.counts.nStoreys;
+    std::vector<std::string> lines = {
+        "Gradi di libertà di ogni piano: traslazioni X e Y del centro di massa e rotazione del "
+        "solaio moltiplicata per il raggio giratore del piano (in mm), così che tutti i termini "
+        "sono in N/mm, a meno di Ecls/100."};
+    const Coupling coupling = largestCoupling(report.results.globalStiffness, storeys);
+    std::string measure = "Il massimo sui piani di |Kxz|/(Kxx·Kzz)^0,5 e |Kyz|/(Kyy·Kzz)^0,5 è " +
+                          canvas.number(coupling.largest, 2) + " (piano " +
+                          std::to_string(coupling.storey) + ")";
+    const SeismicResults& seismic = report.seismic;
+    bool firstModesTranslate = true;
+    if (seismic.hasModes() && seismic.modes.size() >= 2) {
+        measure += ", la quota rotazionale dei primi due modi " +
+                   canvas.number(100 * seismic.modes(1).rotationalShare, 1) + "% e " +
+                   canvas.number(100 * seismic.modes(2).rotationalShare, 1) + "%";
+        firstModesTranslate = !seismic.modes(1).isTorsional() && !seismic.modes(2).isTorsional();
+    }
+    const bool decoupled = coupling.largest <= couplingThreshold && firstModesTranslate;
+    measure += decoupled ? ": buon disaccoppiamento torsionale"
+                         : ": disaccoppiamento torsionale non buono";
+    lines.push_back(measure + " (soglie: rapporto fino a " + canvas.number(couplingThreshold, 2) +
+                    ", quote rotazionali sotto il 50%).");
+    return lines;
+}
+
 } // namespace
 
 void drawMatrixBox(ReportCanvas& canvas, const MatrixBox& box, int order,
@@ -114,7 +172,14 @@ void writeGlobalMatrixPage(ReportContext& report) {
     const int order = report.model.counts.nStoreys;
     canvas.startPage();
     canvas.heading(headingY, texts::globalMatrixHeading);
-    canvas.bodyLines(firstLineY, texts::globalMatrixLines);
+    double y = firstLineY;
+    for (const std::string& text : globalMatrixStatement(report)) {
+        for (const std::string& line :
+             wrapText(text, font::body, statementSize, rightEdge - textLeft)) {
+            canvas.text(textLeft, y, line, font::body, statementSize);
+            y -= statementLeading;
+        }
+    }
     for (int bi = 0; bi < 3; ++bi) {
         for (int bj = 0; bj < 3; ++bj) {
             canvas.text(blockColumns[bj], blockCaptions[bi], blockNames[bi][bj], font::bold, 14,

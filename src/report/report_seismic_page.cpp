@@ -2,9 +2,11 @@
 // the first vibration modes, over as many pages as the storeys need. What could not be computed
 // is said in the words of the computation.
 
+#include "concrete.h"
 #include "report_pages.h"
 #include "report_table.h"
 #include "report_texts.h"
+#include "seismic_masses.h"
 
 #include <algorithm>
 
@@ -18,7 +20,6 @@ constexpr int modesShown = 12;
 // Symbol codes through the Windows-1252 bytes the writer sends: 0xA3 is ≤, 0xB3 is ≥.
 const std::string lessOrEqual = "\u00A3";
 const std::string greaterOrEqual = "\u00B3";
-const std::string radical = "\u00D6"; // 0xD6 is √
 
 // Lines of smaller text from the cursor down, wrapped to the page.
 void paragraph(ReportCanvas& canvas, const std::vector<std::string>& lines,
@@ -110,9 +111,47 @@ void legendAndVerdict(ReportContext& report) {
                           storeyList(failing) + ".");
     if (seismic.torsionallyFlexible)
         verdict.push_back("L'edificio è torsionalmente deformabile: in almeno un piano un raggio "
-                          "torsionale è minore del raggio giratorio ls delle masse.");
+                          "torsionale è minore del raggio giratore d'inerzia ls delle masse.");
+    // The Italian code asks only r²/ls² > 1 (NTC 2018 §7.4.3.1); failing it, the structure is
+    // torsionally deformable and its basic behaviour factor is that of the code's table 7.3.II.
+    verdict.push_back(
+        seismic.torsionallyFlexible
+            ? "Secondo le NTC 2018 (§7.4.3.1) la struttura, non soddisfacendo r²/ls² > 1 in "
+              "entrambe le direzioni, è torsionalmente deformabile: fattore di comportamento di "
+              "base q0 = 2,0 in CD\"B\" e 3,0 in CD\"A\" (Tab. 7.3.II)."
+            : "Secondo le NTC 2018 (§7.4.3.1) la condizione r²/ls² > 1 è soddisfatta in ogni piano "
+              "e direzione: la struttura non è torsionalmente deformabile.");
     paragraph(canvas, verdict, font::bold);
     canvas.setCursor(canvas.cursor() - smallLeading);
+}
+
+// W, mass, G* and ls of every floor, as the modes and the checks take them.
+void floorMassesTable(ReportContext& report) {
+    ReportCanvas& canvas = report.canvas;
+    const SeismicResults& seismic = report.seismic;
+    canvas.setCursor(canvas.cursor() - 0.3);
+    canvas.need(1.2);
+    canvas.text(textLeft, canvas.cursor() - 0.1, "Pesi sismici dei piani", font::italic, 14);
+    canvas.fittedText(textLeft + 5.2, canvas.cursor() - 0.1,
+                      "solai, travi, metà dei pilastri sotto e sopra (" +
+                          canvas.number(projectUnitWeight(report.model), 0) +
+                          " kN/m³), carichi lineari; ls² = Ip/m",
+                      font::body, 9, text_align::left, rightEdge - textLeft - 5.2);
+    canvas.setCursor(canvas.cursor() - 0.6);
+    const double widths[] = {1.5, 2.8, 2.5, 2.8, 2.8, 2.5};
+    const ColumnTitle titles[] = {{"Piano", ""},    {"W", "[kN]"},    {"Massa", "[t]"},
+                                  {"x G*", "[mm]"}, {"y G*", "[mm]"}, {"ls", "[mm]"}};
+    TableStyle style;
+    style.titleSize = 10;
+    style.subtitleSize = 9;
+    PagedTable table(canvas, columnsFrom(3.1, widths, titles), style);
+    for (std::size_t s = 0; s < seismic.floorMasses.size(); ++s) {
+        const StoreySeismicMass& m = seismic.floorMasses[s];
+        table.row({std::to_string(s + 1), canvas.number(m.weight / 1000, 1),
+                   canvas.number(m.mass(), 2), canvas.number(m.centreX, 0),
+                   canvas.number(m.centreY, 0), canvas.number(m.gyrationRadius, 0)});
+    }
+    table.end();
 }
 
 void modesTable(ReportContext& report) {
@@ -175,15 +214,15 @@ void writeSeismicPages(ReportContext& report) {
         return;
     }
     if (seismic.youngModulus > 0) {
-        canvas.need(smallLeading);
-        const std::vector<TextPiece> concrete = {
-            {"Calcestruzzo di classe Rck " + canvas.number(seismic.concreteClass, 0) +
-                 " N/mm², modulo elastico E = 5700·",
-             font::body},
-            {radical, font::symbol},
-            {"Rck = " + canvas.number(seismic.youngModulus, 0) + " N/mm².", font::body}};
-        canvas.mixedText(textLeft, canvas.cursor(), concrete, smallSize, text_align::left);
-        canvas.setCursor(canvas.cursor() - smallLeading);
+        const double rck = seismic.concreteClass;
+        paragraph(canvas,
+                  {"Calcestruzzo " + concreteClassName(rck) + " (Rck " + canvas.number(rck, 0) +
+                       " N/mm², fck = 0,83·Rck = " + canvas.number(characteristicStrength(rck), 1) +
+                       " N/mm²): Ecm = 22000·(fcm/10)^0,3 = " +
+                       canvas.number(secantModulus(rck), 0) + " N/mm² (NTC 2018 §11.2.10.3),",
+                   "fattore di rigidezza fessurata " + canvas.number(seismic.crackedFactor, 2) +
+                       " (NTC 2018 §7.2.6): E = " + canvas.number(seismic.youngModulus, 0) +
+                       " N/mm² per spostamenti e periodi."});
     } else {
         paragraph(canvas, {"Classe del calcestruzzo non valida: i modi di vibrare non sono "
                            "calcolati."});
@@ -192,6 +231,7 @@ void writeSeismicPages(ReportContext& report) {
     storeyTable(report);
     legendAndVerdict(report);
     modesTable(report);
+    floorMassesTable(report);
     canvas.endPage();
 }
 

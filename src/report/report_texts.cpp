@@ -26,15 +26,12 @@ const std::array<std::string_view, 21> generalLines = {
     "dell'edificio, dalla quale si legge il grado di disaccoppiamento torsionale della struttura,",
     "e di riconoscere i ritti più rigidi e quelli più deformabili, in coerenza con una concezione",
     "sismica progettuale incentrata sulla ricerca della duttilità.",
-    "Infine viene fornita qualitativamente la deformata in elevazione cui sarebbe soggetto "
-    "l'edificio",
-    "sotto la distribuzione triangolare delle forze di piano prevista dall'analisi statica "
-    "lineare",
-    "delle NTC 2018 (§7.3.3.2), così da mettere in evidenza i piani nei quali gli spostamenti",
-    "relativi risultano maggiori e nei quali si concentrerebbe quindi il danneggiamento, sia "
-    "nella",
-    "struttura portante sia negli elementi privi di una vera e propria funzione strutturale",
-    "ed, in particolar modo, nella non struttura costituita dagli elementi di tamponamento.",
+    "Il programma mostra infine, nella finestra della deformata, la deformata in elevazione cui",
+    "sarebbe soggetto l'edificio sotto la distribuzione delle forze di piano dell'analisi lineare",
+    "statica delle NTC 2018 (§ 7.3.3.2: Fi = Fh·zi·Wi / somma di zj·Wj, lineare con la quota",
+    "quando le masse di piano sono uguali), così da mettere in evidenza i piani nei quali gli",
+    "spostamenti relativi risultano maggiori e si concentrerebbe quindi il danneggiamento, nella",
+    "struttura portante come negli elementi non strutturali, in particolar modo nei tamponamenti.",
 };
 
 const std::array<std::string_view, 2> preliminaryUse = {
@@ -47,14 +44,6 @@ const std::array<std::string_view, 3> ductilityAim = {
     "sviluppo ",
     "di ampie capacità plastiche e dissipative che fungano da salvaguardia nei confronti di ",
     "inauspicabili fenomeni di collasso dell'edificio in caso di evento sismico.",
-};
-
-const std::array<std::string_view, 3> globalMatrixLines = {
-    "Come risulta dalla seguente matrice (i cui termini sono espressi in N/mm a meno di "
-    "Ecls/100),",
-    "l'edificio presenta un buon disaccoppiamento torsionale evidenziato dalle sottomatrici Kxz e",
-    "Kyz e dalle rispettive trasposte, oltre che una discreta rigidezza torsionale mostrata dalla "
-    "Kzz.",
 };
 
 const std::array<std::string_view, 13> familyMatricesLines = {
@@ -114,17 +103,15 @@ const std::array<std::string_view, 11> stiffnessCentresLines = {
     "elencate e quelle dei centri di massa riportate al paragrafo precedente.",
 };
 
-const std::array<std::string_view, 6> seismicLines = {
-    "La regolarità in pianta dell'edificio nei riguardi della torsione è verificata piano per "
-    "piano",
-    "secondo i criteri della norma europea EN 1998-1 (§ 4.2.3.2), ripresi dalla normativa "
-    "italiana.",
+const std::array<std::string_view, 8> seismicLines = {
+    "La regolarità in pianta nei riguardi della torsione è verificata piano per piano secondo i",
+    "criteri europei della EN 1998-1 (§ 4.2.3.2): e0 non oltre 0,30·r e r non meno di ls.",
+    "La normativa italiana (NTC 2018, § 7.4.3.1) richiede soltanto r²/ls² > 1, in mancanza del",
+    "quale la struttura è torsionalmente deformabile e il suo fattore q0 si riduce.",
     "Per ciascun piano, caricato da solo con gli altri solai liberi, si determinano il centro di",
-    "rigidezza C.R., l'eccentricità e0 dal centro di massa C.M., i raggi torsionali r e il raggio",
-    "giratorio ls delle masse del piano. I modi di vibrare sono ottenuti dalla matrice di "
-    "rigidezza",
-    "globale e dalle masse di piano, con il modulo elastico del calcestruzzo della classe "
-    "indicata.",
+    "rigidezza C.R., l'eccentricità e0 dal centro di massa G*, i raggi torsionali r e il raggio",
+    "giratore d'inerzia ls della massa del piano. I modi di vibrare derivano dalla matrice di",
+    "rigidezza globale e dalle masse di piano, con il modulo elastico indicato.",
 };
 
 } // namespace orvanta::report::texts

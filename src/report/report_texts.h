@@ -22,7 +22,6 @@ inline constexpr std::string_view geometryHeading = "2. Geometria della Struttur
 
 // Page 3.
 inline constexpr std::string_view globalMatrixHeading = "3. Matrice di Rigidezza Rototraslazionale";
-extern const std::array<std::string_view, 3> globalMatrixLines;
 
 // Page 4.
 inline constexpr std::string_view familyMatricesHeading =
@@ -42,6 +41,6 @@ extern const std::array<std::string_view, 11> stiffnessCentresLines;
 
 // The torsional regularity page.
 inline constexpr std::string_view seismicHeading = "8. Regolarità Torsionale e Modi di Vibrare";
-extern const std::array<std::string_view, 6> seismicLines;
+extern const std::array<std::string_view, 8> seismicLines;
 
 } // namespace orvanta::report::texts

@@ -4,6 +4,7 @@
 #include "display_locale.h"
 #include "drawing_painter.h"
 #include "families.h"
+#include "family_warnings.h"
 #include "image_box.h"
 #include "normalised_matrix.h"
 #include "number_selector.h"
@@ -15,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QStringList>
 #include <QVBoxLayout>
 #include <filesystem>
 
@@ -40,8 +42,9 @@ std::vector<double> normalisedMatrix(const Array3<double>& k, int ritto, int sto
 } // namespace
 
 QString FamilyWindow::assignCaption(Direction direction) {
-    return direction == Direction::orthogonalToX ? QStringLiteral(" ASSEGNAZIONE  FAMIGLIE AUTOMATICA")
-                                          : QStringLiteral("ASSEGNAZIONE  FAMIGLIE AUTOMATICA");
+    return direction == Direction::orthogonalToX
+               ? QStringLiteral(" ASSEGNAZIONE  FAMIGLIE AUTOMATICA")
+               : QStringLiteral("ASSEGNAZIONE  FAMIGLIE AUTOMATICA");
 }
 
 FamilyWindow::FamilyWindow(ChildHost& host, Direction direction, QWidget* parent)
@@ -51,8 +54,8 @@ FamilyWindow::FamilyWindow(ChildHost& host, Direction direction, QWidget* parent
       assign_(new QPushButton(assignCaption(direction), this)),
       recompact_(new QPushButton(QStringLiteral("Ricompatta Famiglie"), this)),
       plan_(new ImageBox(QStringLiteral("imgPianta"), this)) {
-    setObjectName(QString::fromLatin1(direction == Direction::orthogonalToX ? childWindow::familiesX
-                                                                     : childWindow::familiesY));
+    setObjectName(QString::fromLatin1(
+        direction == Direction::orthogonalToX ? childWindow::familiesX : childWindow::familiesY));
     // Every count moves ritti when it is lowered: it is taken when typing ends, not on the way.
     familyCount_->setFollowsTyping(false);
 
@@ -95,8 +98,16 @@ FamilyWindow::FamilyWindow(ChildHost& host, Direction direction, QWidget* parent
     planLayout->addWidget(plan_);
     nameControl(*plan_, QStringLiteral("Pianta della struttura"));
 
+    // What the families hide: heights mixed in one family, ritti with no beam.
+    warnings_ = new QLabel(this);
+    warnings_->setObjectName(QStringLiteral("lblAvvisiFamiglie"));
+    warnings_->setWordWrap(true);
+    warnings_->setStyleSheet(QStringLiteral("color: #a00000"));
+    nameControl(*warnings_, QStringLiteral("Avvisi sulle famiglie"));
+
     auto* side = new QVBoxLayout;
     side->addWidget(planFrame, 1);
+    side->addWidget(warnings_);
     side->addWidget(general);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(matrices, 3);
@@ -190,6 +201,13 @@ void FamilyWindow::showRitto(int view) {
 }
 
 void FamilyWindow::showFamilies() {
+    QStringList warnings;
+    for (const std::string& line : familyWarnings(host_.results(), direction_))
+        warnings << QString::fromStdString(line);
+    warnings_->setText(warnings.isEmpty()
+                           ? QString()
+                           : QStringLiteral("Attenzione:\n") + warnings.join(QLatin1Char('\n')));
+    warnings_->setVisible(!warnings.isEmpty());
     const int count = ritti().familyCount;
     for (RittoPanel* view : views_) {
         view->setFamilies(count);

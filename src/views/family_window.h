@@ -20,6 +20,7 @@
 #include <functional>
 #include <vector>
 
+class QLabel;
 class QPushButton;
 
 namespace orvanta {
@@ -61,6 +62,7 @@ private:
     Direction direction_;
     std::array<RittoPanel*, 2> views_{};
     NumberSelector* familyCount_;
+    QLabel* warnings_;
     QPushButton* assign_;
     QPushButton* recompact_;
     ImageBox* plan_;

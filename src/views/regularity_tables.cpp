@@ -188,6 +188,72 @@ QVariant StoreyChecksModel::headerData(int section, Qt::Orientation orientation,
     }
 }
 
+FloorMassesModel::FloorMassesModel(QObject* parent)
+    : QAbstractTableModel(parent), format_(numberFormatOf(displayLocale())) {}
+
+void FloorMassesModel::show(const SeismicResults* results) {
+    beginResetModel();
+    results_ = results && results->hasRegularity() ? results : nullptr;
+    endResetModel();
+}
+
+int FloorMassesModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() || !results_ ? 0 : static_cast<int>(results_->floorMasses.size());
+}
+
+int FloorMassesModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : columns;
+}
+
+QVariant FloorMassesModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || !results_)
+        return {};
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
+    if (role != Qt::DisplayRole)
+        return {};
+    const StoreySeismicMass& m = results_->floorMasses.at(static_cast<std::size_t>(index.row()));
+    constexpr double kiloNewton = 1000;
+    switch (index.column()) {
+    case storey:
+        return QString::number(index.row() + 1);
+    case weight:
+        return number(m.weight / kiloNewton, 1, format_);
+    case mass:
+        // N·s²/mm is the tonne.
+        return number(m.mass(), 2, format_);
+    case centreX:
+        return number(m.centreX, 0, format_);
+    case centreY:
+        return number(m.centreY, 0, format_);
+    case gyrationRadius:
+        return number(m.gyrationRadius, 0, format_);
+    default:
+        return {};
+    }
+}
+
+QVariant FloorMassesModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    switch (section) {
+    case storey:
+        return QStringLiteral("Piano");
+    case weight:
+        return QStringLiteral("W\n[kN]");
+    case mass:
+        return QStringLiteral("Massa\n[t]");
+    case centreX:
+        return QStringLiteral("x G*\n[mm]");
+    case centreY:
+        return QStringLiteral("y G*\n[mm]");
+    case gyrationRadius:
+        return QStringLiteral("ls\n[mm]");
+    default:
+        return {};
+    }
+}
+
 ModesModel::ModesModel(QObject* parent)
     : QAbstractTableModel(parent), format_(numberFormatOf(displayLocale())) {}
 

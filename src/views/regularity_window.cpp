@@ -113,8 +113,10 @@ RegularityWindow::RegularityWindow(ChildHost& host, QWidget* parent)
     : QWidget(parent), host_(host), concrete_(new QComboBox(this)), modulus_(new QLabel(this)),
       verdict_(new QLabel(this)), modesNote_(new QLabel(this)),
       storeys_(new StoreyChecksModel(this)), modes_(new ModesModel(this)),
+      masses_(new FloorMassesModel(this)),
       storeyTable_(makeTable("mfgPiani", QStringLiteral("Verifiche di regolarità dei piani"),
                              storeys_, this)),
+      massTable_(makeTable("mfgMasse", QStringLiteral("Pesi sismici dei piani"), masses_, this)),
       modeTable_(makeTable("mfgModi", QStringLiteral("Modi di vibrare"), modes_, this)),
       plan_(new PictureBox(QStringLiteral("pctPianta"), Drawing::defaultExtent, this)) {
     setObjectName(QString::fromLatin1(childWindow::regularity));
@@ -156,6 +158,10 @@ RegularityWindow::RegularityWindow(ChildHost& host, QWidget* parent)
     left->addWidget(heading(QStringLiteral("Modi di vibrare"), this));
     left->addWidget(modesNote_);
     left->addWidget(modeTable_, 1);
+    left->addWidget(heading(QStringLiteral("Pesi sismici dei piani (solai, travi, metà dei "
+                                           "pilastri sopra e sotto, carichi lineari)"),
+                            this));
+    left->addWidget(massTable_);
 
     auto* right = new QVBoxLayout;
     right->addWidget(plan_, 1);
@@ -204,13 +210,18 @@ void RegularityWindow::compute(Asker& asker) {
         computeSeismicResponse(model, host_.results().globalStiffness, concreteClass(), asker);
     storeys_->show(&seismic_);
     modes_->show(&seismic_);
+    masses_->show(&seismic_);
     fitHeightToRows(*storeyTable_, visibleStoreys);
+    fitHeightToRows(*massTable_, visibleStoreys / 2);
     verdict_->setText(verdict(seismic_));
     const NumberFormat format = numberFormatOf(displayLocale());
     modulus_->setText(
         seismic_.youngModulus > 0
-            ? QStringLiteral("Ecls = %1 N/mm²")
-                  .arg(QString::fromStdString(formatNumber(seismic_.youngModulus, 0, format)))
+            ? QStringLiteral("Ecm = %1 N/mm² × fattore di fessurazione %2 = %3 N/mm²")
+                  .arg(QString::fromStdString(
+                           formatNumber(secantModulus(seismic_.concreteClass), 0, format)),
+                       QString::fromStdString(formatNumber(seismic_.crackedFactor, 2, format)),
+                       QString::fromStdString(formatNumber(seismic_.youngModulus, 0, format)))
             : QString());
     modesNote_->setText(seismic_.status == SeismicStatus::WithoutModes ? joined(seismic_.problem)
                                                                        : QString());

@@ -5,8 +5,10 @@
 // of plan regularity (e0x ≤ 0,30·rx, e0y ≤ 0,30·ry, rx ≥ ls, ry ≥ ls) as ✓ / ✗; the verdict for
 // the building; the vibration modes, longest period first, with their effective masses and how
 // much of each is twist; and the plan with every storey's centre of rigidity beside its centre
-// of mass. The concrete class (cmbCalcestruzzo, "25" … "50", "30" at first) sets E for the
-// periods: choosing another recomputes. Selecting a storey in the table draws its plan.
+// of mass; the seismic weight, mass, centre of mass G* and ls of every floor. The concrete class
+// (cmbCalcestruzzo, "C25/30" … "C45/55", the project's at first) sets Ecm for the periods, times
+// the project's cracked factor, both stated beside it: choosing another class recomputes.
+// Selecting a storey in the table draws its plan.
 
 #include "child_host.h"
 #include "seismic_results.h"
@@ -19,6 +21,7 @@ class QTableView;
 
 namespace orvanta {
 
+class FloorMassesModel;
 class ModesModel;
 class PictureBox;
 class StoreyChecksModel;
@@ -51,7 +54,9 @@ private:
     QLabel* modesNote_;
     StoreyChecksModel* storeys_;
     ModesModel* modes_;
+    FloorMassesModel* masses_;
     QTableView* storeyTable_;
+    QTableView* massTable_;
     QTableView* modeTable_;
     PictureBox* plan_;
 };

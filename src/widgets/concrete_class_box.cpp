@@ -1,44 +1,54 @@
 #include "concrete_class_box.h"
 
 #include "concrete.h"
+#include "project_document.h"
 
-#include <QComboBox>
 #include <QSignalBlocker>
 
 namespace orvanta {
 
 namespace {
 
-QString classText(double rck) {
-    return QString::number(rck, 'g', 6);
-}
+constexpr double codeClasses[] = {30, 35, 40, 45, 50, 55}; // Rck, N/mm²
 
 } // namespace
 
 QStringList concreteClassItems() {
-    return {"25", "30", "35", "40", "45", "50"};
+    QStringList names;
+    for (const double cube : codeClasses)
+        names << QString::fromStdString(concreteClassName(cube));
+    return names;
+}
+
+void fillConcreteClasses(QComboBox& box, double rck) {
+    box.clear();
+    for (const double cube : codeClasses)
+        box.addItem(QString::fromStdString(concreteClassName(cube)), cube);
+    if (box.findData(rck) < 0)
+        box.addItem(QString::fromStdString(concreteClassName(rck)), rck);
+    box.setCurrentIndex(box.findData(rck));
+}
+
+double selectedConcreteClass(const QComboBox& box) {
+    return box.currentData().toDouble();
 }
 
 void showConcreteClass(QComboBox& box, const Model& model) {
     const QSignalBlocker quiet(box);
-    const QString shown = classText(projectConcreteClass(model));
-    // A class typed into the project file by another program is shown as it is.
-    if (box.findText(shown) < 0)
-        box.addItem(shown);
-    box.setCurrentText(shown);
+    const double rck = projectConcreteClass(model);
+    if (box.findData(rck) < 0)
+        box.addItem(QString::fromStdString(concreteClassName(rck)), rck);
+    box.setCurrentIndex(box.findData(rck));
 }
 
 void bindConcreteClass(QComboBox& box, ChildHost& host) {
     {
         const QSignalBlocker quiet(box);
-        box.clear();
-        box.addItems(concreteClassItems());
+        fillConcreteClasses(box, projectConcreteClass(host.document().model()));
     }
-    showConcreteClass(box, host.document().model());
     QObject::connect(&box, &QComboBox::currentIndexChanged, &box, [&box, &host] {
-        bool isNumber = false;
-        const double rck = box.currentText().toDouble(&isNumber);
-        if (!isNumber || rck == projectConcreteClass(host.document().model()))
+        const double rck = selectedConcreteClass(box);
+        if (!(rck > 0) || rck == projectConcreteClass(host.document().model()))
             return;
         host.document().apply(modelEdit("Classe Calcestruzzo", [rck](Model& m) {
             m.settings.setNumber(settingKey::concreteClass, rck);

@@ -516,12 +516,13 @@ TEST_F(LiveAnalysisTest, ModesComeWhenAskedAndFollowTheConcreteClass) {
     EXPECT_FALSE(live.regularity().hasModes());
     const double period = live.seismic(model, results).modes(1).period;
     EXPECT_TRUE(live.regularity().hasModes());
-    model.settings.setNumber(settingKey::concreteClass, 4 * 30); // E doubles: T / √2
+    // Ecm = 22000·((0.83·Rck + 8)/10)^0.3: T scales as √(Ecm(30)/Ecm(120)).
+    model.settings.setNumber(settingKey::concreteClass, 4 * 30);
     ModelChange c;
     c.settings = true;
     EXPECT_EQ(live.update(model, results, c, asker), LiveUpdate::seismic);
-    EXPECT_NEAR(live.seismic(model, results).modes(1).period, period / std::sqrt(2.0),
-                1e-9 * period);
+    EXPECT_NEAR(live.seismic(model, results).modes(1).period,
+                period * std::sqrt(secantModulus(30) / secantModulus(120)), 1e-9 * period);
 }
 
 TEST(LiveResultsOfADocument, EditsUndoAndRedoKeepTheResultsCurrent) {

@@ -16,16 +16,18 @@ namespace {
 
 using testing::ScriptedAsker;
 
-// One storey over a 6000 × 4000 mm bay with its centre of mass, radius of gyration and load W in
-// N, a quarter of it entering each corner column.
+// One storey over a 6000 × 4000 mm bay whose global matrix is written about (xG, yG) with the
+// radius ρ. Its seismic mass is a slab of weight W alone (γ = 0), centred on the bay at
+// (3000, 2000), with square record sides ρ·√6 so that its own ls is ρ.
 Model oneStorey(double xG, double yG, double rho, double load) {
     Model m = testing::fullFrame(2, 2, 1);
     testing::setGrid(m, {0, 6000}, {0, 4000}, {0, 3000});
     m.massCentre(1, 1) = xG;
     m.massCentre(1, 2) = yG;
     m.gyrationRadius(1) = rho;
-    for (int n = 1; n <= 4; ++n)
-        m.beamLoads(1, n) = load / 4;
+    m.settings.setNumber(settingKey::unitWeight, 0);
+    const double side = rho * std::sqrt(6.0);
+    setSlab(m, 1, 1, {true, SlabSpan::alongY, load / (side * side), 0, 0, side, side});
     return m;
 }
 
@@ -75,7 +77,7 @@ TEST(TorsionalRegularity, FourEqualCornerColumnsHaveTheirCentreInTheMiddleAndPas
     EXPECT_NEAR(s.torsionalRadiusX, std::sqrt(1.3e7), 1e-9);
     EXPECT_NEAR(s.torsionalRadiusY, std::sqrt(1.3e7), 1e-9);
     EXPECT_NEAR(s.eccentricityX, 0, 1e-9);
-    EXPECT_EQ(s.gyrationRadius, std::sqrt(52e6 / 12));
+    EXPECT_NEAR(s.gyrationRadius, std::sqrt(52e6 / 12), 1e-9);
     EXPECT_TRUE(s.passes());
     EXPECT_TRUE(r.regularInPlan);
     EXPECT_FALSE(r.torsionallyFlexible);
@@ -124,15 +126,17 @@ TEST(VibrationModes, OneStoreyOneMassVibratesWithTheClosedFormPeriods) {
     ScriptedAsker asker;
     const SeismicResults r = computeSeismicResponse(m, k, 25, asker);
     ASSERT_EQ(r.status, SeismicStatus::Complete);
-    EXPECT_DOUBLE_EQ(r.youngModulus, 28500);
-    EXPECT_DOUBLE_EQ(r.storeyMass(1), 100);
+    // Rck 25: Ecm = 22000·((20.75 + 8)/10)^0.3 = 30 200 N/mm².
+    const double e = 22000 * std::pow(2.875, 0.3);
+    EXPECT_NEAR(r.youngModulus, e, 1e-9);
+    EXPECT_NEAR(r.storeyMass(1), 100, 1e-9);
     ASSERT_EQ(r.modes.size(), 3u);
-    const double expected[3] = {2 * std::numbers::pi * std::sqrt(100 / (28500 * 4.0)),
-                                2 * std::numbers::pi * std::sqrt(100 / (28500 * 9.0)),
-                                2 * std::numbers::pi * std::sqrt(100 / (28500 * 16.0))};
+    const double expected[3] = {2 * std::numbers::pi * std::sqrt(100 / (e * 4.0)),
+                                2 * std::numbers::pi * std::sqrt(100 / (e * 9.0)),
+                                2 * std::numbers::pi * std::sqrt(100 / (e * 16.0))};
     for (int j = 1; j <= 3; ++j)
         EXPECT_NEAR(r.modes(j).period, expected[j - 1], 1e-12) << j;
-    EXPECT_NEAR(r.modes(1).period, 0.18609188827301, 1e-12);
+    EXPECT_NEAR(r.modes(1).period, 0.1808, 1e-4);
     EXPECT_NEAR(r.modes(1).massRatioX, 1, 1e-12);
     EXPECT_NEAR(r.modes(2).massRatioY, 1, 1e-12);
     EXPECT_NEAR(r.modes(3).massRatioRotation, 1, 1e-12);
@@ -263,44 +267,45 @@ TEST(SeismicResponse, AMatrixThatIsNotPositiveDefiniteComputesNothing) {
 }
 
 TEST(SeismicResponse, ModesNeedAMassOnEveryStoreyAndAConcreteClass) {
-    // Two storeys, uncoupled; the columns carry the same force in both storeys, so all of it
-    // enters at storey 2 and none at storey 1.
+    // Two storeys, uncoupled, weightless members (γ = 0): a slab of 4·9810 N on storey 2 only.
     Model m = testing::fullFrame(2, 2, 2);
+    m.settings.setNumber(settingKey::unitWeight, 0);
     m.gyrationRadius(1) = m.gyrationRadius(2) = 2000;
     m.massCentre(1, 1) = m.massCentre(2, 1) = 2500;
+    m.massCentre(1, 2) = m.massCentre(2, 2) = 2000;
     Array2<double> k = emptyMatrix(2);
     for (int i = 1; i <= 6; ++i)
         k(i, i) = 10;
-    for (int n = 1; n <= 4; ++n)
-        m.beamLoads(1, n) = m.beamLoads(2, n) = 9810;
+    testing::setSlab(m, 2, 1, 1, SlabSpan::alongY, 4 * 9810 / 20e6, 0, 0);
     ScriptedAsker asker;
     const SeismicResults r = computeSeismicResponse(m, k, defaultConcreteClass, asker);
     EXPECT_EQ(r.status, SeismicStatus::WithoutModes);
     EXPECT_TRUE(r.hasRegularity());
     EXPECT_TRUE(r.modes.empty());
     EXPECT_EQ(r.storeyMass(1), 0);
-    EXPECT_EQ(r.storeyMass(2), 4);
+    EXPECT_NEAR(r.storeyMass(2), 4, 1e-12);
     EXPECT_NEAR(r.storeys(2).rigidityCentreX, 2500, 1e-9);
     ASSERT_EQ(asker.messages.size(), 1u);
     EXPECT_EQ(asker.messages[0].title, "Modi di Vibrare");
     EXPECT_EQ(asker.messages[0].icon, MessageIcon::Exclamation);
     EXPECT_EQ(asker.messages[0].lines[0],
-              "Il piano 1 ha massa nulla: nessun carico entra nei suoi pilastri.");
+              "Il piano 1 ha massa nulla: non porta solai, carichi sulle travi né peso proprio di "
+              "elementi.");
     EXPECT_EQ(r.problem, asker.messages[0].lines);
 
-    // Loads never distributed: no storey has any.
+    // Nothing on any floor.
     Model unloaded = m;
-    for (double& load : unloaded.beamLoads.values())
-        load = 0;
+    setSlabPresent(unloaded, 2, 1, false);
     ScriptedAsker none;
     EXPECT_FALSE(computeSeismicResponse(unloaded, k, defaultConcreteClass, none).hasModes());
     ASSERT_EQ(none.messages.size(), 1u);
     EXPECT_EQ(none.messages[0].lines[0],
-              "Nessun piano ha massa: i carichi dei solai non sono stati distribuiti.");
+              "Nessun piano ha massa: non vi sono solai, carichi sulle travi né peso proprio degli "
+              "elementi.");
 
-    // With a load entering at both storeys, a class that is no positive number still stops them.
-    for (int n = 1; n <= 4; ++n)
-        m.beamLoads(1, n) = 2 * 9810;
+    // With a slab on both floors, a class that is no positive number still stops them, and so
+    // does a cracked factor outside 0.5 … 1.0.
+    testing::setSlab(m, 1, 1, 1, SlabSpan::alongY, 4 * 9810 / 20e6, 0, 0);
     for (const double rck : {0.0, -30.0, std::nan("")}) {
         ScriptedAsker noClass;
         const SeismicResults without = computeSeismicResponse(m, k, rck, noClass);
@@ -310,9 +315,79 @@ TEST(SeismicResponse, ModesNeedAMassOnEveryStoreyAndAConcreteClass) {
         EXPECT_EQ(noClass.messages[0].lines[0],
                   "La classe del calcestruzzo Rck deve essere un numero positivo.");
     }
+    for (const double factor : {0.49, 1.01}) {
+        Model cracked = m;
+        cracked.settings.setNumber(settingKey::crackedFactor, factor);
+        ScriptedAsker outside;
+        EXPECT_FALSE(computeSeismicResponse(cracked, k, 30, outside).hasModes()) << factor;
+        ASSERT_EQ(outside.messages.size(), 1u);
+    }
     ScriptedAsker sound;
     EXPECT_TRUE(computeSeismicResponse(m, k, 30, sound).hasModes());
     EXPECT_TRUE(sound.messages.empty());
+}
+
+TEST(SeismicResponse, TheCrackedFactorScalesEAndThePeriodsGrowByItsRoot) {
+    const Model whole = oneStorey(3000, 2000, 1500, 981000);
+    Model half = whole;
+    half.settings.setNumber(settingKey::crackedFactor, 0.5);
+    Array2<double> k = emptyMatrix(1);
+    k(1, 1) = 4;
+    k(2, 2) = 9;
+    k(3, 3) = 16;
+    ScriptedAsker asker;
+    const SeismicResults a = computeSeismicResponse(whole, k, asker);
+    const SeismicResults b = computeSeismicResponse(half, k, asker);
+    ASSERT_TRUE(a.hasModes() && b.hasModes());
+    EXPECT_NEAR(a.youngModulus, 31447.2, 0.1); // C25/30, the project's default
+    EXPECT_NEAR(b.youngModulus, 0.5 * a.youngModulus, 1e-9);
+    EXPECT_DOUBLE_EQ(b.crackedFactor, 0.5);
+    EXPECT_NEAR(b.modes(1).period, std::sqrt(2.0) * a.modes(1).period, 1e-12);
+}
+
+TEST(VibrationModes, AMassOffTheMatrixCentreCouplesTranslationAndRotation) {
+    // The matrix is written about (2000, 2000) with ρ = 2000; the slab's mass sits at (3000, 2000)
+    // with ls = 2000: dx = 1000, dy = 0. m = 100: M_vφ = 100·1000/2000 = 50, M_uφ = 0,
+    // M_φφ = 100·(2000² + 1000²)/2000² = 125.
+    const Model m = oneStorey(2000, 2000, 2000, 981000);
+    const std::vector<StoreySeismicMass> masses = seismicMasses(m);
+    const Array2<double> mm = floorMassMatrix(masses, floorFrames(m));
+    EXPECT_NEAR(mm(1, 1), 100, 1e-9);
+    EXPECT_NEAR(mm(2, 2), 100, 1e-9);
+    EXPECT_NEAR(mm(1, 3), 0, 1e-9);
+    EXPECT_NEAR(mm(2, 3), 50, 1e-9);
+    EXPECT_NEAR(mm(3, 2), 50, 1e-9);
+    EXPECT_NEAR(mm(3, 3), 125, 1e-9);
+    // A mass below the centre (dy < 0) couples u with the opposite sign of dx with v.
+    const Model below = oneStorey(3000, 3000, 2000, 981000);
+    const Array2<double> mb = floorMassMatrix(seismicMasses(below), floorFrames(below));
+    EXPECT_NEAR(mb(1, 3), 50, 1e-9);
+    EXPECT_NEAR(mb(2, 3), 0, 1e-9);
+
+    // Four equal columns round G*: the matrix about C has Kyθ = (x − xC)/ρ terms; with the mass
+    // matrix in the same freedoms the two translations stay pure and the twist has
+    // ω² = E·kθ/(m·ls²), kθ = 4·10·(3000² + 2000²) about G*.
+    Array2<double> k = emptyMatrix(1);
+    for (const double x : {0.0, 6000.0}) {
+        for (const double y : {0.0, 4000.0})
+            addColumn(k, m, x, y, 10, 10);
+    }
+    ScriptedAsker asker;
+    const SeismicResults r = computeSeismicResponse(m, k, asker);
+    ASSERT_TRUE(r.hasModes());
+    const double e = r.youngModulus;
+    const double translation = 2 * std::numbers::pi * std::sqrt(100 / (e * 40));
+    const double twist = 2 * std::numbers::pi * std::sqrt(100 * 2000.0 * 2000 / (e * 5.2e8));
+    EXPECT_NEAR(r.modes(1).period, translation, 1e-9);
+    EXPECT_NEAR(r.modes(2).period, translation, 1e-9);
+    EXPECT_NEAR(r.modes(3).period, twist, 1e-9);
+    EXPECT_NEAR(r.modes(3).massRatioRotation, 1, 1e-9);
+    EXPECT_NEAR(r.modes(3).rotationalShare, 1, 1e-9);
+    EXPECT_NEAR(r.modes(1).rotationalShare + r.modes(2).rotationalShare, 0, 1e-9);
+    // The regularity is checked about G*: no eccentricity.
+    EXPECT_NEAR(r.storeys(1).rigidityCentreX, 3000, 1e-9);
+    EXPECT_NEAR(r.storeys(1).eccentricityX, 0, 1e-9);
+    EXPECT_NEAR(r.storeys(1).massCentreX, 3000, 1e-9);
 }
 
 TEST(SeismicResponse, RandomBuildingsKeepTheDefinitionsOfEveryFigure) {

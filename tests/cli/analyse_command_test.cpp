@@ -1,5 +1,6 @@
 // Runs the built orvanta-cli the way a script would and reads its JSON.
 
+#include "concrete.h"
 #include "generated_buildings.h"
 #include "json_reader.h"
 #include "numbering.h"
@@ -118,10 +119,15 @@ void expectSeismic(const Json& j, const std::string& name) {
     const Json& seismic = j["seismic"];
     ASSERT_EQ(seismic.kind, Json::Kind::Object) << name;
     const auto storeys = static_cast<std::size_t>(j["counts"]["nStoreys"].number);
-    for (const char* key : {"storeyMass", "torsionalStiffness", "storeyChecks"})
+    for (const char* key : {"storeyMass", "storeyWeight", "floorGyrationRadius",
+                            "torsionalStiffness", "storeyChecks"})
         EXPECT_EQ(seismic[key].size(), storeys) << name << ": " << key;
-    for (const char* key :
-         {"rigidityCentre", "lateralStiffness", "torsionalRadius", "eccentricity"}) {
+    // The mass is the weight over g = 9810 mm/s².
+    EXPECT_NEAR(seismic["storeyMass"][0].number * 9810, seismic["storeyWeight"][0].number,
+                1e-6 * seismic["storeyWeight"][0].number)
+        << name;
+    for (const char* key : {"rigidityCentre", "lateralStiffness", "torsionalRadius", "eccentricity",
+                            "seismicMassCentre"}) {
         ASSERT_EQ(seismic[key].size(), storeys) << name << ": " << key;
         EXPECT_EQ(seismic[key][0].size(), 2u) << name << ": " << key;
     }
@@ -226,21 +232,30 @@ TEST(AnalyseCommand, RedistributionThatStopsKeepsTheStoredLoads) {
 
 TEST(AnalyseCommand, SeismicKeysSayWhatCouldNotBeComputed) {
     const std::filesystem::path folder = testing::outputFolder("analyse_seismic");
-    // The concrete class sets E = 5700·√Rck; a comma reads as a decimal point.
+    // The concrete class sets Ecm (NTC 2018 §11.2.10.3), the cracked factor scales it; a comma
+    // reads as a decimal point.
     const Model sound = testing::regularBuilding(3, 3, 2);
-    const CliRun rck = analyse(save(sound, folder, "sound.orv"), "--rck 25", folder);
+    const CliRun rck = analyse(save(sound, folder, "sound.orv"), "--rck 45", folder);
     ASSERT_EQ(rck.status, 0);
     expectSeismic(rck.json, "rck");
-    EXPECT_DOUBLE_EQ(rck.json["seismic"]["youngModulus"].number, 28500);
+    EXPECT_NEAR(rck.json["seismic"]["youngModulus"].number, 34625.5, 0.1);
     const CliRun decimal = analyse(folder / "sound.orv", "--seismic --rck 30,25", folder);
-    EXPECT_DOUBLE_EQ(decimal.json["seismic"]["youngModulus"].number, 5700 * std::sqrt(30.25));
+    EXPECT_DOUBLE_EQ(decimal.json["seismic"]["youngModulus"].number, secantModulus(30.25));
+    const CliRun cracked = analyse(folder / "sound.orv", "--rck 45 --cracked 0,5", folder);
+    ASSERT_EQ(cracked.status, 0);
+    EXPECT_NEAR(cracked.json["seismic"]["youngModulus"].number, 0.5 * 34625.5, 0.1);
+    EXPECT_EQ(cracked.json["seismic"]["crackedFactor"].number, 0.5);
     EXPECT_EQ(analyse(folder / "sound.orv", "--rck trenta", folder).status, 1);
     EXPECT_EQ(analyse(folder / "sound.orv", "--rck -30", folder).status, 1);
+    EXPECT_EQ(analyse(folder / "sound.orv", "--cracked 0,49", folder).status, 1);
+    EXPECT_EQ(analyse(folder / "sound.orv", "--cracked 1,01", folder).status, 1);
 
-    // No load enters at storey 2: the regularity stands, the modes are null.
+    // Storey 2 carries nothing (no slab, weightless members): the regularity stands, the modes
+    // are null.
     Model massless = sound;
-    for (int n = 1; n <= 9; ++n)
-        massless.beamLoads(2, n) = 0;
+    massless.settings.setNumber(settingKey::unitWeight, 0);
+    for (int b = 1; b <= massless.sizes().bays; ++b)
+        setSlabPresent(massless, 2, b, false);
     const CliRun noMass = analyse(save(massless, folder, "massless.orv"), "--seismic", folder);
     ASSERT_EQ(noMass.status, 0);
     const Json& seismic = noMass.json["seismic"];

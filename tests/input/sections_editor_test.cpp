@@ -108,7 +108,8 @@ private slots:
         QCOMPARE(bench->control<QScrollBar>("hsbNodoTra")->maximum(), 11);
         QCOMPARE(bench->control<QScrollBar>("hsbPiano")->maximum(), 2);
         auto* concrete = bench->control<QComboBox>("cmbCalcestruzzo");
-        QCOMPARE(concrete->currentText(), QString("30"));
+        QCOMPARE(concrete->currentText(), QString("C25/30"));
+        QCOMPARE(concrete->itemText(5), QString("C45/55"));
         QCOMPARE(concrete->count(), 6);
         QCOMPARE(bench->control<SectionsEditor>("frmSezioni")->allowableStress(), 6.825);
         QVERIFY(bench->control<QLabel>("lblTensione")->text().contains("6,825"));
@@ -137,14 +138,15 @@ private slots:
         QCOMPARE(nameOf("cmdApplicaTuttiPil"),
                  QString("Applica a tutti i piani la sezione del pilastro"));
 
-        bench->choose("cmbCalcestruzzo", 0);
-        QCOMPARE(bench->control<SectionsEditor>("frmSezioni")->allowableStress(), 0.7 * 8.5);
-        QVERIFY(bench->control<QLabel>("lblTensione")->text().contains("5,95"));
+        // C28/35: σ = 0,7·(6 + (35 − 15)/4) = 7,7 N/mm².
+        bench->choose("cmbCalcestruzzo", 1);
+        QCOMPARE(bench->control<SectionsEditor>("frmSezioni")->allowableStress(), 0.7 * 11);
+        QVERIFY(bench->control<QLabel>("lblTensione")->text().contains("7,7"));
         // The class is the project's, kept with it, and taken back like any other edit.
-        QCOMPARE(bench->model().settings.number(settingKey::concreteClass), 25.0);
+        QCOMPARE(bench->model().settings.number(settingKey::concreteClass), 35.0);
         QVERIFY(bench->window->isWindowModified());
         bench->window->findChild<QAction*>("mnuEditUndo")->trigger();
-        QCOMPARE(concrete->currentText(), QString("30"));
+        QCOMPARE(concrete->currentText(), QString("C25/30"));
         QCOMPARE(bench->control<SectionsEditor>("frmSezioni")->allowableStress(), 6.825);
         QVERIFY(!bench->model().settings.number(settingKey::concreteClass));
     }

@@ -3,6 +3,7 @@
 // shows when nothing can be computed.
 
 #include "accessibility_check.h"
+#include "concrete.h"
 #include "drawing_geometry.h"
 #include "picture_box.h"
 #include "plan_view.h"
@@ -38,9 +39,11 @@ QString text(QAbstractItemModel& model, int row, int column) {
 
 // One storey on four 300 × 500 columns at the corners of a 5000 × 4000 mm bay, without beams,
 // its mass centred and its radius of gyration 1000 mm: no eccentricity, torsional radii above
-// 2000 mm, so the storey passes every check. No slab was loaded, so the storey has no mass.
+// 2000 mm, so the storey passes every check. No slab was loaded and the members weigh nothing
+// (γ = 0), so the storey has no mass.
 Model fourColumns() {
     Model m = *Model::allocate({2, 2, 1, 0});
+    m.settings.setNumber(settingKey::unitWeight, 0);
     testing::setGrid(m, {0, 5000}, {0, 4000}, {0, 3000});
     for (int node = 1; node <= 4; ++node)
         testing::setRectangle(m, 1, node, 300, 500);
@@ -110,24 +113,45 @@ private slots:
         QCOMPARE(testing::unnamedControls(window), QStringList{});
     }
 
-    // E = 5700·√Rck: from class 30 to 50 every period shrinks by (30/50)^¼.
+    // Ecm = 22000·((0,83·Rck + 8)/10)^0,3: from C25/30 (31 447) to C40/50 (35.547) every period
+    // shrinks by √(31 447/35.547).
     void theConcreteClassSetsThePeriods() {
         host->openAndCalculate(testing::example("palazzina-4-piani.orv"));
         RegularityWindow window(*host);
         auto* concrete = control<QComboBox>(window, "cmbCalcestruzzo");
         QCOMPARE(concrete->count(), 6);
-        QCOMPARE(concrete->itemText(0), QString("25"));
-        QCOMPARE(concrete->itemText(5), QString("50"));
-        QCOMPARE(concrete->currentText(), QString("30"));
-        QCOMPARE(control<QLabel>(window, "lblModulo")->text(), QString("Ecls = 31.220 N/mm²"));
+        QCOMPARE(concrete->itemText(0), QString("C25/30"));
+        QCOMPARE(concrete->itemText(5), QString("C45/55"));
+        QCOMPARE(concrete->currentText(), QString("C25/30"));
+        QCOMPARE(control<QLabel>(window, "lblModulo")->text(),
+                 QString("Ecm = 31.447 N/mm² × fattore di fessurazione 1,00 = 31.447 N/mm²"));
         const double period30 = window.seismic().modes(1).period;
 
-        concrete->setCurrentIndex(5);
+        concrete->setCurrentIndex(4);
 
         QCOMPARE(window.seismic().concreteClass, 50.0);
-        QVERIFY(std::fabs(window.seismic().modes(1).period - period30 * std::pow(0.6, 0.25)) <
-                1e-9 * period30);
-        QCOMPARE(control<QLabel>(window, "lblModulo")->text(), QString("Ecls = 40.305 N/mm²"));
+        const double ratio = std::sqrt(secantModulus(30) / secantModulus(50));
+        QVERIFY(std::fabs(window.seismic().modes(1).period - period30 * ratio) < 1e-9 * period30);
+        QCOMPARE(control<QLabel>(window, "lblModulo")->text(),
+                 QString("Ecm = 35.547 N/mm² × fattore di fessurazione 1,00 = 35.547 N/mm²"));
+    }
+
+    // W, the mass in tonnes, G* and ls of every floor, as the seismic masses give them.
+    void theSeismicWeightOfEveryFloor() {
+        host->openAndCalculate(testing::example("blocco-1-campata.orv"));
+        RegularityWindow window(*host);
+        const SeismicResults& s = window.seismic();
+        QAbstractItemModel& masses = table(window, "mfgMasse");
+        QCOMPARE(masses.rowCount(), int(s.floorMasses.size()));
+        const StoreySeismicMass& first = s.floorMasses.front();
+        QCOMPARE(text(masses, 0, FloorMassesModel::weight),
+                 QString::fromStdString(formatNumber(first.weight / 1000, 1)));
+        QCOMPARE(text(masses, 0, FloorMassesModel::mass),
+                 QString::fromStdString(formatNumber(first.weight / 9810, 2)));
+        QCOMPARE(text(masses, 0, FloorMassesModel::gyrationRadius),
+                 QString::fromStdString(formatNumber(first.gyrationRadius, 0)));
+        QCOMPARE(text(masses, 0, FloorMassesModel::centreX),
+                 QString::fromStdString(formatNumber(first.centreX, 0)));
     }
 
     // Four equal corner columns: regular, the centre of rigidity on the centre of mass; without
@@ -145,8 +169,8 @@ private slots:
                  QString("2.500"));
         QCOMPARE(table(window, "mfgModi").rowCount(), 0);
         QCOMPARE(control<QLabel>(window, "lblModi")->text(),
-                 QString("Nessun piano ha massa: i carichi dei solai non sono stati distribuiti.\n"
-                         "I modi di vibrare non sono calcolati."));
+                 QString("Nessun piano ha massa: non vi sono solai, carichi sulle travi né peso "
+                         "proprio degli elementi.\nI modi di vibrare non sono calcolati."));
         QCOMPARE(host->messages().messages.size(), std::size_t{1}); // said once, at opening
 
         control<QComboBox>(window, "cmbCalcestruzzo")->setCurrentIndex(0);

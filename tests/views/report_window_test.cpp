@@ -101,7 +101,7 @@ private slots:
                  QDate::currentDate().toString("dd/MM/yyyy"));
         QComboBox* concrete = control<QComboBox>("cmbCalcestruzzo");
         QCOMPARE(concrete->count(), 6);
-        QCOMPARE(concrete->currentText(), QString("30"));
+        QCOMPARE(concrete->currentText(), QString("C25/30"));
         QCOMPARE(control<QPushButton>("cmdStampa")->text(), QString("&Stampa PDF"));
         QCOMPARE(control<QPushButton>("cmdAnnulla")->text(), QString("&Annulla"));
         QCOMPARE(testing::unnamedControls(*form), QStringList{});
@@ -116,7 +116,7 @@ private slots:
         type("txtDescrizione", QStringLiteral("Scuola «G. Verdi» – ampliamento"));
         type("txtProgettista", QStringLiteral("Ing. Niccolò D’Angelo"));
         type("txtData", QStringLiteral("1° dicembre 2026"));
-        control<QComboBox>("cmbCalcestruzzo")->setCurrentText("35");
+        control<QComboBox>("cmbCalcestruzzo")->setCurrentText("C28/35");
         control<QPushButton>("cmdStampa")->click();
 
         const std::filesystem::path pdf = folder / "casa.pdf";

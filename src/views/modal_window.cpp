@@ -1,6 +1,7 @@
 #include "modal_window.h"
 
 #include "accessible_names.h"
+#include "concrete.h"
 #include "display_locale.h"
 #include "regularity_summary.h"
 #include "seismic_response.h"

@@ -317,10 +317,8 @@ private slots:
         QVERIFY(child("frmElevazione"));
         choose("mnuRegolarita");
         QVERIFY(!control<QLabel>("frmRegolarita", "lblVerdetto")->text().isEmpty());
-        // The roof without mass has no vibration modes, and the window says so.
-        QCOMPARE(asker.messages.size(), std::size_t{1});
-        QVERIFY(asker.messages[0].lines.at(0).starts_with("Il piano 3 ha massa nulla"));
-        asker.messages.clear();
+        // The roof has no slab, but its columns and beams weigh: the modes are computed.
+        QVERIFY(asker.messages.empty());
 
         choose("mnuStampa");
         control<QLineEdit>("frmStampa", "txtDescrizione")

@@ -90,6 +90,8 @@ private slots:
     void aModelWithoutLoadsSaysWhyNothingIsComputed() {
         Model m = testing::fullFrame(2, 2, 1);
         m.gyrationRadius(1) = 1000;
+        // No slab, and members without weight: nothing has mass.
+        m.settings.setNumber(settingKey::unitWeight, 0);
         host->useAndCalculate(std::move(m));
         ModalWindow window(*host);
         QVERIFY(!window.study().computed);

@@ -3,6 +3,7 @@
 #include "accessible_names.h"
 #include "concrete.h"
 #include "display_locale.h"
+#include "quiet_asker.h"
 #include "regularity_summary.h"
 #include "seismic_response.h"
 
@@ -57,14 +58,6 @@ QString joined(const std::vector<std::string>& lines) {
         text << QString::fromStdString(line);
     return text.join(QLatin1Char('\n'));
 }
-
-// Nothing to say while recomputing: what could not be computed is shown in the window.
-class QuietAsker : public Asker {
-public:
-    Answer ask(const Message& message) override {
-        return message.buttons == MessageButtons::YesNo ? Answer::Yes : Answer::Ok;
-    }
-};
 
 const QStringList storeyHeaders{
     QStringLiteral("Piano"),     QStringLiteral("Fx [kN]"),  QStringLiteral("Fy [kN]"),

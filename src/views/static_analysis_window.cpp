@@ -4,6 +4,7 @@
 #include "concrete.h"
 #include "display_locale.h"
 #include "picture_box.h"
+#include "quiet_asker.h"
 #include "seismic_action_window.h"
 #include "seismic_masses.h"
 #include "seismic_response.h"
@@ -67,14 +68,6 @@ QString joined(const std::vector<std::string>& lines) {
         text << QString::fromStdString(line);
     return text.join(QLatin1Char('\n'));
 }
-
-// What the window says when recomputing: the messages were shown when it opened.
-class QuietAsker : public Asker {
-public:
-    Answer ask(const Message& message) override {
-        return message.buttons == MessageButtons::YesNo ? Answer::Yes : Answer::Ok;
-    }
-};
 
 } // namespace
 
